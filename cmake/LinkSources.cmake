@@ -1,0 +1,15 @@
+# Collects the sources of one folder tree. Files ending in _posix.cpp or _win.cpp
+# are platform implementations: only those of the target platform are kept.
+function(link_collect_sources out_var)
+  set(result)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(APPEND result ${found})
+  endforeach()
+  if(WIN32)
+    list(FILTER result EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER result EXCLUDE REGEX "_win\\.cpp$")
+  endif()
+  set(${out_var} ${result} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,64 @@
+#include "common/KeyedCollection.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Element {
+    std::string Key;
+    int value = 0;
+};
+std::shared_ptr<Element> Make(std::string key, int value = 0) {
+    return std::make_shared<Element>(Element{std::move(key), value});
+}
+std::string Keys(const KeyedCollection<Element>& c) {
+    std::string keys;
+    for (const auto& e : c)
+        keys += e->Key;
+    return keys;
+}
+} // namespace
+
+TEST(KeyedCollection, KeepsInsertionOrderAndFindsByKeyAndPosition) {
+    KeyedCollection<Element> c;
+    c.Add(Make("b", 1));
+    c.Add(Make("a", 2));
+    c.Add(Make("c", 3), "a");     // before a
+    c.Add(Make("d", 4), {}, "b"); // after b
+    EXPECT_EQ(Keys(c), "bdca");
+    EXPECT_EQ(c.Item("a")->value, 2);
+    EXPECT_EQ(c.Item(1)->Key, "b");
+    EXPECT_EQ(c.Item(4)->Key, "a");
+    EXPECT_EQ(c.Item(0), nullptr);
+    EXPECT_EQ(c.Item(5), nullptr);
+    EXPECT_EQ(c.Item("x"), nullptr);
+    EXPECT_FALSE(c.Exists("x"));
+    EXPECT_TRUE(c.Exists(2));
+}
+
+TEST(KeyedCollection, DuplicatesAndAbsentKeysFollowTheirRules) {
+    KeyedCollection<Element> c;
+    c.Add(Make("a", 1));
+    EXPECT_THROW(c.Add(Make("a", 2)), LinkError);
+    EXPECT_EQ(c.AddIfAbsent(Make("a", 3)), nullptr);
+    EXPECT_EQ(c.Count(), 1);
+    EXPECT_EQ(c.Item("a")->value, 1);
+    EXPECT_THROW(c.Remove("x"), LinkError);
+    EXPECT_THROW(c.Remove(2), LinkError);
+    EXPECT_THROW(c.Add(Make("b"), "missing"), LinkError);
+}
+
+TEST(KeyedCollection, RemoveKeepsPositionsAndKeysConsistent) {
+    KeyedCollection<Element> c;
+    for (const char* k : {"a", "b", "c", "d"})
+        c.Add(Make(k));
+    c.Remove("b");
+    c.Remove(1);
+    EXPECT_EQ(Keys(c), "cd");
+    EXPECT_EQ(c.Item("d"), c.Item(2));
+    c.Add(Make("b"), "c");
+    EXPECT_EQ(Keys(c), "bcd");
+    EXPECT_EQ(c.Item("d"), c.Item(3));
+    c.Clear();
+    EXPECT_EQ(c.Count(), 0);
+    EXPECT_FALSE(c.Exists("c"));
+}

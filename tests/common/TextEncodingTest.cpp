@@ -1,0 +1,30 @@
+#include "common/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+using namespace TextEncoding;
+
+TEST(TextEncoding, AllBytesSurviveRoundTrip) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    const std::string utf8 = Cp1252ToUtf8(bytes);
+    EXPECT_EQ(CharCount(utf8), 256u);
+    EXPECT_EQ(Utf8ToCp1252(utf8), bytes);
+}
+
+TEST(TextEncoding, SwedishLettersAndEuroSign) {
+    EXPECT_EQ(Cp1252ToUtf8("F\xF6rlossningssv\xE5righeter"), "Förlossningssvårigheter");
+    EXPECT_EQ(Utf8ToCp1252("ÅÄÖåäö€"), "\xC5\xC4\xD6\xE5\xE4\xF6\x80");
+    EXPECT_EQ(CharCount("Dödfödd"), 7u);
+    EXPECT_EQ(LeftChars("Dödfödd", 3), "Död");
+}
+
+TEST(TextEncoding, UnrepresentableCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(Utf8ToCp1252("a\xE2\x88\x9E"
+                           "b"),
+              "a?b");                                 // infinity sign
+    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x90\x84"), "?"); // a cow
+    // Malformed UTF-8 passes through as bytes.
+    EXPECT_EQ(Utf8ToCp1252("x\xC3"), "x\xC3");
+}
