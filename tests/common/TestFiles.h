@@ -39,6 +39,22 @@ private:
     std::filesystem::path path_;
 };
 
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::optional<std::string>& value)
+        : name_(name), old_(Platform::EnvironmentValue(name)) {
+        Platform::SetEnvironmentValue(name, value);
+    }
+    ~ScopedEnvironment() { Platform::SetEnvironmentValue(name_, old_); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
 inline std::string FileBytes(const std::string& path) {
     std::string bytes;
     ReadFileBytes(path, bytes);
