@@ -44,6 +44,15 @@ TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
         EXPECT_EQ(lines.Item(Key(i))->Key, Key(i));
     EXPECT_TRUE(lines.Exists("after-k1"));
     EXPECT_FALSE(lines.Item(0));
+    // Inserting in front many times grows the index like appending does.
+    for (int i = 0; i < 100; ++i) {
+        auto front = std::make_shared<clsAdisDataLine>();
+        front->Key = std::string("front").append(std::to_string(i));
+        lines.Add(front, lines.Item(1)->Key);
+    }
+    EXPECT_EQ(lines.Item(1)->Key, "front99");
+    EXPECT_FALSE(lines.Exists("absent"));
+
     lines.Clear();
     EXPECT_FALSE(lines.Exists("k1"));
     EXPECT_TRUE(lines.AddItem("k1", "V", "N", 1));
