@@ -45,12 +45,12 @@ TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
     EXPECT_TRUE(lines.Exists("after-k1"));
     EXPECT_FALSE(lines.Item(0));
     // Inserting in front many times grows the index like appending does.
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 300; ++i) {
         auto front = std::make_shared<clsAdisDataLine>();
         front->Key = std::string("front").append(std::to_string(i));
         lines.Add(front, lines.Item(1)->Key);
     }
-    EXPECT_EQ(lines.Item(1)->Key, "front99");
+    EXPECT_EQ(lines.Item(1)->Key, "front299");
     EXPECT_FALSE(lines.Exists("absent"));
 
     lines.Clear();
