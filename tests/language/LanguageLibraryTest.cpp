@@ -1,5 +1,6 @@
 #include "LinkSandbox.h"
 #include "common/BuiltInStrings.h"
+#include "common/LanguageChoice.h"
 #include "common/LanguageResources.h"
 #include "common/LanguageStartup.h"
 #include "common/LinkRegistryKeys.h"
@@ -180,4 +181,36 @@ TEST(LanguageStartup, ChoiceFromTheStoredValue) {
             EXPECT_TRUE(fresh.Ui().boxes.empty());
         }
     }
+}
+
+TEST_F(LanguageLibraryTest, ChoicesListEnglishThenTheUsableLibraries) {
+    const auto choices = AvailableLanguages();
+    ASSERT_EQ(choices.size(), 3u);
+    EXPECT_EQ(choices[0].LanguageName, "English");
+    EXPECT_EQ(choices[0].FileName, "English.dll");
+    EXPECT_EQ(choices[1].LanguageName, "One");
+    EXPECT_EQ(choices[1].FileName, "One.dll");
+    EXPECT_EQ(choices[2].LanguageName, "Svenska");
+    EXPECT_EQ(choices[2].FileName, "Swedish.dll");
+    EXPECT_TRUE(sandbox.Ui().boxes.empty());
+}
+
+TEST(LanguageChoice, WithoutLanguageFolderOnlyEnglish) {
+    LinkSandbox sandbox;
+    const auto choices = AvailableLanguages();
+    ASSERT_EQ(choices.size(), 1u);
+    EXPECT_EQ(choices[0].FileName, "English.dll");
+}
+
+TEST(LanguageChoice, StoringAChangedChoiceAsksForARestart) {
+    LinkSandbox sandbox;
+    EXPECT_FALSE(StoreLanguageChoice("English.dll", "English.dll", "Vantor Link SE"));
+    EXPECT_TRUE(sandbox.Ui().boxes.empty());
+    EXPECT_TRUE(StoreLanguageChoice("Swedish.dll", "English.dll", "Vantor Link SE"));
+    EXPECT_EQ(StoredLanguageChoice(), "Swedish.dll");
+    ASSERT_EQ(sandbox.Ui().boxes.size(), 1u);
+    EXPECT_EQ(sandbox.Ui().boxes[0].text,
+              "You must restart Vantor Link SE for this setting to take effect!");
+    EXPECT_EQ(sandbox.Ui().boxes[0].icon, LinkUi::Icon::Information);
+    EXPECT_EQ(sandbox.Ui().boxes[0].caption, "Information");
 }

@@ -1,5 +1,6 @@
 #include "settings/HerdList.h"
 #include "SettingsTestFiles.h"
+#include "common/LinkError.h"
 #include "settings/HerdMenu.h"
 #include "settings/LinkSettings.h"
 
