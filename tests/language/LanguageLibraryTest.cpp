@@ -138,7 +138,7 @@ TEST_F(LanguageLibraryTest, LibraryTextsOfAnyLengthAndMissingTexts) {
     auto library = LoadLanguageLibrary("One.dll", 4, true);
     ASSERT_NE(library, nullptr);
     const std::string text = ResString(302, library.get());
-    EXPECT_EQ(text.size(), 4u * 70 + 17);
+    EXPECT_EQ(text.size(), 14u + 4 * 70 + 4);
     EXPECT_EQ(text.substr(0, 14), "Long text %x: ");
     EXPECT_EQ(text.substr(text.size() - 4), " end");
     // A number the library has no text for is missing even when the built-in
