@@ -1,8 +1,8 @@
 // Swedish texts of the link program, by the numbers of the built-in English table.
 // "%x" places are filled in order by the program; "&" marks the access key.
 
-#include "../LanguageTable.h"
 #include "common/LanguageLibraryAbi.h"
+#include "language/LanguageTable.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ constexpr LanguageTable::Entry kSwedish[] = {
     {141, "Kontrollera"},
     {143, "Inställningar"},
     {144, "Visa logg"},
-    {145, "Om programmet"},
+    {145, "Om"},
     {146, "Stäng"},
     {147, "Version"},
     {148, "OK"},
@@ -57,7 +57,7 @@ constexpr LanguageTable::Entry kSwedish[] = {
     {157, "Initieringen lyckades!"},
     {158, "Alla kors ID-nummer är korrekta!"},
     {159, "Det finns inga uppgifter!"},
-    {160, "Fel version av dataordlistan!"},
+    {160, "Ogiltig version av dataordlistan!"},
     {161, "Skickar data ..."},
     {162, "Tar emot data ..."},
     {166, "Fel när ISO-programmet kördes!"},
@@ -77,7 +77,7 @@ constexpr LanguageTable::Entry kSwedish[] = {
     {182, "Engelska"},
     {187, "I dag"},
     {188, "Rensa"},
-    {192, "Värdet är utanför det tillåtna intervallet, som är %x till %x."},
+    {192, "Värdet är utanför tillåtet intervall. Tillåtna värden är %x till %x."},
     {200, "Kestrom Sync är installerat och du bör inte använda det här programmet. Vi "
           "rekommenderar att du avinstallerar Kestrom Sync!"},
     {201, "Den här funktionen är inte tillåten när Kestrom Sync är installerat!"},
