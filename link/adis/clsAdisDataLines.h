@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CompactKeyedCollection.h"
+#include "clsAdisDataLine.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class clsAdisEvents;
+class clsAdisItem;
+class clsAdisItems;
+
+// The value lines of a data event, keyed by the values of the event's key items.
+class clsAdisDataLines : public CompactKeyedCollection<clsAdisDataLine> {
+public:
+    // The new line (LineType and Status are the first character of their texts),
+    // or nothing when the key is present. `itemValues` is copied when given.
+    std::shared_ptr<clsAdisDataLine> AddItem(std::string_view key, std::string_view lineType,
+                                             std::string_view status, std::int32_t eventNo,
+                                             const clsAdisItemValues* itemValues = nullptr);
+
+    // Decodes a value line by the groups of its definition line and stores it
+    // under the key built from the key items that `events` defines for the line's
+    // event number: the key values' texts ("Empty", "Null" or the text form)
+    // joined by "#". Lines of an event without key items are keyed "#1", "#2", ...
+    // in the order they arrive, so none is lost. Nothing when `events` lacks the
+    // event or the key is already present.
+    std::shared_ptr<clsAdisDataLine> AddItemEx(const clsAdisEvents& events,
+                                               const clsAdisItems& items, std::string_view defLine,
+                                               std::string_view valueLine);
+
+private:
+    struct FieldGroup {
+        std::int32_t ddNo;
+        std::int16_t length;
+        std::int16_t resolution;
+        std::shared_ptr<clsAdisItem> item; // the group's entry of the items, if any
+    };
+    const std::vector<FieldGroup>& GroupsOf(std::string_view defLine, const clsAdisItems& items);
+
+    // The definition line last decoded with the items it was typed by, kept
+    // because all value lines of a data event share them.
+    std::string cachedDefLine_;
+    const clsAdisItems* cachedItems_ = nullptr;
+    long cachedItemCount_ = -1;
+    std::vector<FieldGroup> cachedGroups_;
+    std::vector<std::string_view> fields_; // scratch space of AddItemEx
+    long nextOrdinal_ = 1;
+};
