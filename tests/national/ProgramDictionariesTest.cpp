@@ -134,7 +134,7 @@ TEST_F(ProgramDictionaries, SwitchesWriteFilesThatLoadBackEqual) {
 
     // Swedish letters are stored in windows-1252, lines end in CR LF.
     const std::string bytes = ReadBytes(NationalFile());
-    EXPECT_NE(bytes.find("LongText6=06 F\xf6rlossningssv\xe5righeter\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("LongText5=06 F\xf6rlossningssv\xe5righeter\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("ManufacturerVersion=ZIRAZ22 \r\n"), std::string::npos);
 
     auto loaded = LoadProgramDictionaries({}, Folder());
