@@ -1,5 +1,6 @@
 #include "common/ProcedureError.h"
 
+#include "common/LanguageResources.h"
 #include "common/LinkError.h"
 #include "common/TraceLog.h"
 #include "common/UserInterface.h"
@@ -11,7 +12,7 @@ namespace LinkUi {
 void ShowProcedureError(long number, std::string_view description) {
     const std::string text = std::to_string(number) + " " + std::string(description);
     modUtils::WriteLog(text);
-    Ui().MessageBox(text, Buttons::Ok, Icon::Critical, "Error");
+    Ui().MessageBox(text, Buttons::Ok, Icon::Critical, modCommon::ResString(168));
 }
 
 void ShowProcedureError(const std::exception& error) {

@@ -1,5 +1,5 @@
 #include "national/ProgramDictionaries.h"
-#include "TestEnvironment.h"
+#include "common/Platform.h"
 #include "common/modUtils.h"
 #include "dictionary/clsAdisDataDict.h"
 
@@ -199,11 +199,11 @@ TEST_F(ProgramDictionaries, SwitchReplacesADamagedFile) {
 }
 
 TEST_F(ProgramDictionaries, ProgramSwitchWritesIntoTheProgramFolder) {
-    SetTestEnv("LINK_APP_FOLDER", Folder());
+    Platform::SetEnvironmentValue("LINK_APP_FOLDER", Folder());
     modUtils::SetProgramCommandLine("-s ziraz_dd");
     auto dicts = LoadProgramDictionaries();
     modUtils::SetProgramCommandLine("");
-    SetTestEnv("LINK_APP_FOLDER", "");
+    Platform::SetEnvironmentValue("LINK_APP_FOLDER", std::nullopt);
     EXPECT_TRUE(fs::exists(NationalFile()));
     EXPECT_FALSE(fs::exists(HerdFile()));
     EXPECT_EQ(dicts.national->Events().Count(), 21);
