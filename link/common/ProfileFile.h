@@ -28,7 +28,8 @@ public:
                           std::string_view defaultValue = {}) const;
     bool HasKey(std::string_view section, std::string_view key) const;
     bool HasSection(std::string_view section) const;
-    // Integer value of the key, or the default when absent or not a number.
+    // The leading whole number of the value (a value without one reads as 0), or
+    // the default when the key is absent or its value empty.
     std::int32_t GetInt(std::string_view section, std::string_view key,
                         std::int32_t defaultValue) const;
     // Key names of a section in file order.

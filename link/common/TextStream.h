@@ -25,6 +25,7 @@ public:
     long Line() const { return line_; }
 
 private:
+    // Reads the next block of the file behind the unread data; false at the end.
     bool Fill();
     std::FILE* file_ = nullptr;
     std::string buffer_;
@@ -48,6 +49,8 @@ public:
     bool WriteLine(std::string_view utf8Text);
     // Writes windows-1252 bytes as they are, followed by CR LF.
     bool WriteLineBytes(std::string_view bytes);
+    // Writes bytes as they are.
+    bool WriteBytes(std::string_view bytes);
     bool Commit();
 
 private:

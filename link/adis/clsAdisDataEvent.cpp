@@ -1,0 +1,51 @@
+#include "clsAdisDataEvent.h"
+
+#include "common/LinkError.h"
+#include "dictionary/clsAdisDataDict.h"
+#include "modADIS.h"
+
+std::string clsAdisDataEvent::EventNoStr() const {
+    return modADIS::FormatEventNo(EventNo);
+}
+
+const std::shared_ptr<clsAdisItems>& clsAdisDataEvent::Items() const {
+    if (!items_)
+        items_ = std::make_shared<clsAdisItems>();
+    return items_;
+}
+
+const std::shared_ptr<clsAdisDataLines>& clsAdisDataEvent::DataLines() const {
+    if (!dataLines_)
+        dataLines_ = std::make_shared<clsAdisDataLines>();
+    return dataLines_;
+}
+
+std::string clsAdisDataEvent::LineString(std::string_view lineType, std::string_view status) const {
+    std::string line;
+    line.append(lineType).append(status).append(EventNoStr());
+    for (const auto& item : *Items())
+        line += item->ItemString();
+    return line;
+}
+
+bool clsAdisDataEvent::AddDefLineItems(const clsAdisDataDict& dataDict, std::string_view defLine) {
+    auto items = modADIS::ParseDefItems(defLine);
+    if (!items)
+        return false;
+    for (const auto& item : *items) {
+        const auto known = dataDict.Items().Item(item->Key);
+        item->DataType = known ? known->DataType : modADIS::TypeUnknown;
+    }
+    items_ = std::move(items);
+    return true;
+}
+
+std::int16_t clsAdisDataEvent::GetValueLineLength() const {
+    long total = static_cast<long>(modADIS::LineFrameLength);
+    for (const auto& item : *Items()) {
+        total += item->Length;
+        if (total > 32767)
+            throw LinkError(6, "Overflow");
+    }
+    return static_cast<std::int16_t>(total);
+}

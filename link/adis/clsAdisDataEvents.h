@@ -1,0 +1,21 @@
+#pragma once
+
+#include "clsAdisDataEvent.h"
+#include "common/KeyedCollection.h"
+
+#include <memory>
+
+// Data events keyed by the six-digit event number; further definitions of the
+// same number are keyed with "#" and their count ("055021#1").
+class clsAdisDataEvents : public KeyedCollection<clsAdisDataEvent> {
+public:
+    // The new event (its own SubItems stays 0; subItems only forms the key), or
+    // nothing when the key is present.
+    std::shared_ptr<clsAdisDataEvent> AddItem(std::int32_t eventNo, std::int16_t subItems,
+                                              std::shared_ptr<clsAdisItems> items,
+                                              std::shared_ptr<clsAdisDataLines> dataLines);
+    std::shared_ptr<clsAdisDataEvent> ItemOf(std::int32_t eventNo) const;
+    // Renumbers the event of oldEventNo and its lines, sharing its items and
+    // lines; false (and no change) unless the old exists and the new does not.
+    bool ChangeEventNo(std::int32_t oldEventNo, std::int32_t newEventNo);
+};

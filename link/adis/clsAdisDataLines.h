@@ -1,0 +1,45 @@
+#pragma once
+
+#include "clsAdisDataLine.h"
+#include "common/KeyedCollection.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class clsAdisEvents;
+class clsAdisItems;
+
+// The value lines of a data event, keyed by the values of the event's key items.
+class clsAdisDataLines : public KeyedCollection<clsAdisDataLine> {
+public:
+    // The new line (LineType and Status are the first character of their texts),
+    // or nothing when the key is present. `itemValues` is copied when given.
+    std::shared_ptr<clsAdisDataLine> AddItem(std::string_view key, std::string_view lineType,
+                                             std::string_view status, std::int32_t eventNo,
+                                             const clsAdisItemValues* itemValues = nullptr);
+
+    // Decodes a value line by the groups of its definition line and stores it
+    // under the key built from the key items that `events` defines for the line's
+    // event number: the key values' texts ("Empty", "Null" or the text form)
+    // joined by "#". Lines of an event without key items are keyed "#1", "#2", ...
+    // in the order they arrive, so none is lost. Nothing when `events` lacks the
+    // event or the key is already present.
+    std::shared_ptr<clsAdisDataLine> AddItemEx(const clsAdisEvents& events,
+                                               const clsAdisItems& items, std::string_view defLine,
+                                               std::string_view valueLine);
+
+private:
+    struct FieldGroup {
+        std::int32_t ddNo;
+        std::int16_t length;
+        std::int16_t resolution;
+    };
+    const std::vector<FieldGroup>& GroupsOf(std::string_view defLine);
+
+    // The definition line last decoded, kept because all value lines of a data
+    // event share one.
+    std::string cachedDefLine_;
+    std::vector<FieldGroup> cachedGroups_;
+    long nextOrdinal_ = 1;
+};

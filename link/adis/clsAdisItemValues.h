@@ -1,0 +1,103 @@
+#pragma once
+
+#include "AdisValue.h"
+#include "clsAdisItemValue.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The values of one value line, keyed by the decimal text of their DD number.
+// Value lines are read by the million, so the values are kept compact: one
+// 16-byte slot per value (DD number, kind, payload) and one shared text buffer
+// per line. Lookup walks the few slots; elements are handed out as copies
+// (clsAdisItemValue); SetValue changes a stored value.
+class clsAdisItemValues {
+public:
+    class const_iterator {
+    public:
+        using value_type = clsAdisItemValue;
+        using difference_type = std::ptrdiff_t;
+        const_iterator(const clsAdisItemValues* owner, std::size_t index)
+            : owner_(owner), index_(index) {}
+        clsAdisItemValue operator*() const { return owner_->ElementAt(index_); }
+        const_iterator& operator++() {
+            ++index_;
+            return *this;
+        }
+        friend bool operator==(const const_iterator& a, const const_iterator& b) {
+            return a.index_ == b.index_;
+        }
+
+    private:
+        const clsAdisItemValues* owner_;
+        std::size_t index_;
+    };
+
+    // Stores the element under its Key (which must be the decimal text of its
+    // DDNo; an empty Key means exactly that) at the end or before/after the value
+    // of the given key. Raises LinkError on a duplicate, a bad key or an absent anchor.
+    bool Add(const clsAdisItemValue& element, std::string_view before = {},
+             std::string_view after = {});
+    // False (and no change) when the DD number is already present.
+    bool AddItem(std::int32_t ddNo, AdisValue value);
+
+    // A copy of the element, or nothing. A text selects by key, a number by
+    // 1-based position.
+    std::optional<clsAdisItemValue> Item(std::string_view key) const;
+    std::optional<clsAdisItemValue> Item(const char* key) const {
+        return Item(std::string_view(key ? key : ""));
+    }
+    std::optional<clsAdisItemValue> Item(const std::string& key) const {
+        return Item(std::string_view(key));
+    }
+    std::optional<clsAdisItemValue> Item(long position) const;
+    std::optional<clsAdisItemValue> Item(int position) const {
+        return Item(static_cast<long>(position));
+    }
+    bool Exists(std::string_view key) const { return IndexOfKey(key).has_value(); }
+    bool Exists(const char* key) const { return Exists(std::string_view(key ? key : "")); }
+    bool Exists(const std::string& key) const { return Exists(std::string_view(key)); }
+    bool Exists(long position) const { return position >= 1 && position <= Count(); }
+    bool Exists(int position) const { return Exists(static_cast<long>(position)); }
+
+    // The value of a DD number, or nothing when the line has none.
+    std::optional<AdisValue> ValueOf(std::int32_t ddNo) const;
+    // Replaces the value of a DD number; false when the line has none.
+    bool SetValue(std::int32_t ddNo, const AdisValue& value);
+
+    // Raise LinkError for an absent key or position.
+    void Remove(std::string_view key);
+    void Remove(const char* key) { Remove(std::string_view(key ? key : "")); }
+    void Remove(const std::string& key) { Remove(std::string_view(key)); }
+    void Remove(long position);
+    void Remove(int position) { Remove(static_cast<long>(position)); }
+
+    void Clear();
+    long Count() const { return static_cast<long>(slots_.size()); }
+    void Reserve(std::size_t n) { slots_.reserve(n); }
+
+    const_iterator begin() const { return const_iterator(this, 0); }
+    const_iterator end() const { return const_iterator(this, slots_.size()); }
+
+private:
+    struct Slot {
+        std::int32_t ddNo;
+        AdisValueKind kind;
+        std::uint8_t scale;
+        std::uint64_t payload; // mantissa, date, time, or text offset (low) and length (high)
+    };
+
+    Slot MakeSlot(std::int32_t ddNo, const AdisValue& value);
+    AdisValue ValueAt(std::size_t index) const;
+    clsAdisItemValue ElementAt(std::size_t index) const;
+    std::optional<std::size_t> IndexOf(std::int32_t ddNo) const;
+    std::optional<std::size_t> IndexOfKey(std::string_view key) const;
+    void InsertAt(std::size_t index, const Slot& slot);
+
+    std::vector<Slot> slots_;
+    std::string texts_;
+};

@@ -1,0 +1,16 @@
+#include "clsAdisItems.h"
+
+std::shared_ptr<clsAdisItem> clsAdisItems::AddItem(std::int32_t ddNo, std::int16_t dataType,
+                                                   std::int16_t length, std::int16_t resolution) {
+    auto item = std::make_shared<clsAdisItem>();
+    item->Key = std::to_string(ddNo);
+    item->DDNo = ddNo;
+    item->DataType = dataType;
+    item->Length = length;
+    item->Resolution = resolution;
+    return AddIfAbsent(item);
+}
+
+std::shared_ptr<clsAdisItem> clsAdisItems::ItemOf(std::int32_t ddNo) const {
+    return Item(std::to_string(ddNo));
+}

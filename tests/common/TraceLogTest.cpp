@@ -1,0 +1,109 @@
+#include "common/TraceLog.h"
+#include "TestFiles.h"
+#include "common/AppFolder.h"
+#include "common/UserInterface.h"
+#include "common/modUtils.h"
+
+#include <gtest/gtest.h>
+#include <regex>
+
+using namespace modUtils;
+
+namespace {
+
+class TraceLogTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScopedEnvironment appFolder{"LINK_APP_FOLDER", dir.Folder()};
+    std::string log = TraceLogPath();
+};
+
+bool IsLogLine(const std::string& bytes, const std::string& text) {
+    static const std::regex dateTime("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\t");
+    return bytes.size() > 20 && std::regex_match(bytes.substr(0, 20), dateTime) &&
+           bytes.substr(20) == text + "\r\n";
+}
+
+} // namespace
+
+TEST_F(TraceLogTest, IsNamedAfterTheExecutableInTheProgramFolder) {
+    EXPECT_EQ(log, AddBackslash(dir.Folder()) + modCommon::ExecutableBaseName() + ".log");
+    EXPECT_EQ(modCommon::ExecutableBaseName().rfind("test_common", 0), 0u);
+}
+
+TEST_F(TraceLogTest, WritesOnlyWhileTheFileExists) {
+    WriteLog("nothing");
+    EXPECT_FALSE(FileExists(log));
+    EXPECT_EQ(GetFileSize(log), -1);
+
+    ASSERT_TRUE(WriteFileBytesAtomic(log, ""));
+    WriteLog("Dödfödd");
+    EXPECT_TRUE(IsLogLine(FileBytes(log), "D\xF6"
+                                          "df\xF6"
+                                          "dd"))
+        << FileBytes(log);
+}
+
+TEST_F(TraceLogTest, RotatesOnlyAboveTwoMillionBytes) {
+    const std::string exact(2000000, 'a');
+    ASSERT_TRUE(WriteFileBytesAtomic(log, exact));
+    WriteLog("kept");
+    EXPECT_FALSE(FileExists(log + ".old"));
+    EXPECT_TRUE(IsLogLine(FileBytes(log).substr(exact.size()), "kept"));
+
+    const std::string above(2000001, 'b');
+    ASSERT_TRUE(WriteFileBytesAtomic(log, above));
+    ASSERT_TRUE(WriteFileBytesAtomic(log + ".old", "older"));
+    WriteLog("first line");
+    EXPECT_EQ(FileBytes(log + ".old"), above);
+    EXPECT_TRUE(IsLogLine(FileBytes(log), "first line"));
+}
+
+TEST_F(TraceLogTest, HeadlessMessageBoxesGoToTheLogAndAnswerTheFirstButton) {
+    ASSERT_TRUE(WriteFileBytesAtomic(log, ""));
+    LinkUi::HeadlessUserInterface ui;
+    EXPECT_EQ(
+        ui.MessageBox("3002 Cannot open", LinkUi::Buttons::Ok, LinkUi::Icon::Critical, "Error"),
+        LinkUi::Answer::Ok);
+    EXPECT_TRUE(IsLogLine(FileBytes(log), "Error: 3002 Cannot open"));
+    EXPECT_EQ(ui.MessageBox("q", LinkUi::Buttons::YesNoCancel, LinkUi::Icon::Question, "c"),
+              LinkUi::Answer::Yes);
+    EXPECT_EQ(ui.MessageBox("q", LinkUi::Buttons::RetryCancel, LinkUi::Icon::Question, "c"),
+              LinkUi::Answer::Retry);
+}
+
+TEST(UserInterface, TheInstalledInterfaceReceivesTheCalls) {
+    auto recording = std::make_shared<LinkUi::RecordingUserInterface>();
+    recording->answers = {LinkUi::Answer::No};
+    LinkUi::SetUi(recording);
+    EXPECT_EQ(LinkUi::Ui().MessageBox("t", LinkUi::Buttons::YesNo, LinkUi::Icon::Question, "c"),
+              LinkUi::Answer::No);
+    EXPECT_EQ(LinkUi::Ui().MessageBox("t2", LinkUi::Buttons::OkCancel, LinkUi::Icon::None, "c"),
+              LinkUi::Answer::Ok);
+    LinkUi::Ui().SetStatusText("Sending data ...");
+    ASSERT_EQ(recording->boxes.size(), 2u);
+    EXPECT_EQ(recording->boxes[0].text, "t");
+    EXPECT_EQ(recording->statusTexts, std::vector<std::string>{"Sending data ..."});
+    LinkUi::SetUi(nullptr);
+    EXPECT_NE(dynamic_cast<LinkUi::HeadlessUserInterface*>(&LinkUi::Ui()), nullptr);
+}
+
+TEST(AppFolder, IsTheExecutablesFolderUnlessOverridden) {
+    const std::string sep(1, PathSeparator);
+    {
+        ScopedEnvironment none("LINK_APP_FOLDER", std::nullopt);
+        const std::string folder = modCommon::AppFolder();
+        ASSERT_FALSE(folder.empty());
+        EXPECT_EQ(folder.back(), PathSeparator);
+        EXPECT_EQ(modCommon::ExecutablePath().rfind(folder, 0), 0u) << folder;
+        EXPECT_TRUE(FileExists(modCommon::ExecutablePath()));
+    }
+    {
+        ScopedEnvironment set("LINK_APP_FOLDER", "prog" + sep + "link");
+        EXPECT_EQ(modCommon::AppFolder(), "prog" + sep + "link" + sep);
+    }
+    {
+        ScopedEnvironment set("LINK_APP_FOLDER", "prog" + sep);
+        EXPECT_EQ(modCommon::AppFolder(), "prog" + sep);
+    }
+}
