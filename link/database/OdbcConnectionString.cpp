@@ -1,8 +1,9 @@
 #include "OdbcConnectionString.h"
 
+#include "common/Platform.h"
+
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -97,9 +98,9 @@ const char* OdbcKeyFor(const std::string& key) {
 } // namespace
 
 std::string SqlServerOdbcDriver() {
-    const char* configured = std::getenv("LINK_ODBC_DRIVER");
-    if (configured && *configured)
-        return configured;
+    const auto configured = Platform::EnvironmentValue("LINK_ODBC_DRIVER");
+    if (configured && !configured->empty())
+        return *configured;
     return DefaultSqlServerOdbcDriver();
 }
 

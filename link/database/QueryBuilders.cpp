@@ -3,6 +3,7 @@
 #include "DatabaseUi.h"
 #include "HerdDatabase.h"
 #include "common/LinkError.h"
+#include "common/Platform.h"
 #include "common/TraceLog.h"
 
 #include <ctime>
@@ -54,12 +55,8 @@ std::optional<std::string> MainSql(DatabaseQuery query, const VersionRecord& ver
 } // namespace
 
 DbDateTime LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    // The program is single-threaded; nothing else uses the shared time buffer.
-    const std::tm* local = std::localtime(&now);
-    if (!local)
-        return DbDateTime::Date(1970, 1, 1);
-    return DbDateTime::Date(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
+    const std::tm local = Platform::LocalTime(std::time(nullptr));
+    return DbDateTime::Date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 std::shared_ptr<Recordset> RunDatabaseQuery(DatabaseQuery query, const SearchRanges& searchItems,
