@@ -1,7 +1,6 @@
 #include "OdbcApi.h"
 
-#include "OdbcSystemHeaders.h"
-#include "Utf16.h"
+#include "OdbcTextCalls.h"
 
 #include <cstdint>
 
@@ -13,46 +12,20 @@ using modNational::DbDateTime;
 using modNational::DbType;
 using modNational::DbValue;
 
-using WideString = std::basic_string<SQLWCHAR>;
-
 constexpr long kUnspecifiedError = -2147467259;
 // SQL Server's time(n) type, reported by its drivers beside the standard types.
 constexpr SQLSMALLINT kSqlServerTime2 = -154;
 constexpr SQLSMALLINT kSqlServerDateTimeOffset = -155;
-
-WideString Wide(std::string_view utf8) {
-    const std::u16string u16 = Utf16::FromUtf8(utf8);
-    return WideString(u16.begin(), u16.end());
-}
-
-std::string Narrow(const SQLWCHAR* text, std::size_t length) {
-    std::u16string u16(length, u'\0');
-    for (std::size_t i = 0; i < length; ++i)
-        u16[i] = static_cast<char16_t>(text[i]);
-    return Utf16::ToUtf8(u16);
-}
 
 std::vector<Diagnostic> ReadDiagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
     std::vector<Diagnostic> diagnostics;
     if (!handle)
         return diagnostics;
     for (SQLSMALLINT record = 1;; ++record) {
-        SQLWCHAR state[6] = {};
-        SQLINTEGER native = 0;
-        SQLSMALLINT length = 0;
-        std::vector<SQLWCHAR> message(1024);
-        SQLRETURN rc = SQLGetDiagRecW(handleType, handle, record, state, &native, message.data(),
-                                      static_cast<SQLSMALLINT>(message.size()), &length);
-        if (rc == SQL_SUCCESS_WITH_INFO && length >= static_cast<SQLSMALLINT>(message.size())) {
-            message.resize(static_cast<std::size_t>(length) + 1);
-            rc = SQLGetDiagRecW(handleType, handle, record, state, &native, message.data(),
-                                static_cast<SQLSMALLINT>(message.size()), &length);
-        }
-        if (!SQL_SUCCEEDED(rc))
+        auto diagnostic = TextCalls::DiagnosticRecord(handleType, handle, record);
+        if (!diagnostic)
             break;
-        const std::size_t shown = std::min<std::size_t>(length, message.size() - 1);
-        diagnostics.push_back(
-            {Narrow(state, 5), static_cast<long>(native), Narrow(message.data(), shown)});
+        diagnostics.push_back(std::move(*diagnostic));
     }
     return diagnostics;
 }
@@ -134,15 +107,12 @@ Connection::~Connection() {
 
 void Connection::Open(const std::string& connectionString, int loginTimeoutSeconds) {
     Close();
-    Check(SQLSetConnectAttrW(
+    Check(SQLSetConnectAttr(
               dbc_, SQL_ATTR_LOGIN_TIMEOUT,
               reinterpret_cast<SQLPOINTER>(static_cast<std::intptr_t>(loginTimeoutSeconds)), 0),
           SQL_HANDLE_DBC, dbc_, "SQLSetConnectAttr");
-    WideString text = Wide(connectionString);
-    SQLSMALLINT outLength = 0;
-    Check(SQLDriverConnectW(dbc_, nullptr, text.data(), static_cast<SQLSMALLINT>(text.size()),
-                            nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT),
-          SQL_HANDLE_DBC, dbc_, "SQLDriverConnect");
+    Check(TextCalls::DriverConnect(dbc_, connectionString), SQL_HANDLE_DBC, dbc_,
+          "SQLDriverConnect");
     open_ = true;
 }
 
@@ -170,8 +140,7 @@ Statement::~Statement() {
 
 void Statement::ExecDirect(const std::string& sql) {
     SQLFreeStmt(stmt_, SQL_CLOSE);
-    WideString text = Wide(sql);
-    const SQLRETURN rc = SQLExecDirectW(stmt_, text.data(), static_cast<SQLINTEGER>(text.size()));
+    const SQLRETURN rc = TextCalls::ExecDirect(stmt_, sql);
     if (rc != SQL_NO_DATA)
         Check(rc, SQL_HANDLE_STMT, stmt_, "SQLExecDirect");
     DescribeResult();
@@ -191,14 +160,11 @@ void Statement::DescribeResult() {
     SQLSMALLINT count = 0;
     Check(SQLNumResultCols(stmt_, &count), SQL_HANDLE_STMT, stmt_, "SQLNumResultCols");
     for (SQLUSMALLINT column = 1; column <= count; ++column) {
-        SQLWCHAR name[256] = {};
-        SQLSMALLINT nameLength = 0, sqlType = 0, digits = 0, nullable = 0;
-        SQLULEN size = 0;
-        Check(SQLDescribeColW(stmt_, column, name, 256, &nameLength, &sqlType, &size, &digits,
-                              &nullable),
-              SQL_HANDLE_STMT, stmt_, "SQLDescribeCol");
-        columns_.push_back(
-            {Narrow(name, std::min<std::size_t>(nameLength, 255)), TypeOfSqlType(sqlType)});
+        std::string name;
+        SQLSMALLINT sqlType = 0;
+        Check(TextCalls::DescribeColumn(stmt_, column, name, sqlType), SQL_HANDLE_STMT, stmt_,
+              "SQLDescribeCol");
+        columns_.push_back({std::move(name), TypeOfSqlType(sqlType)});
         sqlTypes_.push_back(sqlType);
     }
 }
@@ -247,28 +213,12 @@ DbValue Statement::GetValue(std::size_t index) {
     case DbType::Text:
         break;
     }
-    std::u16string text;
-    SQLWCHAR buffer[2048];
-    constexpr std::size_t capacity = sizeof buffer / sizeof buffer[0];
-    for (;;) {
-        const SQLRETURN rc =
-            SQLGetData(stmt_, column, SQL_C_WCHAR, buffer, sizeof buffer, &indicator);
-        if (rc == SQL_NO_DATA)
-            break;
-        Check(rc, SQL_HANDLE_STMT, stmt_, "SQLGetData");
-        if (indicator == SQL_NULL_DATA)
-            return {};
-        // A part that did not fit fills the buffer but for its terminating zero.
-        std::size_t count = capacity - 1;
-        if (indicator != SQL_NO_TOTAL &&
-            static_cast<std::size_t>(indicator) / sizeof(SQLWCHAR) < capacity)
-            count = static_cast<std::size_t>(indicator) / sizeof(SQLWCHAR);
-        for (std::size_t i = 0; i < count; ++i)
-            text += static_cast<char16_t>(buffer[i]);
-        if (rc == SQL_SUCCESS)
-            break;
-    }
-    return Utf16::ToUtf8(text);
+    std::string text;
+    bool null = false;
+    Check(TextCalls::GetText(stmt_, column, text, null), SQL_HANDLE_STMT, stmt_, "SQLGetData");
+    if (null)
+        return {};
+    return text;
 }
 
 // ---- Whole results ----------------------------------------------------------------

@@ -110,7 +110,7 @@ std::string OdbcConnectionStringFor(std::string_view connectionString, std::stri
         if (const char* odbcKey = OdbcKeyFor(key))
             odbc += std::string(odbcKey) + "=" + OdbcValue(value) + ";";
     if (IsFreeTds(driver))
-        odbc += std::string("TDS_Version=") + kFreeTdsProtocolVersion + ";";
+        odbc += std::string("TDS_Version=") + kFreeTdsProtocolVersion + ";ClientCharset=UTF-8;";
     return odbc;
 }
 

@@ -15,7 +15,8 @@ std::string DefaultSqlServerOdbcDriver();
 // Catalog=...;Data Source=...;User ID=...;Password=...;") into an ODBC connection
 // string for the driver: Driver, Server, Database, UID, PWD. Other keys are
 // dropped. FreeTDS drivers also get an explicit TDS_Version, without which its
-// version probe would not keep to the login time-out.
+// version probe would not keep to the login time-out, and UTF-8 as the client's
+// character set.
 std::string OdbcConnectionStringFor(std::string_view connectionString, std::string_view driver);
 
 // Whether the text names a data source at all (an empty connection string does not).
