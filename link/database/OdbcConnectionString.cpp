@@ -116,7 +116,8 @@ std::string OdbcConnectionStringFor(std::string_view connectionString, std::stri
 
 bool NamesDataSource(std::string_view connectionString) {
     for (const auto& [key, value] : SplitPairs(connectionString))
-        if (OdbcKeyFor(key) == std::string_view("Server") && !value.empty())
+        if (const char* odbcKey = OdbcKeyFor(key);
+            odbcKey && std::string_view(odbcKey) == "Server" && !value.empty())
             return true;
     return false;
 }
