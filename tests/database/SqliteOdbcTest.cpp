@@ -2,6 +2,7 @@
 // run through the system's ODBC driver manager against SQLite's ODBC driver.
 #include "DatabaseTestSupport.h"
 #include "database/DatabaseConnection.h"
+#include "database/HerdDatabase.h"
 #include "database/OdbcApi.h"
 #include "database/OdbcDatabaseConnection.h"
 #include "database/QueryBuilders.h"
@@ -232,4 +233,19 @@ TEST_F(QueryBuilderRunTest, FailuresShowTheErrorAndGiveNothing) {
               nullptr);
     ASSERT_EQ(recorded.ui->boxes.size(), 2u);
     EXPECT_EQ(recorded.ui->boxes[1].text.rfind("3001 ", 0), 0u) << recorded.ui->boxes[1].text;
+}
+
+TEST_F(QueryBuilderRunTest, ExecuteSqlRunsOnTheSharedConnectionAndKeepsItAfterAFailure) {
+    auto database = Use("2012.2", 0, "SELECT 1");
+    EXPECT_TRUE(ExecuteSql("UPDATE Sessions SET MilkingStatus = 1 WHERE AnimalNumber = 7"));
+    EXPECT_FALSE(ExecuteSql("UPDATE NoSuchTable SET x = 1"));
+    EXPECT_EQ(DbConnection, database);
+    EXPECT_TRUE(ExecuteSql("DELETE FROM Sessions WHERE MilkingStatus = 1"));
+
+    EXPECT_EQ(Odbc::FetchAll(connection, "SELECT * FROM Sessions").RecordCount(), 1);
+    ASSERT_EQ(recorded.ui->boxes.size(), 1u);
+    const auto log = recorded.LogTexts();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0], "UPDATE Sessions SET MilkingStatus = 1 WHERE AnimalNumber = 7");
+    EXPECT_EQ(log[2], recorded.ui->boxes[0].text);
 }
