@@ -224,7 +224,7 @@ void ProfileFile::SetString(std::string_view section, std::string_view key,
     Impl::Section* s = impl_->Find(section);
     if (!s) {
         auto& added = impl_->sections.emplace_back();
-        added.header = "[" + std::string(section) + "]";
+        added.header.append(1, '[').append(section).append(1, ']');
         impl_->index.emplace(Lower(section), impl_->sections.size() - 1);
         s = &added;
     }

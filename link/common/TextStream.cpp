@@ -24,6 +24,20 @@ std::string UniqueTempPath(const std::string& target) {
     return target + "." + suffix + ".tmp";
 }
 
+// A read-only target stays as it is; a writable one keeps its permissions.
+bool KeepsTargetRules(const std::string& temp, const std::string& target) {
+    std::error_code ec;
+    const auto targetPath = Platform::PathFromUtf8(target);
+    if (!std::filesystem::exists(targetPath, ec))
+        return true;
+    if (!Platform::IsWritable(target))
+        return false;
+    const auto permissions = std::filesystem::status(targetPath, ec).permissions();
+    if (!ec)
+        std::filesystem::permissions(Platform::PathFromUtf8(temp), permissions, ec);
+    return true;
+}
+
 } // namespace
 
 TextStreamReader::TextStreamReader(const std::string& path) {
@@ -139,7 +153,8 @@ bool AtomicTextWriter::Commit() {
     const bool written = ok_ && std::fflush(file_) == 0 && !std::ferror(file_);
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
-    if (written && closed && Platform::RenameReplacing(temp_, target_))
+    if (written && closed && KeepsTargetRules(temp_, target_) &&
+        Platform::RenameReplacing(temp_, target_))
         return true;
     std::error_code ec;
     std::filesystem::remove(Platform::PathFromUtf8(temp_), ec);

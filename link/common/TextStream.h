@@ -7,7 +7,8 @@
 
 // Text files in windows-1252. Lines end CR LF when written; on reading, CR LF
 // and LF alone both end a line. Open failures raise LinkError 3002; reading past
-// the end raises LinkError 3021 (callers that loop use AtEndOfStream).
+// the end raises LinkError 3021 (callers that loop use AtEndOfStream); a failing
+// read of the device raises LinkError 57.
 class TextStreamReader {
 public:
     explicit TextStreamReader(const std::string& path);
@@ -35,8 +36,9 @@ private:
 };
 
 // Writes a file to a temporary name beside the target; Commit renames it over
-// the target. Without a successful Commit the target is left untouched and the
-// temporary file is removed.
+// the target, which keeps its permissions. A read-only target is not replaced.
+// Without a successful Commit the target is left untouched and the temporary
+// file is removed.
 class AtomicTextWriter {
 public:
     explicit AtomicTextWriter(const std::string& targetPath);

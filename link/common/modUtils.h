@@ -36,8 +36,9 @@ std::string ZeroPadTo(std::string_view text, long n);
 std::string AddBackslash(std::string_view path);
 extern const char PathSeparator;
 
-// Pieces of the text between delimiters (a leading delimiter is skipped);
-// options: upper-case the text first, trim each piece, drop empty pieces.
+// Pieces of the text between delimiters (a leading delimiter is skipped, a
+// trailing one opens no empty piece); options: upper-case the text first, trim
+// each piece, drop empty pieces. Returns the number of pieces kept.
 long SplitToCollection(std::string_view text, std::vector<std::string>& pieces,
                        std::string_view delimiter, bool upperCase = false, bool trim = false,
                        bool removeEmpty = false);

@@ -34,7 +34,9 @@ bool WriteProfileString(std::string_view text, std::string_view section, std::st
                         const std::string& file) {
     if (key.empty() || section.empty())
         return false;
-    ProfileFile profile = LoadProfile(file);
+    ProfileFile profile;
+    if (!profile.Load(file) && FileExists(file))
+        return false; // a file that cannot be read is not replaced by one value
     profile.SetString(section, key, text);
     return profile.Save(file);
 }
