@@ -74,9 +74,10 @@ std::optional<AdisNumber> AdisNumber::Parse(std::string_view text) {
             if (++scale > MaxScale)
                 return std::nullopt;
         }
-        if (mantissa > (static_cast<std::uint64_t>(INT64_MAX) - 9) / 10)
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (mantissa > (static_cast<std::uint64_t>(INT64_MAX) - digit) / 10)
             return std::nullopt;
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        mantissa = mantissa * 10 + digit;
     }
     if (digits == 0)
         return std::nullopt;

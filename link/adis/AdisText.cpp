@@ -31,7 +31,7 @@ std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
         const char c = text[pos];
         if (c < '0' || c > '9')
             return std::nullopt;
-        if (value > (INT64_MAX - 9) / 10)
+        if (value > (INT64_MAX - (c - '0')) / 10)
             return std::nullopt;
         value = value * 10 + (c - '0');
     }

@@ -1,7 +1,5 @@
 #include "AdisValue.h"
 
-#include <cstdio>
-
 namespace {
 
 bool IsLeapYear(int year) {
@@ -15,6 +13,12 @@ int DaysInMonth(int year, int month) {
 
 int Sign(int value) {
     return value < 0 ? -1 : value > 0 ? 1 : 0;
+}
+
+// Writes the number zero-filled into text[at, at + width).
+void PutDigits(std::string& text, std::size_t at, int number, std::size_t width) {
+    for (std::size_t i = width; i-- > 0; number /= 10)
+        text[at + i] = static_cast<char>('0' + number % 10);
 }
 
 } // namespace
@@ -66,23 +70,30 @@ std::optional<AdisNumber> AsNumber(const AdisValue& value) {
 }
 
 std::string ToText(const AdisValue& value) {
-    char buffer[32];
     switch (KindOf(value)) {
     case AdisValueKind::Number:
         return std::get<AdisNumber>(value).ToText();
     case AdisValueKind::Date: {
         const auto& date = std::get<AdisDate>(value);
-        if (date.Hour == 0 && date.Minute == 0 && date.Second == 0)
-            std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
-        else
-            std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", date.Year,
-                          date.Month, date.Day, date.Hour, date.Minute, date.Second);
-        return buffer;
+        std::string text = "0000-00-00";
+        PutDigits(text, 0, date.Year, 4);
+        PutDigits(text, 5, date.Month, 2);
+        PutDigits(text, 8, date.Day, 2);
+        if (date.Hour != 0 || date.Minute != 0 || date.Second != 0) {
+            text += " 00:00:00";
+            PutDigits(text, 11, date.Hour, 2);
+            PutDigits(text, 14, date.Minute, 2);
+            PutDigits(text, 17, date.Second, 2);
+        }
+        return text;
     }
     case AdisValueKind::Time: {
         const auto& time = std::get<AdisTime>(value);
-        std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", time.Hour, time.Minute, time.Second);
-        return buffer;
+        std::string text = "00:00:00";
+        PutDigits(text, 0, time.Hour, 2);
+        PutDigits(text, 3, time.Minute, 2);
+        PutDigits(text, 6, time.Second, 2);
+        return text;
     }
     case AdisValueKind::Text:
         return std::get<std::string>(value);

@@ -23,10 +23,12 @@ clsAdisDataLines::AddItem(std::string_view key, std::string_view lineType, std::
 }
 
 const std::vector<clsAdisDataLines::FieldGroup>&
-clsAdisDataLines::GroupsOf(std::string_view defLine) {
-    if (defLine == cachedDefLine_ && !cachedDefLine_.empty())
+clsAdisDataLines::GroupsOf(std::string_view defLine, const clsAdisItems& items) {
+    if (&items == cachedItems_ && items.Count() == cachedItemCount_ && defLine == cachedDefLine_)
         return cachedGroups_;
     cachedDefLine_ = defLine;
+    cachedItems_ = &items;
+    cachedItemCount_ = items.Count();
     cachedGroups_.clear();
     std::size_t pos = 0;
     AdisText::TakeChars(defLine, pos, static_cast<long>(modADIS::LineFrameLength));
@@ -35,9 +37,9 @@ clsAdisDataLines::GroupsOf(std::string_view defLine) {
         const auto ddNo = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 8));
         const auto length = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 2));
         const auto resolution = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 1));
-        cachedGroups_.push_back({static_cast<std::int32_t>(ddNo),
-                                 static_cast<std::int16_t>(length < 0 ? 0 : length),
-                                 static_cast<std::int16_t>(resolution)});
+        const auto dd = static_cast<std::int32_t>(ddNo);
+        cachedGroups_.push_back({dd, static_cast<std::int16_t>(length < 0 ? 0 : length),
+                                 static_cast<std::int16_t>(resolution), items.ItemOf(dd)});
         remaining -= modADIS::DefGroupLength;
     }
     return cachedGroups_;
@@ -62,14 +64,31 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     line->LineType = lineType.empty() ? ' ' : lineType.front();
     line->Status = status.empty() ? ' ' : status.front();
     line->EventNo = lineEventNo;
-    const auto& groups = GroupsOf(defLine);
-    line->ItemValues.Reserve(groups.size());
+
+    // Cut the fields first so that the line's text buffer is allocated once.
+    const auto& groups = GroupsOf(defLine, items);
+    fields_.clear();
+    std::size_t textBytes = 0;
     for (const auto& group : groups) {
-        const std::string_view field = AdisText::TakeChars(valueLine, pos, group.length);
-        const auto item = items.ItemOf(group.ddNo);
-        const std::int16_t dataType = item ? item->DataType : modADIS::TypeUnknown;
-        line->ItemValues.AddItem(group.ddNo,
-                                 modADIS::DecodeField(field, dataType, group.resolution, true));
+        fields_.push_back(AdisText::TakeChars(valueLine, pos, group.length));
+        const std::int16_t dataType = group.item ? group.item->DataType : modADIS::TypeUnknown;
+        if (dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
+            dataType != modADIS::TypeTime)
+            textBytes += fields_.back().size();
+    }
+    line->ItemValues.Reserve(groups.size(), textBytes);
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const auto& group = groups[i];
+        const std::string_view field = fields_[i];
+        const std::int16_t dataType = group.item ? group.item->DataType : modADIS::TypeUnknown;
+        const bool plainText = dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
+                               dataType != modADIS::TypeTime && !AdisText::IsAllOf(field, '?') &&
+                               !AdisText::IsAllOf(field, '|');
+        if (plainText)
+            line->ItemValues.AddItemText(group.ddNo, field);
+        else
+            line->ItemValues.AddItem(group.ddNo,
+                                     modADIS::DecodeField(field, dataType, group.resolution, true));
     }
 
     const auto& keyItems = *event->KeyItems();
@@ -83,8 +102,8 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
             if (!first)
                 line->Key += '#';
             first = false;
-            line->Key += AdisValues::KeyText(
-                line->ItemValues.ValueOf(keyItem->DDNo).value_or(AdisValue(AdisEmpty{})));
+            const auto value = line->ItemValues.ValueOf(keyItem->DDNo);
+            line->Key += value ? AdisValues::KeyText(*value) : std::string("Empty");
         }
     }
     if (Exists(line->Key))

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "CompactKeyedCollection.h"
 #include "clsAdisDataLine.h"
-#include "common/KeyedCollection.h"
 
 #include <memory>
 #include <string_view>
 #include <vector>
 
 class clsAdisEvents;
+class clsAdisItem;
 class clsAdisItems;
 
 // The value lines of a data event, keyed by the values of the event's key items.
-class clsAdisDataLines : public KeyedCollection<clsAdisDataLine> {
+class clsAdisDataLines : public CompactKeyedCollection<clsAdisDataLine> {
 public:
     // The new line (LineType and Status are the first character of their texts),
     // or nothing when the key is present. `itemValues` is copied when given.
@@ -34,12 +35,16 @@ private:
         std::int32_t ddNo;
         std::int16_t length;
         std::int16_t resolution;
+        std::shared_ptr<clsAdisItem> item; // the group's entry of the items, if any
     };
-    const std::vector<FieldGroup>& GroupsOf(std::string_view defLine);
+    const std::vector<FieldGroup>& GroupsOf(std::string_view defLine, const clsAdisItems& items);
 
-    // The definition line last decoded, kept because all value lines of a data
-    // event share one.
+    // The definition line last decoded with the items it was typed by, kept
+    // because all value lines of a data event share them.
     std::string cachedDefLine_;
+    const clsAdisItems* cachedItems_ = nullptr;
+    long cachedItemCount_ = -1;
     std::vector<FieldGroup> cachedGroups_;
+    std::vector<std::string_view> fields_; // scratch space of AddItemEx
     long nextOrdinal_ = 1;
 };

@@ -44,6 +44,8 @@ public:
              std::string_view after = {});
     // False (and no change) when the DD number is already present.
     bool AddItem(std::int32_t ddNo, AdisValue value);
+    // AddItem of a text value without building the value first (line decoding).
+    bool AddItemText(std::int32_t ddNo, std::string_view text);
 
     // A copy of the element, or nothing. A text selects by key, a number by
     // 1-based position.
@@ -78,7 +80,11 @@ public:
 
     void Clear();
     long Count() const { return static_cast<long>(slots_.size()); }
-    void Reserve(std::size_t n) { slots_.reserve(n); }
+    // Room for n values holding textBytes bytes of text in all.
+    void Reserve(std::size_t n, std::size_t textBytes = 0) {
+        slots_.reserve(n);
+        texts_.reserve(textBytes);
+    }
 
     const_iterator begin() const { return const_iterator(this, 0); }
     const_iterator end() const { return const_iterator(this, slots_.size()); }

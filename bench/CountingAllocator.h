@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstddef>
+
+// Bytes requested through the global operator new and not yet deleted, for
+// measuring the memory a data structure holds.
+namespace CountingAllocator {
+std::size_t LiveBytes();
+}

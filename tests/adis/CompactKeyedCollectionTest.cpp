@@ -1,0 +1,46 @@
+#include "adis/clsAdisDataLines.h"
+#include "common/LinkError.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> Keys(const clsAdisDataLines& lines) {
+    std::vector<std::string> keys;
+    for (const auto& line : lines)
+        keys.push_back(line->Key);
+    return keys;
+}
+
+} // namespace
+
+TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
+    clsAdisDataLines lines;
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(lines.AddItem("k" + std::to_string(i), "V", "N", 1));
+    EXPECT_FALSE(lines.AddItem("k5", "V", "N", 1));
+    auto extra = std::make_shared<clsAdisDataLine>();
+    extra->Key = "before-k1";
+    lines.Add(extra, "k1");
+    auto after = std::make_shared<clsAdisDataLine>();
+    after->Key = "after-k1";
+    lines.Add(after, {}, "k1");
+    EXPECT_EQ(Keys(lines)[1], "before-k1");
+    EXPECT_EQ(Keys(lines)[3], "after-k1");
+    EXPECT_THROW(lines.Add(extra), LinkError);
+    EXPECT_THROW(lines.Add(std::make_shared<clsAdisDataLine>(), "absent"), LinkError);
+
+    lines.Remove("k0");
+    lines.Remove(1L);
+    EXPECT_THROW(lines.Remove("k0"), LinkError);
+    EXPECT_THROW(lines.Remove(1000L), LinkError);
+    EXPECT_EQ(lines.Count(), 100);
+    EXPECT_EQ(lines.Item(1)->Key, "k1");
+    for (int i = 1; i < 100; ++i)
+        EXPECT_EQ(lines.Item("k" + std::to_string(i))->Key, "k" + std::to_string(i));
+    EXPECT_TRUE(lines.Exists("after-k1"));
+    EXPECT_FALSE(lines.Item(0));
+    lines.Clear();
+    EXPECT_FALSE(lines.Exists("k1"));
+    EXPECT_TRUE(lines.AddItem("k1", "V", "N", 1));
+}
