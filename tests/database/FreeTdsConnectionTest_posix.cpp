@@ -140,16 +140,3 @@ TEST_F(FreeTdsTest, ASilentServerFailsAfterTheLoginTimeOut) {
     EXPECT_EQ(server.Connections(), 2);
     EXPECT_EQ(recorded.ui->boxes.size(), 1u);
 }
-
-TEST_F(FreeTdsTest, NoConfigurationMeansNoConnectionAttempt) {
-    EXPECT_EQ(OpenDatabase(2), nullptr);
-    ASSERT_EQ(recorded.ui->boxes.size(), 1u);
-    const std::string& text = recorded.ui->boxes[0].text;
-    EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
-
-    // Statements then report the missing connection once more and fail.
-    EXPECT_FALSE(ExecuteSql("UPDATE TextLookupItem SET IsHidden = '1'"));
-    ASSERT_EQ(recorded.ui->boxes.size(), 3u);
-    EXPECT_EQ(recorded.ui->boxes[2].text, "91 Object variable or With block variable not set");
-    EXPECT_EQ(DbConnection, nullptr);
-}
