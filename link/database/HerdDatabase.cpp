@@ -4,6 +4,7 @@
 #include "DatabaseUi.h"
 #include "OdbcConnectionString.h"
 #include "OdbcDatabaseConnection.h"
+#include "SqlServerInstance.h"
 #include "common/LinkError.h"
 #include "common/TraceLog.h"
 #include "common/modUtils.h"
@@ -41,10 +42,17 @@ std::string ValueOf(const std::string& text, std::string_view key) {
 
 std::shared_ptr<DatabaseConnection> Connect(const std::string& connectionString,
                                             int loginTimeoutSeconds) {
-    if (!NamesDataSource(connectionString))
+    const std::string dataSource = DataSourceOf(connectionString);
+    if (dataSource.empty())
         throw LinkError(kUnspecifiedError, "The connection string names no data source");
+    const std::string driver = SqlServerOdbcDriver();
+    // FreeTDS asks the server browser for a named instance without regard to the
+    // login time-out; the lookup here keeps to it.
+    std::optional<int> instancePort;
+    if (const auto instance = SplitInstance(dataSource); instance && IsFreeTdsDriver(driver))
+        instancePort = LookUpInstancePort(*instance, loginTimeoutSeconds * 1000);
     return std::make_shared<OdbcDatabaseConnection>(
-        OdbcConnectionStringFor(connectionString, SqlServerOdbcDriver()), loginTimeoutSeconds);
+        OdbcConnectionStringFor(connectionString, driver, instancePort), loginTimeoutSeconds);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "OdbcConnectionString.h"
 
+#include "SqlServerInstance.h"
 #include "common/Platform.h"
 
 #include <algorithm>
@@ -79,10 +80,6 @@ std::string OdbcValue(std::string_view value) {
     return plain ? std::string(value) : Braced(value);
 }
 
-bool IsFreeTds(std::string_view driver) {
-    return Lower(driver).find("tds") != std::string::npos;
-}
-
 const char* OdbcKeyFor(const std::string& key) {
     if (key == "data source" || key == "server" || key == "address" || key == "addr")
         return "Server";
@@ -104,22 +101,34 @@ std::string SqlServerOdbcDriver() {
     return DefaultSqlServerOdbcDriver();
 }
 
-std::string OdbcConnectionStringFor(std::string_view connectionString, std::string_view driver) {
+std::string OdbcConnectionStringFor(std::string_view connectionString, std::string_view driver,
+                                    std::optional<int> instancePort) {
     std::string odbc = "Driver=" + Braced(driver) + ";";
-    for (const auto& [key, value] : SplitPairs(connectionString))
-        if (const char* odbcKey = OdbcKeyFor(key))
+    for (const auto& [key, value] : SplitPairs(connectionString)) {
+        const char* odbcKey = OdbcKeyFor(key);
+        if (!odbcKey)
+            continue;
+        const auto instance = SplitInstance(value);
+        if (instancePort && instance && std::string_view(odbcKey) == "Server")
+            odbc += "Server=" + OdbcValue(instance->host) +
+                    ";Port=" + std::to_string(*instancePort) + ";";
+        else
             odbc += std::string(odbcKey) + "=" + OdbcValue(value) + ";";
-    if (IsFreeTds(driver))
+    }
+    if (IsFreeTdsDriver(driver))
         odbc += std::string("TDS_Version=") + kFreeTdsProtocolVersion + ";ClientCharset=UTF-8;";
     return odbc;
 }
 
-bool NamesDataSource(std::string_view connectionString) {
+std::string DataSourceOf(std::string_view connectionString) {
     for (const auto& [key, value] : SplitPairs(connectionString))
-        if (const char* odbcKey = OdbcKeyFor(key);
-            odbcKey && std::string_view(odbcKey) == "Server" && !value.empty())
-            return true;
-    return false;
+        if (const char* odbcKey = OdbcKeyFor(key); odbcKey && std::string_view(odbcKey) == "Server")
+            return value;
+    return {};
+}
+
+bool IsFreeTdsDriver(std::string_view driver) {
+    return Lower(driver).find("tds") != std::string::npos;
 }
 
 } // namespace modNational

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,10 +17,14 @@ std::string DefaultSqlServerOdbcDriver();
 // string for the driver: Driver, Server, Database, UID, PWD. Other keys are
 // dropped. FreeTDS drivers also get an explicit TDS_Version, without which its
 // version probe would not keep to the login time-out, and UTF-8 as the client's
-// character set.
-std::string OdbcConnectionStringFor(std::string_view connectionString, std::string_view driver);
+// character set. With an instance port a "host\\instance" data source becomes the
+// host and that port.
+std::string OdbcConnectionStringFor(std::string_view connectionString, std::string_view driver,
+                                    std::optional<int> instancePort = std::nullopt);
 
-// Whether the text names a data source at all (an empty connection string does not).
-bool NamesDataSource(std::string_view connectionString);
+// The data source the text names; empty for an empty connection string.
+std::string DataSourceOf(std::string_view connectionString);
+
+bool IsFreeTdsDriver(std::string_view driver);
 
 } // namespace modNational

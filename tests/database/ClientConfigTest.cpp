@@ -3,6 +3,7 @@
 #include "database/ClientConfigFile.h"
 #include "database/HerdDatabase.h"
 #include "database/OdbcConnectionString.h"
+#include "database/SqlServerInstance.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +116,26 @@ TEST(OdbcConnectionString, TranslatedForTheDriver) {
     // Values that would break the ODBC syntax are braced.
     EXPECT_EQ(OdbcConnectionStringFor("Initial Catalog=a}b;Data Source=s;Password='p;w'", "D"),
               "Driver={D};Database={a}}b};Server=s;PWD={p;w};");
-    EXPECT_FALSE(NamesDataSource(""));
-    EXPECT_FALSE(NamesDataSource("Provider=SQLOLEDB;Initial Catalog=x;Data Source=;"));
-    EXPECT_TRUE(NamesDataSource(shown));
+    EXPECT_EQ(DataSourceOf(""), "");
+    EXPECT_EQ(DataSourceOf("Provider=SQLOLEDB;Initial Catalog=x;Data Source=;"), "");
+    EXPECT_EQ(DataSourceOf(shown), "FARM\\SQL");
+}
+
+TEST(SqlServerInstance, NamedInstancesAndBrowserAnswers) {
+    const auto instance = SplitInstance("FARMPC\\VANTOR");
+    ASSERT_TRUE(instance);
+    EXPECT_EQ(instance->host, "FARMPC");
+    EXPECT_EQ(instance->instance, "VANTOR");
+    for (const char* plain : {"FARMPC", "FARMPC,1433", "\\VANTOR", "FARMPC\\", ""})
+        EXPECT_FALSE(SplitInstance(plain)) << plain;
+
+    EXPECT_EQ(TcpPortFromBrowserAnswer("ServerName;A;InstanceName;B;TCP;1433;;"), 1433);
+    EXPECT_EQ(TcpPortFromBrowserAnswer("ServerName;A;InstanceName;B;np;\\\\A\\pipe;;"),
+              std::nullopt);
+    EXPECT_EQ(TcpPortFromBrowserAnswer("tcp;99999;;"), std::nullopt);
+    // With a port the driver goes straight to it.
+    EXPECT_EQ(
+        OdbcConnectionStringFor("Data Source=FARM\\VANTOR;Initial Catalog=H", "FreeTDS", 49172),
+        "Driver={FreeTDS};Server=FARM;Port=49172;Database=H;TDS_Version=7.4;"
+        "ClientCharset=UTF-8;");
 }

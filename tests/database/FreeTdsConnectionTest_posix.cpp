@@ -1,13 +1,16 @@
 // Opening the database through FreeTDS when the server cannot be reached: nothing
 // listens on the port, or a listener accepts and never answers. Loopback only.
 #include "DatabaseTestSupport.h"
+#include "common/LinkError.h"
 #include "database/HerdDatabase.h"
+#include "database/SqlServerInstance.h"
 
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -77,6 +80,72 @@ private:
     std::thread thread_;
 };
 
+// A SQL Server browser on a loopback UDP port: answers instance queries with the
+// given text, or stays silent, until destroyed (at most 30 s).
+class FakeBrowser {
+public:
+    FakeBrowser(int port, std::optional<std::string> answer)
+        : fd_(socket(AF_INET, SOCK_DGRAM, 0)), answer_(std::move(answer)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        bound_ = bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        socklen_t length = sizeof address;
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~FakeBrowser() {
+        stop_ = true;
+        thread_.join();
+        close(fd_);
+    }
+    bool Bound() const { return bound_; }
+    int Port() const { return port_; }
+    std::string Query() {
+        std::lock_guard lock(mutex_);
+        return query_;
+    }
+
+private:
+    void Serve() {
+        const auto end = Clock::now() + std::chrono::seconds(30);
+        while (bound_ && !stop_ && Clock::now() < end) {
+            pollfd waiting{fd_, POLLIN, 0};
+            if (poll(&waiting, 1, 50) <= 0)
+                continue;
+            char buffer[512];
+            sockaddr_in from{};
+            socklen_t length = sizeof from;
+            const ssize_t got = recvfrom(fd_, buffer, sizeof buffer, 0,
+                                         reinterpret_cast<sockaddr*>(&from), &length);
+            if (got <= 0)
+                continue;
+            {
+                std::lock_guard lock(mutex_);
+                query_.assign(buffer, static_cast<std::size_t>(got));
+            }
+            if (!answer_)
+                continue;
+            std::string reply = "\x05";
+            reply += static_cast<char>(answer_->size() & 0xFF);
+            reply += static_cast<char>(answer_->size() >> 8);
+            reply += *answer_;
+            sendto(fd_, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+        }
+    }
+
+    int fd_;
+    std::optional<std::string> answer_;
+    bool bound_ = false;
+    int port_ = 0;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::string query_;
+    std::thread thread_;
+};
+
 class FreeTdsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -139,4 +208,41 @@ TEST_F(FreeTdsTest, ASilentServerFailsAfterTheLoginTimeOut) {
     EXPECT_LT(elapsed, std::chrono::seconds(8));
     EXPECT_EQ(server.Connections(), 2);
     EXPECT_EQ(recorded.ui->boxes.size(), 1u);
+}
+
+TEST(SqlServerBrowser, AnswersGiveTheInstancesPort) {
+    FakeBrowser browser(0, "ServerName;FARM;InstanceName;VANTOR;IsClustered;No;"
+                           "Version;10.50.1600.1;tcp;49172;;");
+    EXPECT_EQ(LookUpInstancePort({"127.0.0.1", "VANTOR"}, 2000, browser.Port()), 49172);
+    EXPECT_EQ(browser.Query(), std::string("\x04VANTOR\0", 8));
+}
+
+TEST(SqlServerBrowser, ASilentOrMissingBrowserFailsWithinTheTimeOut) {
+    FakeBrowser silent(0, std::nullopt);
+    auto start = Clock::now();
+    EXPECT_THROW(LookUpInstancePort({"127.0.0.1", "VANTOR"}, 300, silent.Port()), LinkError);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(250));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+
+    LoopbackSocket nobody(false); // a UDP query to it is refused at once
+    start = Clock::now();
+    EXPECT_THROW(LookUpInstancePort({"127.0.0.1", "VANTOR"}, 5000, nobody.Port()), LinkError);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+
+    FakeBrowser noTcp(0, "ServerName;FARM;InstanceName;VANTOR;np;\\\\FARM\\pipe;;");
+    EXPECT_THROW(LookUpInstancePort({"127.0.0.1", "VANTOR"}, 2000, noTcp.Port()), LinkError);
+}
+
+TEST_F(FreeTdsTest, ANamedInstanceIsReachedThroughTheBrowsersPortWithinTheTimeOut) {
+    SilentServer server;
+    FakeBrowser browser(kSqlServerBrowserPort, "ServerName;LOCAL;InstanceName;VANTOR;tcp;" +
+                                                   std::to_string(server.Port()) + ";;");
+    if (!browser.Bound())
+        GTEST_SKIP() << "the browser port is taken on this machine";
+    Configure("127.0.0.1\\VANTOR");
+
+    const auto start = Clock::now();
+    EXPECT_EQ(OpenDatabase(1), nullptr);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(server.Connections(), 2);
 }

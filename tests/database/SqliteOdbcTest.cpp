@@ -102,22 +102,6 @@ TEST_F(SqliteTest, RefusedStatementsRaiseWithTheDriversDiagnostics) {
     EXPECT_EQ(Odbc::FetchAll(connection, "SELECT 1 AS One").RecordCount(), 1);
 }
 
-TEST_F(SqliteTest, FilterOnFetchedRowsByColumnType) {
-    SeedSessions();
-    Recordset rows = Odbc::FetchAll(connection, "SELECT * FROM Sessions");
-    rows.SetFilter(BuildFilterText(DatabaseQuery::MilkingSessions,
-                                   {{900025, 1.0, 70000.0}, {900070, 5.0, 39.0}}));
-    EXPECT_EQ(rows.Filter(),
-              "SampleTube >= '1' AND SampleTube <= '32767' AND AnimalNumber >= '5' AND "
-              "AnimalNumber <= '39'");
-    ASSERT_EQ(rows.RecordCount(), 1);
-    EXPECT_EQ(rows.Field("OfficialRegNo"), DbValue(std::string("SK0001")));
-
-    rows.SetFilter(BuildFilterText(DatabaseQuery::MilkingSessions,
-                                   {{900079, DbDateTime::TimeOfDay(0, 7, 0), DbValue{}}}));
-    EXPECT_EQ(rows.RecordCount(), 2);
-}
-
 // ---- The query builders on rows SQLite gives --------------------------------------
 
 namespace {
