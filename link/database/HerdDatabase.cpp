@@ -50,7 +50,9 @@ std::shared_ptr<DatabaseConnection> Connect(const std::string& connectionString,
     // login time-out; the lookup here keeps to it.
     std::optional<int> instancePort;
     if (const auto instance = SplitInstance(dataSource); instance && IsFreeTdsDriver(driver))
-        instancePort = LookUpInstancePort(*instance, loginTimeoutSeconds * 1000);
+        instancePort = LookUpInstancePort(
+            *instance,
+            (loginTimeoutSeconds > 0 ? loginTimeoutSeconds : kLoginTimeoutSeconds) * 1000);
     return std::make_shared<OdbcDatabaseConnection>(
         OdbcConnectionStringFor(connectionString, driver, instancePort), loginTimeoutSeconds);
 }

@@ -89,20 +89,24 @@ Connection::Connection() {
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
         throw Error("SQLAllocHandle", {});
     env_ = env;
-    Check(SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION,
-                        reinterpret_cast<SQLPOINTER>(static_cast<std::intptr_t>(SQL_OV_ODBC3)), 0),
-          SQL_HANDLE_ENV, env, "SQLSetEnvAttr");
-    SQLHANDLE dbc = SQL_NULL_HANDLE;
-    Check(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc), SQL_HANDLE_ENV, env, "SQLAllocHandle");
-    dbc_ = dbc;
+    try {
+        Check(SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION,
+                            reinterpret_cast<SQLPOINTER>(static_cast<std::intptr_t>(SQL_OV_ODBC3)),
+                            0),
+              SQL_HANDLE_ENV, env, "SQLSetEnvAttr");
+        SQLHANDLE dbc = SQL_NULL_HANDLE;
+        Check(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc), SQL_HANDLE_ENV, env, "SQLAllocHandle");
+        dbc_ = dbc;
+    } catch (...) {
+        SQLFreeHandle(SQL_HANDLE_ENV, env_);
+        throw;
+    }
 }
 
 Connection::~Connection() {
     Close();
-    if (dbc_)
-        SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
-    if (env_)
-        SQLFreeHandle(SQL_HANDLE_ENV, env_);
+    SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
+    SQLFreeHandle(SQL_HANDLE_ENV, env_);
 }
 
 void Connection::Open(const std::string& connectionString, int loginTimeoutSeconds) {

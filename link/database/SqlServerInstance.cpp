@@ -7,7 +7,9 @@ namespace modNational {
 
 std::optional<InstanceAddress> SplitInstance(std::string_view dataSource) {
     const std::size_t backslash = dataSource.find('\\');
-    if (backslash == std::string_view::npos || backslash == 0 || backslash + 1 == dataSource.size())
+    // With a port ("host\\instance,port") the browser is not needed.
+    if (backslash == std::string_view::npos || backslash == 0 ||
+        backslash + 1 == dataSource.size() || dataSource.find(',') != std::string_view::npos)
         return std::nullopt;
     return InstanceAddress{std::string(dataSource.substr(0, backslash)),
                            std::string(dataSource.substr(backslash + 1))};

@@ -15,7 +15,8 @@ struct InstanceAddress {
     std::string instance;
 };
 
-// Host and instance of a "host\instance" data source; nothing without an instance.
+// Host and instance of a "host\instance" data source; nothing without an instance
+// or with an explicit port.
 std::optional<InstanceAddress> SplitInstance(std::string_view dataSource);
 
 // The TCP port in the browser's answer to an instance query

@@ -126,7 +126,8 @@ TEST(SqlServerInstance, NamedInstancesAndBrowserAnswers) {
     ASSERT_TRUE(instance);
     EXPECT_EQ(instance->host, "FARMPC");
     EXPECT_EQ(instance->instance, "VANTOR");
-    for (const char* plain : {"FARMPC", "FARMPC,1433", "\\VANTOR", "FARMPC\\", ""})
+    for (const char* plain :
+         {"FARMPC", "FARMPC,1433", "FARMPC\\VANTOR,1433", "\\VANTOR", "FARMPC\\", ""})
         EXPECT_FALSE(SplitInstance(plain)) << plain;
 
     EXPECT_EQ(TcpPortFromBrowserAnswer("ServerName;A;InstanceName;B;TCP;1433;;"), 1433);
