@@ -69,6 +69,12 @@ std::optional<AdisNumber> AsNumber(const AdisValue& value) {
     return std::nullopt;
 }
 
+std::optional<double> ToDouble(const AdisValue& value) {
+    if (auto number = AsNumber(value))
+        return number->ToDouble();
+    return std::nullopt;
+}
+
 std::string ToText(const AdisValue& value) {
     switch (KindOf(value)) {
     case AdisValueKind::Number:

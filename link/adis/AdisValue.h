@@ -69,6 +69,8 @@ AdisValue Text(std::string_view text);
 
 // The value as a number: numbers themselves and texts that read as a number.
 std::optional<AdisNumber> AsNumber(const AdisValue& value);
+// AsNumber as a double, for callers that compute with the value.
+std::optional<double> ToDouble(const AdisValue& value);
 // The value's text form: numbers as plain decimals ("1.2"), dates "yyyy-mm-dd"
 // (with " hh:mm:ss" when the time is not midnight), times "hh:mm:ss", texts
 // unchanged; Empty and Null give the empty text.

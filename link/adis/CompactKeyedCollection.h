@@ -37,10 +37,10 @@ public:
         if (elements_.size() >= kFree - 1)
             RaiseInvalid();
         elements_.insert(elements_.begin() + static_cast<std::ptrdiff_t>(position), element);
-        if (position + 1 != elements_.size())
-            Rebuild(table_.size());
-        else if (elements_.size() * 2 > table_.size())
+        if (elements_.size() * 2 > table_.size())
             Rebuild(table_.empty() ? 16 : table_.size() * 2);
+        else if (position + 1 != elements_.size())
+            Rebuild(table_.size()); // the positions behind the new element moved
         else
             Insert(static_cast<std::uint32_t>(position));
         return true;

@@ -19,8 +19,9 @@ std::shared_ptr<clsAdisItem> clsAdisDataFile::AddDataEventItem(std::int32_t even
         throw LinkError(LinkErrors::InvalidArgument, "The ADIS file has no data dictionary");
     const auto item = DataDict->Items().ItemOf(ddNo);
     if (!item)
-        throw LinkError(LinkErrors::InvalidArgument,
-                        "DD number " + std::to_string(ddNo) + " is not in the dictionary");
+        throw LinkError(LinkErrors::InvalidArgument, std::string("DD number ")
+                                                         .append(std::to_string(ddNo))
+                                                         .append(" is not in the dictionary"));
     auto event = DataEvents.ItemOf(eventNo);
     if (!event)
         event = DataEvents.AddItem(eventNo, 0, nullptr, nullptr);

@@ -94,7 +94,7 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     const auto& keyItems = *event->KeyItems();
     if (keyItems.Count() == 0) {
         do
-            line->Key = "#" + std::to_string(nextOrdinal_++);
+            line->Key.assign(1, '#').append(std::to_string(nextOrdinal_++));
         while (Exists(line->Key));
     } else {
         bool first = true;

@@ -11,8 +11,9 @@ std::shared_ptr<clsAdisItem> clsAdisDataDict::AddItem(std::int32_t ddNo, std::in
 void clsAdisDataDict::AddEventDDNo(std::int32_t eventNo, std::int32_t ddNo) {
     const auto item = items_.ItemOf(ddNo);
     if (!item)
-        throw LinkError(LinkErrors::InvalidArgument,
-                        "DD number " + std::to_string(ddNo) + " is not in the dictionary");
+        throw LinkError(LinkErrors::InvalidArgument, std::string("DD number ")
+                                                         .append(std::to_string(ddNo))
+                                                         .append(" is not in the dictionary"));
     if (const auto event = events_.ItemOf(eventNo)) {
         event->Items()->AddItem(item->DDNo, item->DataType, item->Length, item->Resolution);
         return;

@@ -31,7 +31,8 @@ std::string KeyName(const char* name, long n) {
 std::int32_t ReadCount(const ProfileFile& file, std::string_view section, std::string_view key) {
     const std::int32_t count = file.GetInt(section, key, 0);
     if (count > kMaxCount)
-        throw LinkError(6, "Overflow: " + std::string(key) + " " + std::to_string(count));
+        throw LinkError(
+            6, std::string("Overflow: ").append(key).append(" ").append(std::to_string(count)));
     return count;
 }
 

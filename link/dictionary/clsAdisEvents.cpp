@@ -5,7 +5,7 @@
 std::string clsAdisEvents::EventKey(std::int32_t eventNo, std::int16_t subItem) {
     std::string key = modADIS::FormatEventNo(eventNo);
     if (subItem > 0)
-        key += "#" + std::to_string(subItem);
+        key.append(1, '#').append(std::to_string(subItem));
     return key;
 }
 

@@ -14,4 +14,7 @@ public:
                                          std::int16_t length, std::int16_t resolution);
     // The item of a DD number, or nothing.
     std::shared_ptr<clsAdisItem> ItemOf(std::int32_t ddNo) const;
+    // Gives the item of oldDDNo the DD number (and key) newDDNo in its place;
+    // false (and no change) unless oldDDNo is present and newDDNo is not.
+    bool ChangeDDNo(std::int32_t oldDDNo, std::int32_t newDDNo);
 };

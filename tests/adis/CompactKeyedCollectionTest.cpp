@@ -12,12 +12,16 @@ std::vector<std::string> Keys(const clsAdisDataLines& lines) {
     return keys;
 }
 
+std::string Key(int i) {
+    return std::string(1, 'k').append(std::to_string(i));
+}
+
 } // namespace
 
 TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
     clsAdisDataLines lines;
     for (int i = 0; i < 100; ++i)
-        ASSERT_TRUE(lines.AddItem("k" + std::to_string(i), "V", "N", 1));
+        ASSERT_TRUE(lines.AddItem(Key(i), "V", "N", 1));
     EXPECT_FALSE(lines.AddItem("k5", "V", "N", 1));
     auto extra = std::make_shared<clsAdisDataLine>();
     extra->Key = "before-k1";
@@ -37,9 +41,18 @@ TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
     EXPECT_EQ(lines.Count(), 100);
     EXPECT_EQ(lines.Item(1)->Key, "k1");
     for (int i = 1; i < 100; ++i)
-        EXPECT_EQ(lines.Item("k" + std::to_string(i))->Key, "k" + std::to_string(i));
+        EXPECT_EQ(lines.Item(Key(i))->Key, Key(i));
     EXPECT_TRUE(lines.Exists("after-k1"));
     EXPECT_FALSE(lines.Item(0));
+    // Inserting in front many times grows the index like appending does.
+    for (int i = 0; i < 300; ++i) {
+        auto front = std::make_shared<clsAdisDataLine>();
+        front->Key = std::string("front").append(std::to_string(i));
+        lines.Add(front, lines.Item(1)->Key);
+    }
+    EXPECT_EQ(lines.Item(1)->Key, "front299");
+    EXPECT_FALSE(lines.Exists("absent"));
+
     lines.Clear();
     EXPECT_FALSE(lines.Exists("k1"));
     EXPECT_TRUE(lines.AddItem("k1", "V", "N", 1));

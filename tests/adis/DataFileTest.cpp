@@ -14,7 +14,7 @@ TEST(DataFile, AddDataEventItemSharesTheDictionaryItem) {
     EXPECT_THROW(file.AddDataEventItem(390001, 900080), LinkError);
     EXPECT_THROW(file.AddDataEventItem(390001, 123), LinkError);
 
-    file.OutFilePath = "x";
+    file.OutFilePath.append("out.dat");
     file.Clear();
     EXPECT_TRUE(file.OutFilePath.empty());
     EXPECT_EQ(file.DataEvents.Count(), 0);

@@ -15,6 +15,15 @@ TEST(DictionaryCollections, KeysFollowTheirTables) {
     EXPECT_EQ(items.Item(1), first);
     EXPECT_EQ(first->ItemString(), "00900024060");
 
+    items.AddItem(50085, 0, 2, 0);
+    items.AddItem(900070, 0, 6, 0);
+    EXPECT_FALSE(items.ChangeDDNo(50085, 900070));
+    EXPECT_TRUE(items.ChangeDDNo(50085, 350305));
+    EXPECT_EQ(items.Item(2)->Key, "350305");
+    EXPECT_EQ(items.Item("350305")->DDNo, 350305);
+    EXPECT_FALSE(items.Exists("50085"));
+    EXPECT_EQ(items.Item(3)->DDNo, 900070);
+
     clsAdisEvents events;
     events.AddItem(55021, nullptr, 3, nullptr);
     EXPECT_TRUE(events.Exists("055021#3"));
