@@ -5,6 +5,15 @@ namespace {
 
 constexpr long kEndOfDaySeconds = 86399;
 
+// before + value + after, built by appending (GCC 12 warns wrongly about
+// "literal" + std::string at high optimisation).
+std::string Enclosed(std::string_view before, const std::string& value, std::string_view after) {
+    std::string text;
+    text.reserve(before.size() + value.size() + after.size());
+    text.append(before).append(value).append(after);
+    return text;
+}
+
 // The end of the range: the to-date with the to-time, or its last second.
 std::optional<DbDateTime> RangeEnd(const QueryRange& range) {
     if (!range.toDate)
@@ -24,7 +33,7 @@ std::optional<DbDateTime> RangeStart(const QueryRange& range) {
 std::string ExitCondition(const std::optional<DbDateTime>& to) {
     if (!to)
         return "WHERE ba.ExitDate IS NULL ";
-    return "WHERE (ba.ExitDate IS NULL OR ba.ExitDate > '" + FormatSqlDateTime(*to) + "') ";
+    return Enclosed("WHERE (ba.ExitDate IS NULL OR ba.ExitDate > '", FormatSqlDateTime(*to), "') ");
 }
 
 bool HasBit(long qelConfig, long bit) {
@@ -38,12 +47,12 @@ std::string Milk7DaysAvgOld(const std::optional<DbDateTime>& to) {
     sql += "(SELECT TOP 1 DateAndTime FROM AnimalHistoricalData ";
     sql += "WHERE BasicAnimal = ba.OID ";
     if (to) {
-        sql += "AND DateAndTime > DATEADD(DAY, -7, '" + FormatSqlDate(*to) + "') ";
-        sql += "AND DateAndTime <= '" + FormatSqlDateTime(*to) + "' ";
+        sql += Enclosed("AND DateAndTime > DATEADD(DAY, -7, '", FormatSqlDate(*to), "') ");
+        sql += Enclosed("AND DateAndTime <= '", FormatSqlDateTime(*to), "' ");
     }
     sql += "ORDER BY DateAndTime DESC) AS BeginTime, ";
     sql += "(SELECT dbo.Get7DayAvgOn(ba.OID, ";
-    sql += to ? "'" + FormatSqlDate(*to) + "'" : std::string("GETDATE()");
+    sql += to ? Enclosed("'", FormatSqlDate(*to), "'") : std::string("GETDATE()");
     sql += ")) AS Avg7Days, ";
     return sql;
 }
@@ -55,15 +64,15 @@ std::string Milk7DaysAvgNew(const std::optional<DbDateTime>& to) {
     sql += "(SELECT TOP 1 BeginTime FROM SessionMilkYield ";
     sql += "WHERE BasicAnimal = ba.OID ";
     if (to) {
-        sql += "AND BeginTime > DATEADD(DAY, -7, '" + FormatSqlDate(*to) + "') ";
-        sql += "AND BeginTime <= '" + FormatSqlDateTime(*to) + "' ";
+        sql += Enclosed("AND BeginTime > DATEADD(DAY, -7, '", FormatSqlDate(*to), "') ");
+        sql += Enclosed("AND BeginTime <= '", FormatSqlDateTime(*to), "' ");
     }
     sql += "ORDER BY BeginTime DESC) AS BeginTime, ";
     sql += "ROUND((SELECT Avg(TotalYield) FROM AnimalDaily ";
     sql += "WHERE BasicAnimal = ba.OID ";
     if (to) {
-        sql += "AND [date] >= DATEADD(DAY, -7, '" + FormatSqlDate(*to) + "') ";
-        sql += "AND [date] < '" + FormatSqlDateTime(*to) + "' ";
+        sql += Enclosed("AND [date] >= DATEADD(DAY, -7, '", FormatSqlDate(*to), "') ");
+        sql += Enclosed("AND [date] < '", FormatSqlDateTime(*to), "' ");
     }
     sql += "AND TotalYield > 0 AND IsYieldValid = 1), 1) AS Avg7Days, ";
     return sql;
@@ -116,17 +125,17 @@ std::optional<std::string> MilkingSessionsSql(AppGeneration generation, long qel
 
     std::string timeClause;
     if (from)
-        timeClause =
-            (isNew ? "smy.BeginTime >= '" : "DateAndTime >= '") + FormatSqlDateTime(*from) + "' ";
+        timeClause = Enclosed(isNew ? "smy.BeginTime >= '" : "DateAndTime >= '",
+                              FormatSqlDateTime(*from), "' ");
     if (to) {
         if (!timeClause.empty())
             timeClause += "AND ";
-        timeClause +=
-            (isNew ? "smy.BeginTime <= '" : "DateAndTime <= '") + FormatSqlDateTime(*to) + "' ";
+        timeClause += Enclosed(isNew ? "smy.BeginTime <= '" : "DateAndTime <= '",
+                               FormatSqlDateTime(*to), "' ");
     }
     std::string tail = ExitCondition(to);
     if (!timeClause.empty())
-        tail += "AND " + timeClause + " ";
+        tail += Enclosed("AND ", timeClause, " ");
     tail += "AND ba.Number > 0 AND ba.Number < 999999 ";
     tail += "ORDER BY BeginTime, AnimalNumber";
 
@@ -201,11 +210,13 @@ std::optional<std::string> PregChecksSql(AppGeneration generation, const QueryRa
         return std::nullopt;
     std::string dateClause;
     if (range.fromDate)
-        dateClause = "CONVERT(DATE, aae.DateAndTime) >= '" + FormatSqlDate(*range.fromDate) + "' ";
+        dateClause =
+            Enclosed("CONVERT(DATE, aae.DateAndTime) >= '", FormatSqlDate(*range.fromDate), "' ");
     if (range.toDate) {
         if (!dateClause.empty())
             dateClause += "AND ";
-        dateClause += "CONVERT(DATE, aae.DateAndTime) <= '" + FormatSqlDate(*range.toDate) + "' ";
+        dateClause +=
+            Enclosed("CONVERT(DATE, aae.DateAndTime) <= '", FormatSqlDate(*range.toDate), "' ");
     }
     std::string sql = "SELECT ba.OfficialRegNo, ";
     sql += "ba.Number AS AnimalNumber, ";
@@ -226,7 +237,7 @@ std::optional<std::string> PregChecksSql(AppGeneration generation, const QueryRa
     sql += "AND epc.OID = aae.OID ";
     sql += "AND ari.LactationNumber = aae.LactationNumber ";
     if (!dateClause.empty())
-        sql += "AND " + dateClause;
+        sql += Enclosed("AND ", dateClause, "");
     sql += "ORDER BY ba.OfficialRegNo, aae.DateAndTime";
     return sql;
 }
