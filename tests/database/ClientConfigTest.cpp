@@ -58,13 +58,6 @@ TEST_F(ClientConfigTest, CatalogAndDataSourceWhateverTheirOrderAndCase) {
     EXPECT_TRUE(recorded.LogTexts().empty());
 }
 
-TEST_F(ClientConfigTest, TheFirstElementNamedConnectionStringAnywhereCounts) {
-    EXPECT_EQ(Read("<a><b><c name=\"ConnectionString\" connectionString=\"Initial Catalog=One;"
-                   "Data Source=s1\"/></b><d name=\"ConnectionString\" "
-                   "connectionString=\"Initial Catalog=Two;Data Source=s2\"/></a>"),
-              "Provider=SQLOLEDB;Initial Catalog=One;Data Source=s1;User ID=sa;Password=pw;");
-}
-
 TEST_F(ClientConfigTest, UnreadableFilesGiveTheEmptyTextWithoutALogLine) {
     EXPECT_EQ(ConnectionStringFromClientConfig(recorded.dir.File("missing.config"), "pw"), "");
     EXPECT_EQ(Read("<configuration><add name=\"ConnectionString\""), "");
