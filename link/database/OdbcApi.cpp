@@ -135,6 +135,16 @@ Statement::Statement(Connection& connection) {
     Check(SQLAllocHandle(SQL_HANDLE_STMT, connection.Handle(), &stmt), SQL_HANDLE_DBC,
           connection.Handle(), "SQLAllocHandle");
     stmt_ = stmt;
+    if (connection.QueryTimeout() <= 0)
+        return;
+    const auto timeout = static_cast<std::intptr_t>(connection.QueryTimeout());
+    const SQLRETURN rc =
+        SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(timeout), 0);
+    if (!SQL_SUCCEEDED(rc)) {
+        Error error("SQLSetStmtAttr", ReadDiagnostics(SQL_HANDLE_STMT, stmt));
+        SQLFreeHandle(SQL_HANDLE_STMT, stmt);
+        throw error;
+    }
 }
 
 Statement::~Statement() {

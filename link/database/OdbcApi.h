@@ -43,12 +43,17 @@ public:
     bool IsOpen() const { return open_; }
     void Close();
 
+    // Bound for each statement run on the connection afterwards (0 = none).
+    void SetQueryTimeout(int seconds) { queryTimeoutSeconds_ = seconds; }
+    int QueryTimeout() const { return queryTimeoutSeconds_; }
+
     void* Handle() const { return dbc_; }
 
 private:
     void* env_ = nullptr;
     void* dbc_ = nullptr;
     bool open_ = false;
+    int queryTimeoutSeconds_ = 0;
 };
 
 class Statement {
