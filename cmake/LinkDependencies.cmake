@@ -15,3 +15,11 @@ if(LINK_BUILD_TESTS)
     endforeach()
   endif()
 endif()
+
+# Herd database access: ODBC (Windows' own driver manager, unixODBC elsewhere) and
+# pugixml for the herd-management client's configuration. Debian has no pugixml
+# for MinGW: the Windows cross build goes without it (see link/CMakeLists.txt).
+if(NOT WIN32)
+  find_package(ODBC REQUIRED)
+endif()
+find_package(pugixml QUIET)

@@ -1,0 +1,10 @@
+#include "OdbcConnectionString.h"
+
+namespace modNational {
+
+// The SQL Server driver every Windows installation ships.
+std::string DefaultSqlServerOdbcDriver() {
+    return "SQL Server";
+}
+
+} // namespace modNational

@@ -1,0 +1,135 @@
+#include "DatabaseTestSupport.h"
+#include "common/modUtils.h"
+#include "database/ClientConfigFile.h"
+#include "database/HerdDatabase.h"
+#include "database/OdbcConnectionString.h"
+#include "database/SqlServerInstance.h"
+
+#include <gtest/gtest.h>
+
+using namespace modNational;
+
+namespace {
+
+std::string ConfigWith(const std::string& connectionString) {
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<configuration>\r\n"
+           "  <appSettings>\r\n    <add key=\"Other\" value=\"x\" />\r\n  </appSettings>\r\n"
+           "  <connectionStrings>\r\n    <add name=\"ConnectionString\" connectionString=\"" +
+           connectionString +
+           "\" providerName=\"System.Data.SqlClient\" />\r\n"
+           "  </connectionStrings>\r\n</configuration>\r\n";
+}
+
+class ClientConfigTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteFileBytesAtomic(config, ConfigWith("Data Source=.;Initial Catalog=x"));
+        if (!ReadClientConfigConnection(config).loaded)
+            GTEST_SKIP() << "this build has no XML reader for the client configuration";
+    }
+
+    std::string Read(const std::string& xml) {
+        WriteFileBytesAtomic(config, xml);
+        return ConnectionStringFromClientConfig(config, "pw");
+    }
+
+    RecordedUserAndLog recorded;
+    std::string config = recorded.dir.File("kxWinClient.exe.config");
+};
+
+} // namespace
+
+TEST_F(ClientConfigTest, CatalogAndDataSourceWhateverTheirOrderAndCase) {
+    struct Case {
+        const char* value;
+        const char* expected;
+    } cases[] = {
+        {"Data Source=FARMPC\\VANTOR;Initial Catalog=Herd;Integrated Security=True",
+         "Provider=SQLOLEDB;Initial Catalog=Herd;Data Source=FARMPC\\VANTOR;User ID=sa;"
+         "Password=pw;"},
+        {"DATA SOURCE=srv1;integrated security=SSPI;INITIAL catalog=Farm 7",
+         "Provider=SQLOLEDB;Initial Catalog=Farm 7;Data Source=srv1;User ID=sa;Password=pw;"},
+        {"initial Catalog=Herd;data source=10.1.2.3,1433;",
+         "Provider=SQLOLEDB;Initial Catalog=Herd;Data Source=10.1.2.3,1433;User ID=sa;"
+         "Password=pw;"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Read(ConfigWith(c.value)), c.expected) << c.value;
+    EXPECT_TRUE(recorded.LogTexts().empty());
+}
+
+TEST_F(ClientConfigTest, UnreadableFilesGiveTheEmptyTextWithoutALogLine) {
+    EXPECT_EQ(ConnectionStringFromClientConfig(recorded.dir.File("missing.config"), "pw"), "");
+    EXPECT_EQ(Read("<configuration><add name=\"ConnectionString\""), "");
+    EXPECT_TRUE(recorded.LogTexts().empty());
+}
+
+TEST_F(ClientConfigTest, MissingPartsGiveTheEmptyTextAndALogLine) {
+    EXPECT_EQ(Read("<configuration><add name=\"Other\" connectionString=\"x\"/></configuration>"),
+              "");
+    EXPECT_EQ(Read("<configuration><add name=\"ConnectionString\"/></configuration>"), "");
+    EXPECT_EQ(Read(ConfigWith("Data Source=srv;Database=Herd")), "");
+    EXPECT_EQ(Read(ConfigWith("Initial Catalog=Herd")), "");
+    EXPECT_EQ(recorded.LogTexts(),
+              (std::vector<std::string>{
+                  "91 Object variable or With block variable not set", "94 Invalid use of Null",
+                  "5 Invalid procedure call or argument", "5 Invalid procedure call or argument"}));
+    EXPECT_TRUE(recorded.ui->boxes.empty());
+}
+
+TEST_F(ClientConfigTest, FoundUnderProgramFilesX86FirstThenProgramFiles) {
+    const std::string x86 = recorded.dir.File("x86");
+    const std::string plain = recorded.dir.File("plain");
+    for (const auto& [folder, catalog] : {std::pair{x86, "FromX86"}, {plain, "FromPlain"}}) {
+        const std::string sep(1, modUtils::PathSeparator);
+        const std::string path =
+            folder + sep + "Kestrom" + sep + "Vantor software" + sep + "kxWinClient.exe.config";
+        std::filesystem::create_directories(Platform::PathFromUtf8(path).parent_path());
+        WriteFileBytesAtomic(
+            path, ConfigWith(std::string("Initial Catalog=") + catalog + ";Data Source=s"));
+    }
+    {
+        ScopedEnvironment a("PROGRAMFILES(x86)", x86);
+        ScopedEnvironment b("PROGRAMFILES", plain);
+        EXPECT_EQ(GetConnectionString("pw").find("Initial Catalog=FromX86;"), 18u);
+    }
+    ScopedEnvironment a("PROGRAMFILES(x86)", std::nullopt);
+    ScopedEnvironment b("PROGRAMFILES", plain);
+    EXPECT_EQ(GetConnectionString("pw").find("Initial Catalog=FromPlain;"), 18u);
+}
+
+TEST(OdbcConnectionString, TranslatedForTheDriver) {
+    const std::string shown = "Provider=SQLOLEDB;Initial Catalog=Herd;Data Source=FARM\\SQL;"
+                              "User ID=sa;Password=akVinT352!;";
+    EXPECT_EQ(OdbcConnectionStringFor(shown, "SQL Server"),
+              "Driver={SQL Server};Database=Herd;Server=FARM\\SQL;UID=sa;PWD=akVinT352!;");
+    EXPECT_EQ(OdbcConnectionStringFor(shown, "/usr/lib/odbc/libtdsodbc.so"),
+              "Driver={/usr/lib/odbc/libtdsodbc.so};Database=Herd;Server=FARM\\SQL;UID=sa;"
+              "PWD=akVinT352!;TDS_Version=7.4;ClientCharset=UTF-8;");
+    // Values that would break the ODBC syntax are braced.
+    EXPECT_EQ(OdbcConnectionStringFor("Initial Catalog=a}b;Data Source=s;Password='p;w'", "D"),
+              "Driver={D};Database={a}}b};Server=s;PWD={p;w};");
+    EXPECT_EQ(DataSourceOf(""), "");
+    EXPECT_EQ(DataSourceOf("Provider=SQLOLEDB;Initial Catalog=x;Data Source=;"), "");
+    EXPECT_EQ(DataSourceOf(shown), "FARM\\SQL");
+}
+
+TEST(SqlServerInstance, NamedInstancesAndBrowserAnswers) {
+    const auto instance = SplitInstance("FARMPC\\VANTOR");
+    ASSERT_TRUE(instance);
+    EXPECT_EQ(instance->host, "FARMPC");
+    EXPECT_EQ(instance->instance, "VANTOR");
+    for (const char* plain :
+         {"FARMPC", "FARMPC,1433", "FARMPC\\VANTOR,1433", "\\VANTOR", "FARMPC\\", ""})
+        EXPECT_FALSE(SplitInstance(plain)) << plain;
+
+    EXPECT_EQ(TcpPortFromBrowserAnswer("ServerName;A;InstanceName;B;TCP;1433;;"), 1433);
+    EXPECT_EQ(TcpPortFromBrowserAnswer("ServerName;A;InstanceName;B;np;\\\\A\\pipe;;"),
+              std::nullopt);
+    EXPECT_EQ(TcpPortFromBrowserAnswer("tcp;99999;;"), std::nullopt);
+    // With a port the driver goes straight to it.
+    EXPECT_EQ(
+        OdbcConnectionStringFor("Data Source=FARM\\VANTOR;Initial Catalog=H", "FreeTDS", 49172),
+        "Driver={FreeTDS};Server=FARM;Port=49172;Database=H;TDS_Version=7.4;"
+        "ClientCharset=UTF-8;");
+}

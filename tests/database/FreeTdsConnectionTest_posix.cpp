@@ -1,0 +1,242 @@
+// Opening the database through FreeTDS when the server cannot be reached: nothing
+// listens on the port, or a listener accepts and never answers. Loopback only.
+#include "DatabaseTestSupport.h"
+#include "common/LinkError.h"
+#include "database/HerdDatabase.h"
+#include "database/SqlServerInstance.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace modNational;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// A TCP socket on 127.0.0.1 at a free port, listening or merely bound.
+class LoopbackSocket {
+public:
+    explicit LoopbackSocket(bool listening) {
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        socklen_t length = sizeof address;
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        if (listening)
+            listen(fd_, 8);
+    }
+    ~LoopbackSocket() { close(fd_); }
+    int Fd() const { return fd_; }
+    int Port() const { return port_; }
+
+private:
+    int fd_ = -1;
+    int port_ = 0;
+};
+
+// Accepts connections and never answers them, until destroyed (at most 30 s).
+class SilentServer {
+public:
+    SilentServer()
+        : thread_([this] {
+              const auto end = Clock::now() + std::chrono::seconds(30);
+              std::vector<int> accepted;
+              while (!stop_ && Clock::now() < end) {
+                  pollfd waiting{socket_.Fd(), POLLIN, 0};
+                  if (poll(&waiting, 1, 50) > 0) {
+                      const int client = accept(socket_.Fd(), nullptr, nullptr);
+                      if (client >= 0) {
+                          accepted.push_back(client);
+                          ++connections_;
+                      }
+                  }
+              }
+              for (const int client : accepted)
+                  close(client);
+          }) {}
+    ~SilentServer() {
+        stop_ = true;
+        thread_.join();
+    }
+    int Port() const { return socket_.Port(); }
+    int Connections() const { return connections_; }
+
+private:
+    LoopbackSocket socket_{true};
+    std::atomic<bool> stop_{false};
+    std::atomic<int> connections_{0};
+    std::thread thread_;
+};
+
+// A SQL Server browser on a loopback UDP port: answers instance queries with the
+// given text, or stays silent, until destroyed (at most 30 s).
+class FakeBrowser {
+public:
+    FakeBrowser(int port, std::optional<std::string> answer)
+        : fd_(socket(AF_INET, SOCK_DGRAM, 0)), answer_(std::move(answer)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        bound_ = bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        socklen_t length = sizeof address;
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~FakeBrowser() {
+        stop_ = true;
+        thread_.join();
+        close(fd_);
+    }
+    bool Bound() const { return bound_; }
+    int Port() const { return port_; }
+    std::string Query() {
+        std::lock_guard lock(mutex_);
+        return query_;
+    }
+
+private:
+    void Serve() {
+        const auto end = Clock::now() + std::chrono::seconds(30);
+        while (bound_ && !stop_ && Clock::now() < end) {
+            pollfd waiting{fd_, POLLIN, 0};
+            if (poll(&waiting, 1, 50) <= 0)
+                continue;
+            char buffer[512];
+            sockaddr_in from{};
+            socklen_t length = sizeof from;
+            const ssize_t got = recvfrom(fd_, buffer, sizeof buffer, 0,
+                                         reinterpret_cast<sockaddr*>(&from), &length);
+            if (got <= 0)
+                continue;
+            {
+                std::lock_guard lock(mutex_);
+                query_.assign(buffer, static_cast<std::size_t>(got));
+            }
+            if (!answer_)
+                continue;
+            std::string reply = "\x05";
+            reply += static_cast<char>(answer_->size() & 0xFF);
+            reply += static_cast<char>(answer_->size() >> 8);
+            reply += *answer_;
+            sendto(fd_, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+        }
+    }
+
+    int fd_;
+    std::optional<std::string> answer_;
+    bool bound_ = false;
+    int port_ = 0;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::string query_;
+    std::thread thread_;
+};
+
+class FreeTdsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto driver = FreeTdsOdbcDriverPath();
+        if (!driver)
+            GTEST_SKIP() << "FreeTDS's ODBC driver is not installed";
+        driverSetting.emplace("LINK_ODBC_DRIVER", *driver);
+    }
+
+    // The client configuration naming the given data source.
+    void Configure(const std::string& dataSource) {
+        const std::string config =
+            recorded.dir.File("Kestrom/Vantor software/kxWinClient.exe.config");
+        std::filesystem::create_directories(Platform::PathFromUtf8(config).parent_path());
+        WriteFileBytesAtomic(config, "<configuration><add name=\"ConnectionString\" "
+                                     "connectionString=\"Data Source=" +
+                                         dataSource +
+                                         ";Initial Catalog=Herd;Integrated Security=True\"/>"
+                                         "</configuration>");
+    }
+
+    RecordedUserAndLog recorded;
+    ScopedEnvironment programFiles{"PROGRAMFILES(x86)", recorded.dir.Folder()};
+    std::optional<ScopedEnvironment> driverSetting;
+};
+
+} // namespace
+
+TEST_F(FreeTdsTest, NothingListeningFailsAtOnceWithBothPasswords) {
+    LoopbackSocket closedPort(false); // bound, so no one else takes the port
+    const std::string dataSource = "127.0.0.1," + std::to_string(closedPort.Port());
+    Configure(dataSource);
+
+    const auto start = Clock::now();
+    EXPECT_EQ(OpenDatabase(2), nullptr);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+
+    ASSERT_EQ(recorded.ui->boxes.size(), 1u);
+    const auto& box = recorded.ui->boxes[0];
+    EXPECT_EQ(box.icon, LinkUi::Icon::Critical);
+    const std::string tried =
+        "\r\n\r\nProvider=SQLOLEDB;Initial Catalog=Herd;Data Source=" + dataSource +
+        ";User ID=sa;Password=akVinT352!;";
+    ASSERT_GT(box.text.size(), tried.size());
+    EXPECT_EQ(box.text.substr(box.text.size() - tried.size()), tried);
+    EXPECT_EQ(recorded.LogTexts(),
+              std::vector<std::string>{box.text.substr(0, box.text.size() - tried.size())});
+    EXPECT_FALSE(recorded.ui->waitPointer);
+}
+
+TEST_F(FreeTdsTest, ASilentServerFailsAfterTheLoginTimeOut) {
+    SilentServer server;
+    Configure("127.0.0.1," + std::to_string(server.Port()));
+
+    const auto start = Clock::now();
+    EXPECT_EQ(OpenDatabase(2), nullptr);
+    const auto elapsed = Clock::now() - start;
+    // Two attempts of two seconds each, and not much more.
+    EXPECT_GE(elapsed, std::chrono::milliseconds(3500));
+    EXPECT_LT(elapsed, std::chrono::seconds(8));
+    EXPECT_EQ(server.Connections(), 2);
+    EXPECT_EQ(recorded.ui->boxes.size(), 1u);
+}
+
+TEST(SqlServerBrowser, ASilentOrMissingBrowserFailsWithinTheTimeOut) {
+    FakeBrowser silent(0, std::nullopt);
+    auto start = Clock::now();
+    EXPECT_THROW(LookUpInstancePort({"127.0.0.1", "VANTOR"}, 300, silent.Port()), LinkError);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(250));
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+
+    LoopbackSocket nobody(false); // a UDP query to it is refused at once
+    start = Clock::now();
+    EXPECT_THROW(LookUpInstancePort({"127.0.0.1", "VANTOR"}, 5000, nobody.Port()), LinkError);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+
+    FakeBrowser noTcp(0, "ServerName;FARM;InstanceName;VANTOR;np;\\\\FARM\\pipe;;");
+    EXPECT_THROW(LookUpInstancePort({"127.0.0.1", "VANTOR"}, 2000, noTcp.Port()), LinkError);
+}
+
+TEST_F(FreeTdsTest, ANamedInstanceIsReachedThroughTheBrowsersPortWithinTheTimeOut) {
+    SilentServer server;
+    FakeBrowser browser(kSqlServerBrowserPort, "ServerName;LOCAL;InstanceName;VANTOR;tcp;" +
+                                                   std::to_string(server.Port()) + ";;");
+    if (!browser.Bound())
+        GTEST_SKIP() << "the browser port is taken on this machine";
+    Configure("127.0.0.1\\VANTOR");
+
+    const auto start = Clock::now();
+    EXPECT_EQ(OpenDatabase(1), nullptr);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(browser.Query(), std::string("\x04VANTOR\0", 8));
+    EXPECT_EQ(server.Connections(), 2);
+}
