@@ -1,6 +1,8 @@
 #include "AdisText.h"
 #include "modADIS.h"
 
+#include "dictionary/clsAdisItems.h"
+
 #include <cstdio>
 
 namespace modADIS {
@@ -36,6 +38,16 @@ std::string FormatEventNo(std::int32_t eventNo) {
 std::string FormatDefField(std::int32_t ddNo, std::int16_t length, std::int16_t resolution) {
     return AdisText::ZeroPad(ddNo, 8) + AdisText::ZeroPad(length, 2) +
            AdisText::ZeroPad(resolution, 1);
+}
+
+std::string DefinitionLine(std::string_view lineType, std::string_view status, std::int32_t eventNo,
+                           const clsAdisItems* items) {
+    std::string line;
+    line.append(lineType).append(status).append(FormatEventNo(eventNo));
+    if (items)
+        for (const auto& item : *items)
+            line += item->ItemString();
+    return line;
 }
 
 std::string FormatValueField(const AdisValue& value, std::int16_t length, std::int16_t resolution) {

@@ -21,11 +21,7 @@ const std::shared_ptr<clsAdisDataLines>& clsAdisDataEvent::DataLines() const {
 }
 
 std::string clsAdisDataEvent::LineString(std::string_view lineType, std::string_view status) const {
-    std::string line;
-    line.append(lineType).append(status).append(EventNoStr());
-    for (const auto& item : *Items())
-        line += item->ItemString();
-    return line;
+    return modADIS::DefinitionLine(lineType, status, EventNo, items_.get());
 }
 
 bool clsAdisDataEvent::AddDefLineItems(const clsAdisDataDict& dataDict, std::string_view defLine) {

@@ -31,6 +31,10 @@ inline constexpr std::size_t DefGroupLength = 11;
 std::string FormatEventNo(std::int32_t eventNo);
 // DD number in 8 digits, length in 2, resolution in 1, each zero-filled.
 std::string FormatDefField(std::int32_t ddNo, std::int16_t length, std::int16_t resolution);
+// A definition or request line: type, status, event number, then the definition
+// group of every item in order (none when items is null).
+std::string DefinitionLine(std::string_view lineType, std::string_view status, std::int32_t eventNo,
+                           const clsAdisItems* items);
 
 // The field text of `length` characters:
 //  Empty -> "|" repeated, Null -> "?" repeated;

@@ -1,6 +1,6 @@
 #include "OdbcTextCalls.h"
 
-#include "Utf16.h"
+#include "common/WideText_win.h"
 
 #include <vector>
 
@@ -9,16 +9,14 @@ namespace {
 
 using WideString = std::basic_string<SQLWCHAR>;
 
+// SQLWCHAR and wchar_t are both UTF-16 code units on Windows.
 WideString Wide(std::string_view utf8) {
-    const std::u16string u16 = Utf16::FromUtf8(utf8);
-    return WideString(u16.begin(), u16.end());
+    const std::wstring wide = Platform::WideFromUtf8(utf8);
+    return WideString(wide.begin(), wide.end());
 }
 
 std::string Narrow(const SQLWCHAR* text, std::size_t length) {
-    std::u16string u16(length, u'\0');
-    for (std::size_t i = 0; i < length; ++i)
-        u16[i] = static_cast<char16_t>(text[i]);
-    return Utf16::ToUtf8(u16);
+    return Platform::Utf8FromWide(std::wstring(text, text + length));
 }
 
 } // namespace
@@ -67,7 +65,7 @@ SQLRETURN DescribeColumn(SQLHSTMT stmt, SQLUSMALLINT column, std::string& name,
 }
 
 SQLRETURN GetText(SQLHSTMT stmt, SQLUSMALLINT column, std::string& text, bool& null) {
-    std::u16string wide;
+    std::wstring wide;
     null = false;
     SQLWCHAR buffer[2048];
     constexpr std::size_t capacity = sizeof buffer / sizeof buffer[0];
@@ -91,11 +89,11 @@ SQLRETURN GetText(SQLHSTMT stmt, SQLUSMALLINT column, std::string& text, bool& n
             static_cast<std::size_t>(indicator) / sizeof(SQLWCHAR) < capacity)
             count = static_cast<std::size_t>(indicator) / sizeof(SQLWCHAR);
         for (std::size_t i = 0; i < count; ++i)
-            wide += static_cast<char16_t>(buffer[i]);
+            wide += static_cast<wchar_t>(buffer[i]);
         if (rc == SQL_SUCCESS)
             break;
     }
-    text = Utf16::ToUtf8(wide);
+    text = Platform::Utf8FromWide(wide);
     return rc;
 }
 

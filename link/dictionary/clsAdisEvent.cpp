@@ -73,10 +73,5 @@ bool clsAdisEvent::InSearchRange(const clsAdisItemValues& itemValues) const {
 }
 
 std::string clsAdisEvent::LineString(std::string_view lineType, std::string_view status) const {
-    std::string line;
-    line.append(lineType).append(status).append(EventNoStr());
-    if (items_)
-        for (const auto& item : *items_)
-            line += item->ItemString();
-    return line;
+    return modADIS::DefinitionLine(lineType, status, EventNo, items_.get());
 }
