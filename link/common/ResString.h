@@ -1,10 +1,4 @@
 #pragma once
 
-#include <string>
-
-namespace modCommon {
-
-// The user-visible text of a number; "<Missing>" when there is none.
-std::string ResString(long number);
-
-} // namespace modCommon
+// The language texts: ResString of the language resources.
+#include "LanguageResources.h"

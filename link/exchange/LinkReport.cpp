@@ -2,9 +2,9 @@
 #include "adis/clsMessages.h"
 #include "common/LanguageResources.h"
 #include "common/Platform.h"
+#include "common/ProgramInfo.h"
 #include "common/TextStream.h"
 #include "common/modUtils.h"
-#include "exchange/ProgramIdentity.h"
 #include "exchange/modMirelCom.h"
 
 #include <cstdio>
@@ -35,8 +35,8 @@ void WriteEntries(AtomicTextWriter& writer, long heading, const std::vector<Chec
 } // namespace
 
 std::string ReportHeaderLine() {
-    return std::string(ProgramCompanyName) + " " + ProgramTitle + " " + modUtils::VersionText(4) +
-           "  " + NowText();
+    return std::string(ProgramInfo::CompanyName) + " " + std::string(ProgramInfo::Title) + " " +
+           modUtils::VersionText(4) + "  " + NowText();
 }
 
 bool WriteLinkReport(const std::string& reportPath, const clsAdisDataFile& dataFile,

@@ -4,12 +4,16 @@
 #include "SimRun.h"
 #include "SqliteDb.h"
 
+#include "common/CommandLineMode.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     using namespace HerdSim;
+    // File-level problems of the input belong in the log, not on a screen.
+    modCommon::SetCommandLineMode(true);
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     const auto options = ParseOptions(args, error);
