@@ -3,6 +3,8 @@
 
 #include "adis/clsAdisDataFile.h"
 #include "adis/clsMessages.h"
+#include "common/AppFolder.h"
+#include "common/Platform.h"
 #include "common/TextStream.h"
 #include "common/modUtils.h"
 #include "exchange/ExchangeLock.h"
@@ -139,6 +141,39 @@ TEST(ExchangeLock, NestsOnOneThreadAndMakesAnotherThreadWait) {
     }
     other.join();
     EXPECT_TRUE(otherHasLock);
+}
+
+// Run as a second process by the test below: holds the exchange lock for the
+// milliseconds given in EXCHANGE_LOCK_HOLD_MS.
+TEST(ExchangeLockHolder, HoldsTheLockWhenAsked) {
+    const auto holdMs = Platform::EnvironmentValue("EXCHANGE_LOCK_HOLD_MS");
+    if (!holdMs)
+        GTEST_SKIP() << "run by ExchangeLock.MakesAnotherProcessWait";
+    const ExchangeLock lock;
+    ASSERT_TRUE(lock.Locked());
+    WriteFileBytesAtomic(modCommon::AppFolder() + "holder.started", "");
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(*holdMs)));
+}
+
+TEST(ExchangeLock, MakesAnotherProcessWait) {
+    using Clock = std::chrono::steady_clock;
+    LinkSandbox sandbox;
+    Platform::SetEnvironmentValue("EXCHANGE_LOCK_HOLD_MS", "800");
+    const auto started =
+        modUtils::RunProgram({Platform::ExecutablePath(), "--gtest_filter=ExchangeLockHolder.*"});
+    Platform::SetEnvironmentValue("EXCHANGE_LOCK_HOLD_MS", std::nullopt);
+    ASSERT_NE(started, -1);
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
+    while (!modUtils::FileExists(sandbox.File("holder.started")) && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_TRUE(modUtils::FileExists(sandbox.File("holder.started")));
+    const auto seen = Clock::now();
+    {
+        const ExchangeLock lock;
+        EXPECT_TRUE(lock.Locked());
+    }
+    EXPECT_GE(Clock::now() - seen, std::chrono::milliseconds(500))
+        << "the exchange of the other process must end first";
 }
 
 } // namespace

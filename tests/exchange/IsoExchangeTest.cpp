@@ -305,6 +305,27 @@ TEST_F(IsoExchange, NewAnimalsAreImportedAndAKnownNumberIsAnErrorInTheIsoLog) {
     EXPECT_NE(ValueText(*lines->Item("101"), 300348), "SE-111111-1111");
 }
 
+TEST_F(IsoExchange, CodeTablesAreImportedWithoutData) {
+    const auto dict = HerdDataDict();
+    clsAdisDataFile file;
+    file.DataDict = dict;
+    for (const std::int32_t ddNo : {355091, 355092, 355093})
+        file.AddDataEventItem(303084, ddNo);
+    const auto event = file.DataEvents.ItemOf(303084);
+    // One cull reason for the exit types 6, 7 and 8: three lines of one code.
+    for (const int exitType : {6, 7, 8})
+        modADIS::AddValueLine3(*event, AdisValues::Number(1), AdisValues::Text("01 Såld till liv"),
+                               AdisValues::Number(exitType));
+    ASSERT_TRUE(file.WriteData(nullptr, IsoInFilePath()));
+    ASSERT_TRUE(ExecuteIsoApp(false));
+    EXPECT_THAT(ReadCrLfLines(IsoLogFilePath()), Contains("Event 303084: 3 codes stored"));
+    EXPECT_LT(modADIS::GetLogLevel(IsoLogFilePath()), 2);
+    clsAdisDataFile answer;
+    clsMessages messages;
+    ASSERT_TRUE(answer.Read(IsoOutFilePath(), messages, dict, nullptr, true, true));
+    EXPECT_EQ(answer.DataEvents.Count(), 0);
+}
+
 TEST_F(IsoExchange, AnimalEventsHonourTheDateBound) {
     const auto dict = HerdDataDict();
     clsAdisEvents request;

@@ -58,7 +58,7 @@ long MaxRecords(const clsAdisEvent& request) {
 void AnswerRequests(SqliteDb& db, const clsAdisDataFile& input, clsAdisDataFile& answer,
                     clsAdisEvents& answerEvents, SimLog& log) {
     for (const auto& request : input.RequestEvents) {
-        const std::string eventText = std::to_string(request->EventNo);
+        const std::string eventText = request->EventNoStr();
         if (request->Key != request->EventNoStr()) {
             log.Note("Event " + eventText + " requested again: answered once");
             continue;

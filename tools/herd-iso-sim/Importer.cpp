@@ -62,7 +62,7 @@ void BindValue(SqliteStatement& statement, int position, const AdisValue& value)
 }
 
 std::string LineText(const clsAdisDataLine& line) {
-    return "line " + line.Key + " of event " + std::to_string(line.EventNo);
+    return "value line " + line.Key + " of event " + line.EventNoStr();
 }
 
 bool AnimalExists(SqliteDb& db, std::int64_t animalNo) {
@@ -145,8 +145,7 @@ void ImportAnimalData(SqliteDb& db, const clsAdisDataEvent& event, SimLog& log) 
         UpdateAnimal(db, animalNo, *line, 0, log);
         ++updated;
     }
-    log.Info("Event " + std::to_string(event.EventNo) + ": " + std::to_string(updated) +
-             " animals updated");
+    log.Info("Event " + event.EventNoStr() + ": " + std::to_string(updated) + " animals updated");
 }
 
 // A code table: the first value is the code, the second its text, a third (the
@@ -173,8 +172,7 @@ void ImportLookups(SqliteDb& db, const clsAdisDataEvent& event, SimLog& log) {
         insert.Run();
         ++stored;
     }
-    log.Info("Event " + std::to_string(event.EventNo) + ": " + std::to_string(stored) +
-             " codes stored");
+    log.Info("Event " + event.EventNoStr() + ": " + std::to_string(stored) + " codes stored");
 }
 
 bool IsCodeTable(std::int32_t eventNo) {

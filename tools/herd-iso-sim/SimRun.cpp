@@ -36,12 +36,28 @@ std::string Trimmed(const std::string& text) {
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
+// The dictionary's events without key items: value lines are then kept in the
+// order they arrive, none taken for a repetition of another's key (the three
+// lines per cull reason of a code table share their code).
+clsAdisEvents KeylessEvents(const clsAdisDataDict& dict) {
+    clsAdisEvents events;
+    for (const auto& event : dict.Events())
+        events.AddItem(event->EventNo, std::make_shared<clsAdisKeyItems>(), event->SubItems,
+                       event->Items());
+    return events;
+}
+
+bool ReadWith(Input& input, const std::string& path, std::shared_ptr<clsAdisDataDict> dict) {
+    const clsAdisEvents keyless = KeylessEvents(*dict);
+    return input.file->Read(path, input.messages, std::move(dict), &keyless, false, true);
+}
+
 // A file of the link program's herd-management dictionary carries its sender
 // code as manufacturer version; anything else is read as a national file.
 Input ReadInput(const std::string& path) {
     Input input;
     input.file = std::make_unique<clsAdisDataFile>();
-    input.read = input.file->Read(path, input.messages, SimHerdDictionary(), nullptr, false, true);
+    input.read = ReadWith(input, path, SimHerdDictionary());
     if (!input.read || Trimmed(input.file->ManufacturerVersion()) == modMirelCom::HerdSenderCode) {
         input.herdFile = true;
         return input;
@@ -49,8 +65,7 @@ Input ReadInput(const std::string& path) {
     const std::string version = input.file->ManufacturerVersion();
     input.file = std::make_unique<clsAdisDataFile>();
     input.messages.Clear();
-    input.read = input.file->Read(path, input.messages, SimNationalDictionary(version), nullptr,
-                                  false, true);
+    input.read = ReadWith(input, path, SimNationalDictionary(version));
     return input;
 }
 
