@@ -1,0 +1,210 @@
+#include "national/ProgramDictionaries.h"
+#include "TestEnvironment.h"
+#include "common/modUtils.h"
+#include "dictionary/clsAdisDataDict.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using modNational::DictionarySwitches;
+using modNational::LoadProgramDictionaries;
+using modNational::ParseDictionarySwitches;
+
+namespace {
+
+// Everything a dictionary file keeps, as one comparable text.
+std::string Describe(clsAdisDataDict& dict) {
+    std::ostringstream out;
+    out << dict.Version << '|' << dict.NationalVersion << '|' << dict.ManufacturerVersion << '\n';
+    for (const auto& item : dict.Items())
+        out << item->Key << ' ' << item->DataType << ' ' << item->Length << ' ' << item->Resolution
+            << '\n';
+    for (const auto& event : dict.Events()) {
+        out << event->Key << ':';
+        for (const auto& key : *event->KeyItems())
+            out << ' ' << key->Key;
+        out << ' ' << '/';
+        for (const auto& item : *event->Items())
+            out << ' ' << item->Key << ',' << item->DataType << ',' << item->Length << ','
+                << item->Resolution;
+        out << '\n';
+    }
+    for (const auto& set : dict.CodeSets()) {
+        out << set->Key << ':';
+        for (const auto& code : *set)
+            out << ' ' << code->Code << '=' << code->ShortText << '=' << code->LongText;
+        out << '\n';
+    }
+    return out.str();
+}
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class ProgramDictionaries : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() / (std::string("link_dicts_") + info->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string Folder() const { return (folder / "").string(); }
+    fs::path HerdFile() const { return folder / "dd.ini"; }
+    fs::path NationalFile() const { return folder / "ziraz_dd.ini"; }
+
+    fs::path folder;
+};
+
+const std::string kItemSection = "[Data Dictionary]\r\nVersion=2000\r\nItemCount=1\r\n"
+                                 "Item1=900080\r\nType1=3\r\nLength1=16\r\nResolution1=0\r\n";
+const std::string kEventStart =
+    "[Events]\r\nEventCount=1\r\nEvent1=055504\r\n[Event055504]\r\nItemCount=1\r\n";
+
+const std::string kDamagedFiles[] = {
+    // An event item that is not a dictionary item ends the load with an error.
+    kItemSection + kEventStart + "Item1=900070\r\n",
+    // A key item that is not a number.
+    kItemSection + kEventStart + "Item1=900080\r\nKeyItemCount=1\r\nKeyItem1=x9\r\n",
+    // Without a version the file loads, but gives no items.
+    "[Events]\r\nEventCount=0\r\n",
+    // Cut off after its items: no events.
+    kItemSection,
+    "",
+};
+
+} // namespace
+
+TEST(DictionarySwitches, RecogniseBothNamesWithoutRegardToCase) {
+    struct Case {
+        std::vector<std::string> args;
+        bool herd, national;
+    };
+    const Case cases[] = {
+        {{""}, false, false},
+        {{"", "s mirel_dd"}, true, false},
+        {{"", "s ziraz_dd"}, false, true},
+        {{"", "S ZIRAZ_DD ", "s  Mirel_DD"}, true, true},
+        {{"", "f c:\\in.dat ", "s ziraz_dd"}, false, true},
+        {{"", "sziraz_dd"}, false, false},
+        {{"", "x ziraz_dd"}, false, false},
+        {{"", "s ziraz"}, false, false},
+        {{"", "s ziraz_dd.ini"}, false, false},
+        {{"", "s"}, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        const DictionarySwitches switches = ParseDictionarySwitches(c.args);
+        EXPECT_EQ(switches.herd, c.herd);
+        EXPECT_EQ(switches.national, c.national);
+    }
+}
+
+TEST_F(ProgramDictionaries, WithoutFilesBothAreBuiltAndNothingIsWritten) {
+    auto dicts = LoadProgramDictionaries({}, Folder());
+    EXPECT_EQ(dicts.herd->Items().Count(), 194);
+    EXPECT_EQ(dicts.herd->ManufacturerVersion, "VANTOR20");
+    EXPECT_EQ(dicts.national->Items().Count(), 106);
+    EXPECT_EQ(dicts.national->ManufacturerVersion, "ZIRAZ22 ");
+    EXPECT_EQ(dicts.national->CodeSets().Count(), 9);
+    EXPECT_TRUE(dicts.national->NotSupported(50011));
+    EXPECT_FALSE(dicts.national->NotSupported(900080));
+    EXPECT_TRUE(fs::is_empty(folder));
+}
+
+TEST_F(ProgramDictionaries, SwitchesWriteFilesThatLoadBackEqual) {
+    auto built = LoadProgramDictionaries({true, true}, Folder());
+    ASSERT_TRUE(fs::exists(HerdFile()));
+    ASSERT_TRUE(fs::exists(NationalFile()));
+
+    // Swedish letters are stored in windows-1252, lines end in CR LF.
+    const std::string bytes = ReadBytes(NationalFile());
+    EXPECT_NE(bytes.find("LongText5=06 F\xf6rlossningssv\xe5righeter\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("ManufacturerVersion=ZIRAZ22 \r\n"), std::string::npos);
+
+    auto loaded = LoadProgramDictionaries({}, Folder());
+    // The versions lose their trailing blanks on the way.
+    built.national->Version = "2000";
+    built.national->ManufacturerVersion = "ZIRAZ22";
+    EXPECT_EQ(Describe(*loaded.herd), Describe(*built.herd));
+    EXPECT_EQ(Describe(*loaded.national), Describe(*built.national));
+    EXPECT_EQ(loaded.national->CodeSets().Item("050185-6")->Item("6")->LongText,
+              "06 Förlossningssvårigheter");
+    EXPECT_TRUE(loaded.national->NotSupported(50542));
+}
+
+TEST_F(ProgramDictionaries, OneSwitchWritesOnlyItsFile) {
+    LoadProgramDictionaries({false, true}, Folder());
+    EXPECT_TRUE(fs::exists(NationalFile()));
+    EXPECT_FALSE(fs::exists(HerdFile()));
+    fs::remove(NationalFile());
+    LoadProgramDictionaries({true, false}, Folder());
+    EXPECT_TRUE(fs::exists(HerdFile()));
+    EXPECT_FALSE(fs::exists(NationalFile()));
+}
+
+TEST_F(ProgramDictionaries, ExistingFilesAreUsedAsTheyAre) {
+    clsAdisDataDict small;
+    small.Version = "2000";
+    small.AddItem(900080, 3, 16, 0);
+    small.AddEventKeyDDNo(55504, {900080});
+    small.AddEventDDNo(55504, 900080);
+    small.Save(HerdFile().string());
+    small.Save(NationalFile().string());
+
+    auto dicts = LoadProgramDictionaries({}, Folder());
+    EXPECT_EQ(dicts.herd->Items().Count(), 1);
+    EXPECT_EQ(dicts.national->Items().Count(), 1);
+    EXPECT_EQ(dicts.national->CodeSets().Count(), 0);
+    // The not-supported list does not depend on the file.
+    EXPECT_TRUE(dicts.national->NotSupported(50011));
+}
+
+TEST_F(ProgramDictionaries, DamagedFilesAreReplacedByTheBuiltInDefinitionAndKept) {
+    for (const std::string& damaged : kDamagedFiles) {
+        SCOPED_TRACE(damaged);
+        WriteBytes(HerdFile(), damaged);
+        WriteBytes(NationalFile(), damaged);
+        auto dicts = LoadProgramDictionaries({}, Folder());
+        EXPECT_EQ(dicts.herd->Items().Count(), 194);
+        EXPECT_EQ(dicts.herd->Events().Count(), 19);
+        EXPECT_EQ(dicts.national->Items().Count(), 106);
+        EXPECT_EQ(dicts.national->Events().Count(), 21);
+        EXPECT_EQ(ReadBytes(HerdFile()), damaged);
+        EXPECT_EQ(ReadBytes(NationalFile()), damaged);
+    }
+}
+
+TEST_F(ProgramDictionaries, SwitchReplacesADamagedFile) {
+    WriteBytes(NationalFile(), kDamagedFiles[0]);
+    LoadProgramDictionaries({false, true}, Folder());
+    clsAdisDataDict reloaded;
+    EXPECT_TRUE(reloaded.Load(NationalFile().string(), "", "", ""));
+    EXPECT_EQ(reloaded.Items().Count(), 106);
+}
+
+TEST_F(ProgramDictionaries, ProgramSwitchWritesIntoTheProgramFolder) {
+    SetTestEnv("LINK_APP_FOLDER", Folder());
+    modUtils::SetProgramCommandLine("-s ziraz_dd");
+    auto dicts = LoadProgramDictionaries();
+    modUtils::SetProgramCommandLine("");
+    SetTestEnv("LINK_APP_FOLDER", "");
+    EXPECT_TRUE(fs::exists(NationalFile()));
+    EXPECT_FALSE(fs::exists(HerdFile()));
+    EXPECT_EQ(dicts.national->Events().Count(), 21);
+}
