@@ -1,5 +1,6 @@
-// Reading and writing a national milking-session file of event 055043 with
-// 500,000 value lines (about 40 MB): a raw baseline (read the file, find every
+// Reading and writing a national milking-session file of event 055043 (items,
+// types and lengths of the built-in national dictionary) with 500,000 value
+// lines (about 40 MB): a raw baseline (read the file, find every
 // line end), Read into the model, WriteData of the model; the peak memory of
 // reading as a multiple of the file size.
 //
@@ -10,6 +11,7 @@
 #include "adis/modADIS.h"
 #include "common/TextStream.h"
 #include "dictionary/clsAdisDataDict.h"
+#include "national/NationalDictionary.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,44 +27,48 @@ namespace {
 
 constexpr std::int32_t MilkingEvent = 55043;
 
-struct ItemDef {
-    std::int32_t ddNo;
-    std::int16_t type, length, resolution;
-};
-// Animal, date, session, yield, fat, protein, cells, time, duration, flag.
-constexpr ItemDef MilkingItems[] = {
-    {900080, 3, 16, 0}, {900070, 1, 8, 0}, {900054, 0, 2, 0}, {900078, 0, 5, 1}, {900079, 0, 4, 2},
-    {900042, 0, 4, 2},  {900068, 0, 5, 0}, {900024, 2, 6, 0}, {900025, 0, 4, 0}, {50151, 3, 2, 0}};
-
-std::shared_ptr<clsAdisDataDict> MilkingDictionary() {
+// The national dictionary as the program holds it after start-up.
+std::shared_ptr<clsAdisDataDict> NationalDictionary() {
     auto dict = std::make_shared<clsAdisDataDict>();
-    dict->Version = "2000    ";
-    dict->ManufacturerVersion = "ZIRAZ22 ";
-    dict->AddEventKeyDDNo(MilkingEvent, {900080, 900070, 900054});
-    for (const auto& item : MilkingItems)
-        dict->AddEventItem(MilkingEvent, nullptr, item.ddNo, item.type, item.length,
-                           item.resolution);
+    modNational::BuildNationalDict(*dict, std::string(modNational::NationalVersions[0]));
+    modNational::SetNationalNotSupported(*dict);
     return dict;
 }
 
+// A field of the item's type for line i; the key items (animal, date, time of
+// the session) differ from line to line.
+AdisValue FieldValue(const clsAdisItem& item, long i) {
+    switch (item.DataType) {
+    case modADIS::TypeText:
+        return AdisValues::Text("SE" + std::to_string(100000000000L + i / 40));
+    case modADIS::TypeDate:
+        return *AdisDate::Make(2024, 5, static_cast<int>(i % 40 / 2) + 1);
+    case modADIS::TypeTime:
+        return *AdisTime::Make(i % 2 == 0 ? 5 : 17, static_cast<int>(i % 60),
+                               static_cast<int>(i * 7 % 60));
+    default:
+        if (i % 17 == 0 && item.Length <= 3)
+            return AdisNull{};
+        long long limit = 1;
+        for (int d = 0; d < std::min<int>(item.Length - 1, 9); ++d)
+            limit *= 10;
+        return AdisValues::Number((i * 7919 + item.DDNo) % limit, item.Resolution);
+    }
+}
+
 void Generate(const std::string& path, const clsAdisDataDict& dict, long lines) {
+    const auto event = dict.Events().ItemOf(MilkingEvent);
     std::ofstream out(path, std::ios::binary);
     out << "DH990001000000000800090000208000900006240\r\n"
         << "VH990001DD      2000    National milk recording \r\n"
         << "TN\r\n"
-        << dict.Events().ItemOf(MilkingEvent)->LineString("D", "N") << "\r\n";
-    char line[256];
+        << event->LineString("D", "N") << "\r\n";
+    std::string line;
     for (long i = 0; i < lines; ++i) {
-        const long animal = i / 60;
-        const int day = static_cast<int>(i / 2 % 30) + 1;
-        const int session = static_cast<int>(i % 2) + 1;
-        std::snprintf(line, sizeof line,
-                      "VN055043SE%012ld  202405%02d%2d%5ld%4d%4d%5ld%02d%02d%02d%4ld%2s\r\n",
-                      animal + 100000, day, session, 100 + i % 300, 380 + static_cast<int>(i % 90),
-                      320 + static_cast<int>(i % 70), (i * 37) % 99999, 5 + session * 8,
-                      static_cast<int>(i % 60), static_cast<int>(i * 7 % 60), 300 + i % 500,
-                      i % 17 == 0 ? "??" : "A ");
-        out << line;
+        line = "VN" + event->EventNoStr();
+        for (const auto& item : *event->Items())
+            line += modADIS::FormatValueField(FieldValue(*item, i), item->Length, item->Resolution);
+        out << line << "\r\n";
     }
     out << "EN\r\nZN\r\n";
 }
@@ -116,7 +122,7 @@ int main(int argc, char** argv) {
     const std::string input = (folder / "link_bench_055043.dat").string();
     const std::string output = (folder / "link_bench_055043_out.dat").string();
 
-    auto dict = MilkingDictionary();
+    auto dict = NationalDictionary();
     Generate(input, *dict, lines);
     const auto fileSize = static_cast<double>(std::filesystem::file_size(input));
     std::printf("file: %ld value lines, %.1f MB\n", lines, fileSize / 1e6);
