@@ -1,5 +1,5 @@
+#include "common/LanguageResources.h"
 #include "common/LinkError.h"
-#include "common/ResString.h"
 #include "common/TextStream.h"
 #include "common/UserInterface.h"
 #include "modADISFiles.h"

@@ -10,6 +10,14 @@
 
 namespace {
 
+// Lines of plain ASCII (nearly all) need no conversion to windows-1252.
+bool WriteLineFast(AtomicTextWriter& stream, const std::string& line) {
+    for (const char c : line)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return stream.WriteLine(line);
+    return stream.WriteLineBytes(line);
+}
+
 // The event block: "TN", the "DN" definition once before the first line that is
 // not "F", a "DF" definition before every "F" line, and the value lines. Value
 // fields take the lengths of the event's own items, which are the groups of the
@@ -33,7 +41,7 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
             ok = stream.WriteLine(event.LineString("D", "N"));
             definitionWritten = true;
         }
-        ok = ok && stream.WriteLine(line->LineString(items));
+        ok = ok && WriteLineFast(stream, line->LineString(items));
     }
     return ok;
 }

@@ -7,17 +7,18 @@
 #include "national/NationalDictionary.h"
 
 #include <algorithm>
-#include <cctype>
 #include <exception>
 #include <functional>
 
 namespace modNational {
 namespace {
 
+// ASCII only: the switch names are ASCII and the result must not depend on a locale.
 std::string LowerCase(std::string_view text) {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return lower;
 }
 

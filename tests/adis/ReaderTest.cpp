@@ -244,7 +244,7 @@ TEST(Reader, FileLevelProblems) {
     EXPECT_EQ(ui->boxes[0].text, "File not found:\n" + missing);
     EXPECT_EQ(ui->boxes[0].caption, "Error");
     EXPECT_EQ(ui->boxes[0].icon, LinkUi::Icon::Critical);
-    EXPECT_EQ(ui->boxes[1].text, "Invalid ADIS file:\n" + headless);
+    EXPECT_EQ(ui->boxes[1].text, "Invalid ADIS file!\n" + headless);
 }
 
 TEST(Reader, FailureThatStopsTheReadingIsReported) {

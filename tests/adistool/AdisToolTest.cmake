@@ -63,3 +63,12 @@ if(NOT once STREQUAL twice)
 endif()
 expect_run(0 dump_rewritten.json dump ${WORK}/twice.dat --dict small_dd.ini)
 expect_run(1 - rewrite sample.dat -o ${WORK}/no/such/folder/out.dat --dict small_dd.ini)
+
+# The built-in dictionaries: as the program holds them (the national one with
+# its not-supported list), and as written to a dictionary file.
+expect_run(0 check_national.txt check national.dat --dict national)
+expect_run(0 check_national.txt check national.dat --dict national --national-version "ZIRAZ19 ")
+expect_run(2 empty.txt dict national --national-version ZIRAZ99 -o ${WORK}/x.ini)
+expect_run(0 empty.txt dict herd -o ${WORK}/herd_dd.ini)
+expect_run(0 empty.txt dict national -o ${WORK}/national_dd.ini)
+expect_run(0 check_national_file.txt check national.dat --dict ${WORK}/national_dd.ini)

@@ -71,20 +71,20 @@ protected:
     fs::path folder;
 };
 
-const char* const kDamagedFiles[] = {
+const std::string kItemSection = "[Data Dictionary]\r\nVersion=2000\r\nItemCount=1\r\n"
+                                 "Item1=900080\r\nType1=3\r\nLength1=16\r\nResolution1=0\r\n";
+const std::string kEventStart =
+    "[Events]\r\nEventCount=1\r\nEvent1=055504\r\n[Event055504]\r\nItemCount=1\r\n";
+
+const std::string kDamagedFiles[] = {
     // An event item that is not a dictionary item ends the load with an error.
-    "[Data Dictionary]\r\nVersion=2000\r\nItemCount=1\r\nItem1=900080\r\nType1=3\r\n"
-    "Length1=16\r\nResolution1=0\r\n[Events]\r\nEventCount=1\r\nEvent1=055504\r\n"
-    "[Event055504]\r\nItemCount=1\r\nItem1=900070\r\n",
+    kItemSection + kEventStart + "Item1=900070\r\n",
     // A key item that is not a number.
-    "[Data Dictionary]\r\nVersion=2000\r\nItemCount=1\r\nItem1=900080\r\nType1=3\r\n"
-    "Length1=16\r\nResolution1=0\r\n[Events]\r\nEventCount=1\r\nEvent1=055504\r\n"
-    "[Event055504]\r\nItemCount=1\r\nItem1=900080\r\nKeyItemCount=1\r\nKeyItem1=x9\r\n",
+    kItemSection + kEventStart + "Item1=900080\r\nKeyItemCount=1\r\nKeyItem1=x9\r\n",
     // Without a version the file loads, but gives no items.
     "[Events]\r\nEventCount=0\r\n",
     // Cut off after its items: no events.
-    "[Data Dictionary]\r\nVersion=2000\r\nItemCount=1\r\nItem1=900080\r\nType1=3\r\n"
-    "Length1=16\r\nResolution1=0\r\n",
+    kItemSection,
     "",
 };
 
@@ -176,7 +176,7 @@ TEST_F(ProgramDictionaries, ExistingFilesAreUsedAsTheyAre) {
 }
 
 TEST_F(ProgramDictionaries, DamagedFilesAreReplacedByTheBuiltInDefinitionAndKept) {
-    for (const char* damaged : kDamagedFiles) {
+    for (const std::string& damaged : kDamagedFiles) {
         SCOPED_TRACE(damaged);
         WriteBytes(HerdFile(), damaged);
         WriteBytes(NationalFile(), damaged);
