@@ -179,6 +179,10 @@ TEST_F(IsoExchange, NonZeroExitOrMissingAnswerFails) {
     EXPECT_FALSE(ExecuteIsoApp(false));
     EXPECT_EQ(sandbox_.Ui().boxes.size(), 1u) << "no message box without the window";
 
+    // An answer without header lines is no ADIS answer.
+    Fault("no-header");
+    EXPECT_FALSE(SendIsoRequest(request, false));
+
     // No application registered: the start fails.
     Fault("");
     UseApplication("");
