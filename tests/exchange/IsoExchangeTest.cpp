@@ -330,6 +330,61 @@ TEST_F(IsoExchange, CodeTablesAreImportedWithoutData) {
     EXPECT_EQ(answer.DataEvents.Count(), 0);
 }
 
+TEST_F(IsoExchange, HerdRequestOfTheRequestFlowIsAnsweredItemByItem) {
+    const auto dict = HerdDataDict();
+    clsAdisEvents request;
+    AddRequest(request, *dict, 0, {}, {308503, 308504, 308505});
+    const std::initializer_list<std::int32_t> animalItems = {
+        300348, 300001, 300033, 300035, 300036, 300339, 300340, 300342,
+        300343, 303923, 303924, 303926, 304901, 304902, 351135, 351136,
+        351139, 351140, 351141, 351142, 351150, 354201, 354202};
+    AddRequest(request, *dict, 1, {300348}, animalItems);
+    AddRequest(request, *dict, 2, {300348},
+               {300348, 300001, 300370, 300123, 300142, 300371, 300124, 300145, 300127});
+    AddRequest(request, *dict, 303085, {355078, 355072, 355079, 355089},
+               {300001, 355071, 355072, 355073, 355074, 355075, 355078, 355079, 355080, 355089});
+    auto herdRange = std::make_shared<clsAdisSearchItems>();
+    herdRange->AddItem(355075, AdisValues::Text("12003456"), AdisValues::Text("12003456"));
+    request.ItemOf(303085)->SetSearchItems(herdRange);
+    ASSERT_TRUE(SendIsoRequest(request, false));
+    const auto& answer = SharedAnswerFile().DataEvents;
+
+    const auto herd = answer.Item("000000");
+    ASSERT_TRUE(herd);
+    ASSERT_EQ(herd->DataLines()->Count(), 1);
+    const auto today = herd->DataLines()->Item(1L)->ItemValues.ValueOf(308503);
+    ASSERT_TRUE(today);
+    EXPECT_EQ(KindOf(*today), AdisValueKind::Date);
+
+    const auto animals = answer.Item("000001")->DataLines();
+    ASSERT_GE(animals->Count(), 55);
+    bool twins = false;
+    for (const auto& line : *animals) {
+        ASSERT_EQ(line->ItemValues.Count(), static_cast<long>(animalItems.size()));
+        EXPECT_EQ(line->ItemValues.Item(1L)->DDNo, 300348);
+        twins |= ValueText(*line, 300342) == "2" && !ValueText(*line, 300340).empty();
+    }
+    EXPECT_TRUE(twins) << "the demo herd has cows with twins";
+    const auto yields = answer.Item("000002")->DataLines();
+    ASSERT_GT(yields->Count(), 10);
+    EXPECT_TRUE(AdisValues::AsNumber(*yields->Item(1L)->ItemValues.ValueOf(300127)));
+    EXPECT_EQ(KindOf(*yields->Item(1L)->ItemValues.ValueOf(300370)), AdisValueKind::Time);
+
+    // Animal lines are keyed by the official identity, so that each animal event
+    // finds its animal; only the stillborn calf has none.
+    const auto events = answer.Item("303085")->DataLines();
+    EXPECT_GT(events->Count(), 50);
+    long withoutAnimal = 0;
+    for (const auto& line : *events)
+        withoutAnimal += !animals->Item(AdisValues::KeyText(*line->ItemValues.ValueOf(355078)));
+    EXPECT_EQ(withoutAnimal, 1);
+    herdRange->Item(1L)->LowValue = AdisValues::Text("99000000");
+    herdRange->Item(1L)->HighValue = AdisValues::Text("99999999");
+    ASSERT_TRUE(SendIsoRequest(request, false));
+    const auto otherHerd = SharedAnswerFile().DataEvents.Item("303085");
+    EXPECT_TRUE(!otherHerd || otherHerd->DataLines()->Count() == 0);
+}
+
 TEST_F(IsoExchange, AnimalEventsHonourTheDateBound) {
     const auto dict = HerdDataDict();
     clsAdisEvents request;
