@@ -47,6 +47,9 @@ std::shared_ptr<clsAdisDataDict> SimNationalDictionary(const std::string& manufa
     if (!modNational::BuildNationalDict(*dict, known ? manufacturerVersion
                                                      : std::string(versions.front())))
         throw std::runtime_error("the national dictionary cannot be built");
+    // The request flow asks for the bull of an insemination (055031) under the
+    // herd side's own DD number.
+    dict->AddItem(350305, 3, 16, 0);
     return dict;
 }
 

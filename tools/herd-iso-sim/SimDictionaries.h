@@ -14,7 +14,8 @@ namespace HerdSim {
 std::shared_ptr<clsAdisDataDict> SimHerdDictionary();
 
 // The program's built-in national dictionary of the given manufacturer version
-// (an unknown version gives the current one).
+// (an unknown version gives the current one), which also knows the herd side's
+// bull identity 350305.
 std::shared_ptr<clsAdisDataDict> SimNationalDictionary(const std::string& manufacturerVersion);
 
 // The eight DD numbers of each milking's start time, end time and yield, newest
