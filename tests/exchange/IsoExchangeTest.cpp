@@ -258,6 +258,35 @@ TEST_F(IsoExchange, PathsWithBlanksAndDashesArriveIntact) {
     EXPECT_TRUE(modUtils::FileExists(file("-l x.log")));
 }
 
+TEST_F(IsoExchange, TheRelayInTheProgramFolderIsStartedWhateverTheRegistrySays) {
+    std::filesystem::copy_file(kSimulator, Platform::PathFromUtf8(IsoApplicationPath(true)));
+    UseApplication(sandbox_.File("no such program"));
+    ASSERT_TRUE(SendIsoRequest(CheckRequest(), true));
+    EXPECT_FALSE(SendIsoRequest(CheckRequest(), false));
+}
+
+TEST_F(IsoExchange, NationalDataFilesAreTakenWithNotesForWhatIsNotUsed) {
+    auto national = std::make_shared<clsAdisDataDict>();
+    ASSERT_TRUE(modNational::BuildNationalDict(*national, "ZIRAZ22 "));
+    clsAdisDataFile file;
+    file.DataDict = national;
+    for (const std::int32_t ddNo : {900080, 900070})
+        file.AddDataEventItem(55021, ddNo);
+    auto line =
+        file.DataEvents.ItemOf(55021)->DataLines()->AddItem("SE-345612-4737", "V", "N", 55021);
+    line->ItemValues.AddItem(900080, AdisValues::Text("SE-345612-4737"));
+    line->ItemValues.AddItem(900070, AdisValues::Number(101));
+    ASSERT_TRUE(file.WriteData(nullptr, IsoInFilePath()));
+    ASSERT_TRUE(ExecuteIsoApp(false));
+    EXPECT_EQ(modADIS::GetLogLevel(IsoLogFilePath()), 1);
+    EXPECT_THAT(ReadCrLfLines(IsoLogFilePath()),
+                Contains(StartsWith("   Note: National event 055021")));
+    clsAdisDataFile answer;
+    clsMessages messages;
+    ASSERT_TRUE(answer.Read(IsoOutFilePath(), messages, HerdDataDict(), nullptr, true, true));
+    EXPECT_EQ(answer.DataEvents.Count(), 0);
+}
+
 TEST_F(IsoExchange, TwoExchangesStartedAtOnceRunOneAfterTheOther) {
     const clsAdisEvents request = CheckRequest();
     ASSERT_TRUE(SendIsoRequest(request, false)); // leaves the request file
