@@ -7,6 +7,7 @@
 namespace {
 
 std::atomic<std::size_t> liveBytes{0};
+std::atomic<std::size_t> peakBytes{0};
 // Each block carries its size in front, kept at the alignment operator new promises.
 constexpr std::size_t kHeader = alignof(std::max_align_t);
 
@@ -15,7 +16,10 @@ void* Allocate(std::size_t size) {
     if (!block)
         throw std::bad_alloc();
     *reinterpret_cast<std::size_t*>(block) = size;
-    liveBytes.fetch_add(size, std::memory_order_relaxed);
+    const std::size_t live = liveBytes.fetch_add(size, std::memory_order_relaxed) + size;
+    std::size_t peak = peakBytes.load(std::memory_order_relaxed);
+    while (live > peak && !peakBytes.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
+    }
     return block + kHeader;
 }
 
@@ -31,6 +35,14 @@ void Release(void* pointer) noexcept {
 
 std::size_t CountingAllocator::LiveBytes() {
     return liveBytes.load();
+}
+
+std::size_t CountingAllocator::PeakBytes() {
+    return peakBytes.load();
+}
+
+void CountingAllocator::ResetPeak() {
+    peakBytes.store(liveBytes.load());
 }
 
 void* operator new(std::size_t size) {

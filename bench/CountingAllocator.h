@@ -6,4 +6,7 @@
 // measuring the memory a data structure holds.
 namespace CountingAllocator {
 std::size_t LiveBytes();
-}
+// The highest LiveBytes since the last ResetPeak (or the start).
+std::size_t PeakBytes();
+void ResetPeak();
+} // namespace CountingAllocator

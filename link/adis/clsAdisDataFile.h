@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class clsAdisDataDict;
 class clsAdisSearchItem;
@@ -45,13 +46,25 @@ public:
     // Renumbers requests and data events; true when either changed.
     bool ChangeEventNo(std::int32_t oldEventNo, std::int32_t newEventNo);
 
-    // Reading and writing of ADIS files (see the reader and writer sources).
+    // Reads an ADIS file into the model, checking it against the dictionary and
+    // adding one message per problem. `events` (nothing: the dictionary's events)
+    // gives the key items of value lines; `checkEvents` skips definitions of events
+    // the dictionary lacks; `requireHeader` rejects a file without header lines.
+    // True when the file was read to its end; false when it was missing, empty or
+    // rejected, or a failure stopped the reading (then reported with its line).
     bool Read(const std::string& filePath, clsMessages& messages,
               std::shared_ptr<clsAdisDataDict> dataDict, const clsAdisEvents* events,
               bool checkEvents, bool requireHeader);
+    // Writes the data events (all, or those `events` names, in its order) to
+    // outPath, else OutFilePath, else FilePath, replacing the file only when
+    // complete. False on any failure; the target is then left as it was.
     bool WriteData(const clsAdisEvents* events, const std::string& outPath);
 
 private:
+    friend class AdisFileReader;
+    // Takes the six header values from a "VH" line by the groups of a "DH" line.
+    void SetHeaderValues(std::string_view defLine, std::string_view valueLine);
+
     std::string version_;
     std::string nationalVersion_;
     std::string manufacturerVersion_;

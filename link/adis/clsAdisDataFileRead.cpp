@@ -1,0 +1,322 @@
+#include "clsAdisDataFile.h"
+
+#include "AdisText.h"
+#include "clsAdisSearchItems.h"
+#include "common/CommandLineMode.h"
+#include "common/LanguageResources.h"
+#include "common/LinkError.h"
+#include "common/TextEncoding.h"
+#include "common/TextStream.h"
+#include "common/UserInterface.h"
+#include "dictionary/clsAdisDataDict.h"
+#include "modADIS.h"
+#include "modADISFiles.h"
+
+#include <exception>
+#include <limits>
+#include <optional>
+
+namespace {
+
+bool StartsWith(std::string_view line, std::string_view start) {
+    return line.substr(0, start.size()) == start;
+}
+
+// The line as UTF-8; lines of plain ASCII (nearly all) are taken as they are.
+std::string_view AsUtf8(const std::string& bytes, std::string& converted) {
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            converted = TextEncoding::Cp1252ToUtf8(bytes);
+            return converted;
+        }
+    }
+    return bytes;
+}
+
+// The event number of characters 3 to 8; 0 when not a number.
+std::int32_t FrameEventNo(std::string_view line) {
+    if (line.size() <= 2)
+        return 0;
+    const auto number = AdisText::ParseWholeNumber(line.substr(2, 6));
+    if (!number || *number < std::numeric_limits<std::int32_t>::min() ||
+        *number > std::numeric_limits<std::int32_t>::max())
+        return 0;
+    return static_cast<std::int32_t>(*number);
+}
+
+std::string Bracketed(std::string_view text, std::int64_t number) {
+    std::string message(text);
+    message.append(" <").append(std::to_string(number)).append(">");
+    return message;
+}
+
+} // namespace
+
+// One pass over an ADIS file with the state carried from line to line.
+class AdisFileReader {
+public:
+    AdisFileReader(clsAdisDataFile& file, clsMessages& messages,
+                   std::shared_ptr<clsAdisDataDict> dict, const clsAdisEvents* events,
+                   bool checkEvents)
+        : file_(file), messages_(messages), dict_(std::move(dict)), events_(events),
+          checkEvents_(checkEvents) {
+        if (!dict_)
+            dict_ = std::make_shared<clsAdisDataDict>();
+        if (!events_)
+            events_ = &dict_->Events();
+    }
+
+    bool Run(const std::string& path, bool requireHeader) {
+        std::optional<TextStreamReader> stream;
+        try {
+            stream.emplace(path);
+        } catch (const std::exception&) {
+            ReportFileProblem("File not found: ", 170, path);
+            return false;
+        }
+        stream_ = &*stream;
+        try {
+            if (stream_->AtEndOfStream())
+                return false;
+            return ReadLines(path, requireHeader);
+        } catch (const LinkError& error) {
+            Stop(std::to_string(error.Number()) + " " + error.Description());
+        } catch (const std::bad_alloc&) {
+            Stop("7 Out of memory");
+        } catch (const std::exception& error) {
+            Stop(error.what());
+        }
+        return false;
+    }
+
+private:
+    // Reads the next line; false at the end of the file.
+    bool Next() {
+        failLine_ = stream_->Line() + 1;
+        if (!stream_->ReadLineBytes(raw_))
+            return false;
+        lineNo_ = stream_->Line();
+        failLine_ = lineNo_;
+        return true;
+    }
+
+    static bool EndsReading(const std::string& line) {
+        return line.empty() || StartsWith(line, "ZN");
+    }
+
+    bool ReadLines(const std::string& path, bool requireHeader) {
+        bool have = Next();
+        bool headerFound = false;
+        std::string headerDef;
+        while (have &&
+               (StartsWith(raw_, "CN") || StartsWith(raw_, "DH") || StartsWith(raw_, "VH"))) {
+            if (raw_[0] == 'D') {
+                headerDef = TextEncoding::Cp1252ToUtf8(raw_);
+                headerFound = true;
+            } else if (raw_[0] == 'V') {
+                headerFound = true;
+                file_.SetHeaderValues(headerDef, TextEncoding::Cp1252ToUtf8(raw_));
+            }
+            have = Next();
+        }
+        if (requireHeader && !headerFound) {
+            ReportFileProblem("Invalid ADIS file: ", 177, path);
+            return false;
+        }
+        file_.DataDict = dict_;
+
+        while (have && !EndsReading(raw_)) {
+            pendingSearch_.reset();
+            if (raw_[0] == 'O') {
+                file_.OutFilePath = TextEncoding::Cp1252ToUtf8(
+                    raw_.size() > 2 ? std::string_view(raw_).substr(2) : std::string_view());
+            } else {
+                if (raw_[0] == 'S') {
+                    pendingSearch_ = TextEncoding::Cp1252ToUtf8(raw_);
+                    searchLineNo_ = lineNo_;
+                    do
+                        have = Next();
+                    while (have && StartsWith(raw_, "CN"));
+                    // The end-of-data line ends the reading here as well.
+                    if (!have || EndsReading(raw_))
+                        return true;
+                }
+                switch (raw_[0]) {
+                case 'R':
+                    RequestLine();
+                    break;
+                case 'D':
+                    DefinitionLine();
+                    break;
+                case 'V':
+                    ValueLine();
+                    break;
+                default:
+                    break;
+                }
+            }
+            have = Next();
+        }
+        return true;
+    }
+
+    void RequestLine() {
+        const std::string line = TextEncoding::Cp1252ToUtf8(raw_);
+        const std::int32_t eventNo = FrameEventNo(line);
+        const auto dictEvent = dict_->Events().ItemOf(eventNo);
+        if (!dictEvent) {
+            Note(lineNo_, Bracketed(" Not supported Event number", eventNo));
+            return;
+        }
+        std::shared_ptr<clsAdisEvent> request;
+        auto& requests = file_.RequestEvents;
+        if (const auto first = requests.ItemOf(eventNo)) {
+            if (first->SubItems >= std::numeric_limits<std::int16_t>::max()) {
+                Error(lineNo_, " Syntax error. Can't read the R-line, line skipped.");
+                return;
+            }
+            const auto subItems = static_cast<std::int16_t>(first->SubItems + 1);
+            request = requests.AddItem(eventNo, nullptr, subItems, nullptr);
+            first->SubItems = subItems;
+        } else {
+            request = requests.AddItem(eventNo, dictEvent->KeyItems(), 0, nullptr);
+        }
+        if (!request) { // a request of that key is left from an earlier file
+            Error(lineNo_, " Syntax error. Can't read the R-line, line skipped.");
+            return;
+        }
+        if (pendingSearch_ && !request->AddSearchLineItems(*dict_, *pendingSearch_)) {
+            Error(searchLineNo_, " Error in SN line. This line and successive RN-line skipped.");
+            requests.Remove(request->Key);
+            return;
+        }
+        if (request->AddReqLineItems(*dict_, line)) {
+            CheckItems(*request->Items());
+            return;
+        }
+        Error(lineNo_, " Syntax error. Can't read the R-line, line skipped.");
+        if (pendingSearch_ && request->HasSearchItems() && request->SearchItems()->Count() >= 1)
+            Error(lineNo_, " No legal RN-line follow the SN-line. SN- and RN-lines skipped");
+        requests.Remove(request->Key);
+    }
+
+    void DefinitionLine() {
+        defLineError_ = false;
+        currentDef_ = TextEncoding::Cp1252ToUtf8(raw_);
+        current_.reset();
+        valueLineLength_.reset();
+        const std::int32_t eventNo = FrameEventNo(currentDef_);
+        if (checkEvents_ && eventNo != 0 && !dict_->Events().ItemOf(eventNo)) {
+            Note(lineNo_, Bracketed(" Not supported Event number", eventNo));
+            return;
+        }
+        auto& dataEvents = file_.DataEvents;
+        std::shared_ptr<clsAdisDataEvent> event;
+        if (const auto first = dataEvents.ItemOf(eventNo)) {
+            if (first->SubItems < std::numeric_limits<std::int16_t>::max()) {
+                const auto subItems = static_cast<std::int16_t>(first->SubItems + 1);
+                event = dataEvents.AddItem(eventNo, subItems, nullptr, nullptr);
+                first->SubItems = subItems;
+            }
+        } else {
+            event = dataEvents.AddItem(eventNo, 0, nullptr, nullptr);
+        }
+        if (!event || !event->AddDefLineItems(*dict_, currentDef_)) {
+            Error(lineNo_, " Syntax error. Can't read the D-line. Line skipped.");
+            defLineError_ = true;
+            if (event)
+                dataEvents.Remove(event->Key);
+            return;
+        }
+        CheckItems(*event->Items());
+        current_ = event;
+        currentLines_ = event->DataLines().get();
+    }
+
+    void ValueLine() {
+        if (defLineError_) {
+            Error(lineNo_, " Error in preceding D-line. V-line skipped!");
+            return;
+        }
+        if (!current_)
+            return;
+        if (!valueLineLength_)
+            valueLineLength_ = current_->GetValueLineLength();
+        // Every windows-1252 byte is one character.
+        if (raw_.size() != static_cast<std::size_t>(*valueLineLength_)) {
+            Error(lineNo_, " String length in D- and V-lines don't match.");
+            return;
+        }
+        const std::string_view line = AsUtf8(raw_, converted_);
+        if (!currentLines_->AddItemEx(*events_, *current_->Items(), currentDef_, line))
+            Note(lineNo_, " Key item is not unique, line skipped.");
+    }
+
+    void CheckItems(const clsAdisItems& items) {
+        for (const auto& item : items) {
+            if (item->DataType == modADIS::TypeUnknown)
+                Warning(lineNo_, Bracketed(" Unknown DD-number", item->DDNo));
+            else if (dict_->NotSupported(item->DDNo))
+                Note(lineNo_, Bracketed(" Not supported DD-number", item->DDNo));
+        }
+    }
+
+    void Error(long lineNo, std::string_view text) {
+        messages_.Add(modADIS::LineMessage(modADIS::ErrorPrefix, lineNo, text));
+    }
+    void Warning(long lineNo, std::string_view text) {
+        messages_.Add(modADIS::LineMessage(modADIS::WarningPrefix, lineNo, text));
+    }
+    void Note(long lineNo, std::string_view text) {
+        messages_.Add(modADIS::LineMessage(modADIS::NotePrefix, lineNo, text));
+    }
+
+    // A failure that ends the reading is never silent.
+    void Stop(const std::string& reason) { Error(failLine_, " Reading stopped: " + reason); }
+
+    void ReportFileProblem(std::string_view text, long resourceNo, const std::string& path) {
+        if (modCommon::CommandLineMode()) {
+            messages_.Add(std::string(text) + path);
+            return;
+        }
+        LinkUi::Ui().MessageBox(modCommon::ResString(resourceNo) + "\n" + path, LinkUi::Buttons::Ok,
+                                LinkUi::Icon::Critical, modCommon::ResString(168));
+    }
+
+    clsAdisDataFile& file_;
+    clsMessages& messages_;
+    std::shared_ptr<clsAdisDataDict> dict_;
+    const clsAdisEvents* events_;
+    bool checkEvents_;
+
+    TextStreamReader* stream_ = nullptr;
+    std::string raw_;
+    std::string converted_;
+    long lineNo_ = 0;
+    long failLine_ = 1;
+    std::optional<std::string> pendingSearch_;
+    long searchLineNo_ = 0;
+    std::string currentDef_;
+    std::shared_ptr<clsAdisDataEvent> current_;
+    clsAdisDataLines* currentLines_ = nullptr;
+    std::optional<std::int16_t> valueLineLength_;
+    bool defLineError_ = false;
+};
+
+void clsAdisDataFile::SetHeaderValues(std::string_view defLine, std::string_view valueLine) {
+    sender_ = modADIS::GetHeaderValue(defLine, 900006, valueLine);
+    senderVersion_ = modADIS::GetHeaderValue(defLine, 900008, valueLine);
+    processComputerType_ = modADIS::GetHeaderValue(defLine, 900011, valueLine);
+    version_ = modADIS::GetHeaderValue(defLine, 900002, valueLine);
+    nationalVersion_ = modADIS::GetHeaderValue(defLine, 900009, valueLine);
+    manufacturerVersion_ = modADIS::GetHeaderValue(defLine, 900012, valueLine);
+}
+
+bool clsAdisDataFile::Read(const std::string& filePath, clsMessages& messages,
+                           std::shared_ptr<clsAdisDataDict> dataDict, const clsAdisEvents* events,
+                           bool checkEvents, bool requireHeader) {
+    Clear();
+    FilePath = filePath;
+    AdisFileReader reader(*this, messages, std::move(dataDict), events, checkEvents);
+    return reader.Run(filePath, requireHeader);
+}

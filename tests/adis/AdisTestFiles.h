@@ -1,0 +1,68 @@
+#pragma once
+
+#include "../common/TestFiles.h"
+#include "adis/AdisText.h"
+#include "adis/clsAdisDataFile.h"
+#include "adis/modADIS.h"
+#include "common/CommandLineMode.h"
+#include "common/TextEncoding.h"
+#include "dictionary/clsAdisDataDict.h"
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+// A small dictionary: event 055021 keyed by 900080 (text 16) with a date
+// 900070 and a number 900054 (length 4, one decimal); 50151 is on the
+// not-supported list; event 990002 has no key items.
+inline std::shared_ptr<clsAdisDataDict> SmallDictionary() {
+    auto dict = std::make_shared<clsAdisDataDict>();
+    dict->Version = "2000";
+    dict->NationalVersion = "";
+    dict->ManufacturerVersion = "ZIRAZ22";
+    dict->AddEventKeyDDNo(55021, {900080});
+    dict->AddEventItem(55021, nullptr, 900080, 3, 16, 0);
+    dict->AddEventItem(55021, nullptr, 900070, 1, 8, 0);
+    dict->AddEventItem(55021, nullptr, 900054, 0, 4, 1);
+    dict->AddItem(50151, 3, 10, 0);
+    dict->AddNotSupportedItem(50151);
+    dict->AddEventItem(990002, nullptr, 900080, 3, 16, 0);
+    return dict;
+}
+
+// Writes the UTF-8 lines in windows-1252, each followed by the line end.
+inline std::string WriteLines(const TempDir& dir, const std::string& name,
+                              std::initializer_list<std::string> lines,
+                              const std::string& lineEnd = "\r\n") {
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes.append(TextEncoding::Utf8ToCp1252(line)).append(lineEnd);
+    const std::string path = dir.File(name);
+    WriteFileBytesAtomic(path, bytes);
+    return path;
+}
+
+// Sets the command-line role for the lifetime of the object.
+class CommandLineRole {
+public:
+    explicit CommandLineRole(bool on = true) : old_(modCommon::CommandLineMode()) {
+        modCommon::SetCommandLineMode(on);
+    }
+    ~CommandLineRole() { modCommon::SetCommandLineMode(old_); }
+    CommandLineRole(const CommandLineRole&) = delete;
+    CommandLineRole& operator=(const CommandLineRole&) = delete;
+
+private:
+    bool old_;
+};
+
+// Header lines as the tests use them: version "0002000 " and a sender with
+// trailing blanks.
+inline const std::string HeaderDef = "DH990001000000000800090000208000900006240";
+inline const std::string HeaderValues = "VH990001DD      0002000 Test Sender Co          ";
+// Definition of event 055021 with its three items, and value lines for it.
+inline const std::string Def55021 = "DN055021009000801600090007008000900054041";
+inline std::string Value55021(const std::string& animal, const std::string& date = "20240131",
+                              const std::string& yield = "  12") {
+    return "VN055021" + AdisText::PadRight(animal, 16) + date + yield;
+}

@@ -1,0 +1,228 @@
+#include "AdisTestFiles.h"
+#include "adis/clsAdisSearchItems.h"
+#include "adis/modADISFiles.h"
+#include "common/UserInterface.h"
+#include "common/modUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> FileLines(const std::string& path) {
+    const std::string bytes = FileBytes(path);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    EXPECT_EQ(start, bytes.size()) << "every line ends CR LF";
+    return lines;
+}
+
+// The model as text, for comparing two reads.
+std::string ModelText(const clsAdisDataFile& file) {
+    std::ostringstream out;
+    for (const auto& event : file.DataEvents) {
+        out << event->Key << ' ' << event->SubItems << ' ' << event->LineString("D", "N") << '\n';
+        for (const auto& line : *event->DataLines()) {
+            out << "  " << line->Key << ' ' << line->LineType << line->Status << line->EventNo;
+            for (const auto& value : line->ItemValues)
+                out << " [" << value.Key << '=' << static_cast<int>(KindOf(value.Value)) << ':'
+                    << AdisValues::ToText(value.Value) << ']';
+            out << '\n';
+        }
+    }
+    return out.str();
+}
+
+// The "VH" line without the date and time of writing.
+std::string WithoutTimestamp(std::string bytes) {
+    const auto at = bytes.find("VH990001DD      ");
+    if (at != std::string::npos)
+        bytes.replace(at + 24, 14, 14, '#');
+    return bytes;
+}
+
+TEST(Writer, ReadWriteReadGivesTheSameModelAndTheSameBytes) {
+    TempDir dir;
+    const auto original = WriteLines(
+        dir, "in.dat",
+        {HeaderDef, HeaderValues, Def55021, Value55021("Dödfödd Ålund"),
+         Value55021("SE2", "????????", "||||"), "DF055021009000801600090007008000900054041",
+         "VF055021SE3             20240229 -12", "DN05502100900080160",
+         Value55021("SE1").substr(0, 24), "ZN"});
+    auto dict = SmallDictionary();
+    clsAdisDataFile first;
+    clsMessages messages;
+    ASSERT_TRUE(first.Read(original, messages, dict, nullptr, false, true));
+    ASSERT_EQ(messages.Count(), 0);
+    const std::string written = dir.File("out1.dat");
+    ASSERT_TRUE(first.WriteData(nullptr, written));
+
+    clsAdisDataFile second;
+    ASSERT_TRUE(second.Read(written, messages, dict, nullptr, false, true));
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(ModelText(second), ModelText(first));
+    EXPECT_EQ(second.Version(), "2000");
+    EXPECT_EQ(second.ManufacturerVersion(), "ZIRAZ22 ");
+    EXPECT_EQ(second.Sender(), "Kestrom Vantor Link SE  ");
+
+    const std::string rewritten = dir.File("out2.dat");
+    ASSERT_TRUE(second.WriteData(nullptr, rewritten));
+    EXPECT_EQ(WithoutTimestamp(FileBytes(rewritten)), WithoutTimestamp(FileBytes(written)));
+    EXPECT_NE(FileBytes(written).find("D\xf6"
+                                      "df\xf6"
+                                      "dd"),
+              std::string::npos); // windows-1252
+}
+
+TEST(Writer, LineOrderOfAnEvent) {
+    clsAdisDataFile file;
+    file.DataDict = SmallDictionary();
+    file.AddDataEventItem(55021, 900080);
+    file.AddDataEventItem(55021, 900054);
+    file.DataEvents.AddItem(990002, 0, nullptr, nullptr); // no lines: not written
+    const auto event = file.DataEvents.Item("055021");
+    for (const auto& [key, status, eventNo] :
+         std::vector<std::tuple<std::string, std::string, int>>{
+             {"a", "N", 55021}, {"b", "F", 55021}, {"c", "N", 55021}, {"d", "N", 55099}}) {
+        clsAdisItemValues values;
+        values.AddItem(900080, AdisValues::Text(key));
+        values.AddItem(900054, AdisValues::Number(15, 1));
+        event->DataLines()->AddItem(key, "V", status, eventNo, &values);
+    }
+    TempDir dir;
+    ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
+    const auto lines = FileLines(dir.File("out.dat"));
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], "DH990001000000000800090000208000900003080009000040600090000624000900008080"
+                        "00900012080");
+    EXPECT_EQ(lines[1].substr(0, 24), "VH990001DD      2000    ");
+    EXPECT_EQ(lines[1].substr(38), "Kestrom Vantor Link SE  204     ZIRAZ22 ");
+    const std::vector<std::string> body(lines.begin() + 2, lines.end());
+    EXPECT_EQ(body, (std::vector<std::string>{
+                        "TN", "DN0550210090008016000900054041", "VN055021a                 15",
+                        "DF0550210090008016000900054041", "VF055021b                 15",
+                        "VN055021c                 15", "EN", "ZN"}));
+
+    // An event list selects and orders; events it names that the file lacks are passed over.
+    clsAdisEvents selection;
+    selection.AddItem(77777, nullptr, 0, nullptr);
+    selection.AddItem(55021, nullptr, 0, nullptr);
+    ASSERT_TRUE(file.WriteData(&selection, dir.File("sel.dat")));
+    EXPECT_EQ(FileLines(dir.File("sel.dat")).size(), 10u);
+    file.DataEvents.Clear();
+    ASSERT_TRUE(file.WriteData(nullptr, dir.File("none.dat")));
+    EXPECT_EQ(FileLines(dir.File("none.dat")).size(), 4u);
+}
+
+TEST(Writer, HeaderVariants) {
+    EXPECT_EQ(modADIS::HeaderDefinitionLine("", "ZIRAZ22 ").substr(74), "00900012080");
+    EXPECT_EQ(modADIS::HeaderDefinitionLine("X", "").substr(74), "00900009080");
+    const std::string values = modADIS::HeaderValueLine("123456789", "", "M");
+    EXPECT_EQ(values.substr(0, 24), "VH990001DD      12345678");
+    EXPECT_EQ(values.size(), 16u + 8 + 14 + 24 + 8 + 8);
+    EXPECT_EQ(values.substr(values.size() - 8), "M       ");
+}
+
+TEST(Writer, FailuresLeaveTheTargetUntouched) {
+    TempDir dir;
+    const std::string target = WriteLines(dir, "target.dat", {"old"});
+    clsAdisDataFile file;
+    file.DataDict = SmallDictionary();
+    file.AddDataEventItem(55021, 900080);
+    clsAdisItemValues values;
+    values.AddItem(900080, AdisValues::Text("a"));
+    values.AddItem(900070, AdisValues::Text("not in the event"));
+    file.DataEvents.Item("055021")->DataLines()->AddItem("a", "V", "N", 55021, &values);
+    EXPECT_FALSE(file.WriteData(nullptr, target));
+    EXPECT_EQ(FileBytes(target), "old\r\n");
+    EXPECT_EQ(dir.FileCount(), 1u);
+    EXPECT_FALSE(file.WriteData(nullptr, dir.File("no/such/folder/out.dat")));
+    EXPECT_FALSE(file.WriteData(nullptr, "")); // no path at all
+}
+
+TEST(Writer, TargetPathChoice) {
+    TempDir dir;
+    clsAdisDataFile file;
+    file.FilePath = dir.File("file.dat");
+    ASSERT_TRUE(file.WriteData(nullptr, ""));
+    EXPECT_TRUE(modUtils::FileExists(file.FilePath));
+    file.OutFilePath = dir.File("out.dat");
+    ASSERT_TRUE(file.WriteData(nullptr, ""));
+    EXPECT_TRUE(modUtils::FileExists(file.OutFilePath));
+}
+
+TEST(Writer, RequestFile) {
+    auto dict = SmallDictionary();
+    clsAdisEvents requests;
+    const auto request = requests.AddItem(55021, nullptr, 0, nullptr);
+    request->Items()->AddItem(900080, 3, 16, 0);
+    request->SearchItems()->AddItem(900080, AdisValues::Text("A"), AdisValues::Text("B"));
+    requests.AddItem(990002, nullptr, 0, nullptr)->Items()->AddItem(900070, 1, 8, 0);
+    TempDir dir;
+    ASSERT_TRUE(modADIS::WriteRequestFile(requests, dir.File("req.dat"), *dict, "2000", "", ""));
+    const auto lines = FileLines(dir.File("req.dat"));
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[2], "TN");
+    EXPECT_EQ(lines[3], "SN05502100900080160A               B               ");
+    EXPECT_EQ(lines[4], "RN05502100900080160");
+    EXPECT_EQ(lines[5], "TN");
+    EXPECT_EQ(lines[6], "RN99000200900070080");
+
+    // A search item the dictionary cannot format fails the whole file.
+    request->SearchItems()->AddItem(123, AdisValues::Text("A"), AdisValues::Text("B"));
+    EXPECT_FALSE(modADIS::WriteRequestFile(requests, dir.File("bad.dat"), *dict, "", "", ""));
+    EXPECT_FALSE(modUtils::FileExists(dir.File("bad.dat")));
+}
+
+TEST(Writer, ValueLineBuilders) {
+    clsAdisDataEvent event;
+    event.EventNo = 990002;
+    event.Items()->AddItem(1, 0, 2, 0);
+    event.Items()->AddItem(2, 3, 10, 0);
+    event.Items()->AddItem(3, 0, 2, 0);
+    ASSERT_TRUE(modADIS::AddValueLine2(event, AdisValues::Number(7), AdisValues::Text("x")));
+    EXPECT_FALSE(modADIS::AddValueLine2(event, AdisValues::Number(7), AdisValues::Text("y")));
+    const auto line =
+        modADIS::AddValueLine3(event, AdisNull{}, AdisValues::Text("z"), AdisValues::Number(5));
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->Key, "5#Null");
+    EXPECT_EQ(line->LineString(*event.Items()), "VN990002??z          5");
+    EXPECT_TRUE(event.DataLines()->Exists("7"));
+    clsAdisDataEvent small;
+    EXPECT_FALSE(modADIS::AddValueLine2(small, AdisValues::Number(1), AdisValues::Number(2)));
+}
+
+TEST(Writer, LogLevel) {
+    TempDir dir;
+    struct Case {
+        std::vector<std::string> lines;
+        int level;
+    };
+    const std::vector<Case> cases = {
+        {{"nothing", "  Erro", " Warning", "Note"}, 0},
+        {{"   Note in line:     1 x"}, 1},
+        {{"   Note in line:     1 x", "Warning in line:     2 y", "   Note"}, 2},
+        {{"Warning", "  Error in line:     3 z", "   Note"}, 3},
+        {{" Error"}, 0},
+    };
+    for (const auto& test : cases) {
+        std::string bytes;
+        for (const auto& line : test.lines)
+            bytes += line + "\r\n";
+        WriteFileBytesAtomic(dir.File("log.txt"), bytes);
+        EXPECT_EQ(modADIS::GetLogLevel(dir.File("log.txt")), test.level) << test.lines[0];
+    }
+    auto ui = std::make_shared<LinkUi::RecordingUserInterface>();
+    LinkUi::SetUi(ui);
+    CommandLineRole role; // the box is shown in the command-line role too
+    EXPECT_EQ(modADIS::GetLogLevel(dir.File("missing.log")), 0);
+    LinkUi::SetUi(std::make_shared<LinkUi::HeadlessUserInterface>());
+    ASSERT_EQ(ui->boxes.size(), 1u);
+    EXPECT_EQ(ui->boxes[0].text, "File not found:\n" + dir.File("missing.log"));
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+# Runs adistool in the data folder; arguments: expected exit status, file with
+# the expected standard output (or "-" to skip the comparison), tool arguments.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(failures 0)
+
+function(expect_run expected_rc expected_file)
+  execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGN}
+    WORKING_DIRECTORY ${DATA}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  string(REPLACE "\r" "" out "${out}")
+  if(NOT rc STREQUAL "${expected_rc}")
+    message(SEND_ERROR "adistool ${ARGN}: exit status ${rc}, expected ${expected_rc}\n${err}")
+  endif()
+  if(NOT expected_file STREQUAL "-")
+    file(READ ${DATA}/${expected_file} expected)
+    string(REPLACE "\r" "" expected "${expected}")
+    if(NOT out STREQUAL expected)
+      file(WRITE ${WORK}/${expected_file}.actual "${out}")
+      message(SEND_ERROR "adistool ${ARGN}: output differs from ${expected_file}, "
+                         "see ${WORK}/${expected_file}.actual")
+    endif()
+  endif()
+endfunction()
+
+# The "VH" line with its date and time of writing blanked out.
+function(read_without_timestamp path out_var)
+  file(READ ${path} content HEX)
+  string(FIND "${content}" "5648393930303031" at) # "VH990001"
+  if(at LESS 0)
+    message(SEND_ERROR "${path} has no VH line")
+    return()
+  endif()
+  math(EXPR stamp "${at} + 48")
+  math(EXPR rest "${stamp} + 28")
+  string(SUBSTRING "${content}" 0 ${stamp} head)
+  string(SUBSTRING "${content}" ${rest} -1 tail)
+  set(${out_var} "${head}${tail}" PARENT_SCOPE)
+endfunction()
+
+expect_run(0 check_sample.txt check sample.dat --dict small_dd.ini)
+expect_run(0 check_sample_events.txt check sample.dat --dict small_dd.ini --check-events
+           --require-header)
+expect_run(0 dump_sample.json dump sample.dat --dict small_dd.ini)
+expect_run(1 check_headless.txt check headless.dat --require-header)
+expect_run(0 check_headless_lax.txt check headless.dat)
+expect_run(1 check_missing.txt check missing.dat)
+expect_run(1 empty.txt check empty.dat)
+foreach(usage "" "check" "frobnicate;x" "check;a;--bogus" "rewrite;a" "check;a;-o;b"
+              "dict;cows;-o;x" "check;a;--dict")
+  expect_run(2 empty.txt ${usage})
+endforeach()
+expect_run(2 - check sample.dat --dict missing_dd.ini)
+
+# Rewriting: the written file reads as the same model, and written again it is
+# the same file apart from the date and time in its header.
+expect_run(0 - rewrite sample.dat -o ${WORK}/once.dat --dict small_dd.ini)
+expect_run(0 - rewrite ${WORK}/once.dat -o ${WORK}/twice.dat --dict small_dd.ini)
+read_without_timestamp(${WORK}/once.dat once)
+read_without_timestamp(${WORK}/twice.dat twice)
+if(NOT once STREQUAL twice)
+  message(SEND_ERROR "rewriting a written file changed it")
+endif()
+expect_run(0 dump_rewritten.json dump ${WORK}/twice.dat --dict small_dd.ini)
+expect_run(1 - rewrite sample.dat -o ${WORK}/no/such/folder/out.dat --dict small_dd.ini)
+
+# The built-in dictionaries: as the program holds them (the national one with
+# its not-supported list), and as written to a dictionary file.
+expect_run(0 check_national.txt check national.dat --dict national)
+expect_run(0 check_national.txt check national.dat --dict national --national-version "ZIRAZ19 ")
+expect_run(2 empty.txt dict national --national-version ZIRAZ99 -o ${WORK}/x.ini)
+expect_run(0 empty.txt dict herd -o ${WORK}/herd_dd.ini)
+expect_run(0 empty.txt dict national -o ${WORK}/national_dd.ini)
+expect_run(0 check_national_file.txt check national.dat --dict ${WORK}/national_dd.ini)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line of adistool:
+//   adistool check FILE [--dict DICT] [--national-version V] [--check-events] [--require-header]
+//   adistool dump FILE [same options]
+//   adistool rewrite FILE -o OUT [same options]
+//   adistool dict herd|national [--national-version V] -o FILE
+struct ToolOptions {
+    std::string command;
+    std::string file; // the ADIS file, or the dictionary name for "dict"
+    std::string output;
+    std::string dict;
+    std::string nationalVersion;
+    bool checkEvents = false;
+    bool requireHeader = false;
+};
+
+// Nothing for a usage error.
+std::optional<ToolOptions> ParseToolOptions(const std::vector<std::string>& args);
+
+extern const char* const UsageText;

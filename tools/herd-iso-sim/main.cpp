@@ -1,0 +1,47 @@
+#include "HerdDatabase.h"
+#include "SimDates.h"
+#include "SimOptions.h"
+#include "SimRun.h"
+#include "SqliteDb.h"
+
+#include "common/CommandLineMode.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    using namespace HerdSim;
+    // File-level problems of the input belong in the log, not on a screen.
+    modCommon::SetCommandLineMode(true);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const auto options = ParseOptions(args, error);
+    if (!options) {
+        std::fprintf(stderr, "herd-iso-sim: %s\n%s", error.c_str(), kUsage);
+        return ExitUsage;
+    }
+    if (options->help) {
+        std::fputs(kUsage, stdout);
+        return ExitOk;
+    }
+    if (!options->initDatabase.empty()) {
+        std::int64_t today = Today();
+        if (options->today) {
+            const auto day = ParseDateText(*options->today);
+            if (!day) {
+                std::fprintf(stderr, "herd-iso-sim: not a date: %s\n", options->today->c_str());
+                return ExitUsage;
+            }
+            today = *day;
+        }
+        try {
+            CreateHerdDatabase(options->initDatabase, options->demo, today);
+        } catch (const std::exception& failure) {
+            std::fprintf(stderr, "herd-iso-sim: %s\n", failure.what());
+            return ExitDatabaseFailed;
+        }
+        return ExitOk;
+    }
+    return RunExchange(*options);
+}
