@@ -1,48 +1,19 @@
+#include "../common/TestFiles.h"
+#include "DictionaryKeys.h"
 #include "common/TextEncoding.h"
-#include "common/TextStream.h"
 #include "dictionary/clsAdisDataDict.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 
 struct DictionaryFile : ::testing::Test {
-    std::string path;
-    void SetUp() override {
-        path = (std::filesystem::temp_directory_path() /
-                ("dd_test_" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                 ".ini"))
-                   .string();
-        std::filesystem::remove(path);
-    }
-    void TearDown() override { std::filesystem::remove(path); }
     void Write(const std::string& utf8Text) {
         ASSERT_TRUE(WriteFileBytesAtomic(path, TextEncoding::Utf8ToCp1252(utf8Text)));
     }
+    TempDir dir;
+    std::string path = dir.File("dd.ini");
 };
-
-std::vector<std::string> Describe(const clsAdisDataDict& dict) {
-    std::vector<std::string> out{dict.Version, dict.NationalVersion, dict.ManufacturerVersion};
-    for (const auto& item : dict.Items())
-        out.push_back("I" + item->Key + "/" + std::to_string(item->DataType) + "/" +
-                      item->ItemString());
-    for (const auto& event : dict.Events()) {
-        out.push_back("E" + event->Key);
-        for (const auto& item : *event->Items())
-            out.push_back(" i" + item->ItemString() + "/" + std::to_string(item->DataType));
-        for (const auto& key : *event->KeyItems())
-            out.push_back(" k" + key->Key);
-    }
-    for (const auto& set : dict.CodeSets()) {
-        out.push_back("C" + set->Key);
-        for (const auto& code : *set)
-            out.push_back(" " + code->Key + "|" + code->ShortText + "|" + code->LongText);
-    }
-    return out;
-}
 
 } // namespace
 

@@ -1,74 +1,27 @@
 #include "national/ProgramDictionaries.h"
-#include "common/Platform.h"
+#include "../common/TestFiles.h"
+#include "DictionaryKeys.h"
 #include "common/modUtils.h"
-#include "dictionary/clsAdisDataDict.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
 using modNational::DictionarySwitches;
 using modNational::LoadProgramDictionaries;
 using modNational::ParseDictionarySwitches;
+using modUtils::FileExists;
 
 namespace {
 
-// Everything a dictionary file keeps, as one comparable text.
-std::string Describe(clsAdisDataDict& dict) {
-    std::ostringstream out;
-    out << dict.Version << '|' << dict.NationalVersion << '|' << dict.ManufacturerVersion << '\n';
-    for (const auto& item : dict.Items())
-        out << item->Key << ' ' << item->DataType << ' ' << item->Length << ' ' << item->Resolution
-            << '\n';
-    for (const auto& event : dict.Events()) {
-        out << event->Key << ':';
-        for (const auto& key : *event->KeyItems())
-            out << ' ' << key->Key;
-        out << ' ' << '/';
-        for (const auto& item : *event->Items())
-            out << ' ' << item->Key << ',' << item->DataType << ',' << item->Length << ','
-                << item->Resolution;
-        out << '\n';
-    }
-    for (const auto& set : dict.CodeSets()) {
-        out << set->Key << ':';
-        for (const auto& code : *set)
-            out << ' ' << code->Code << '=' << code->ShortText << '=' << code->LongText;
-        out << '\n';
-    }
-    return out.str();
-}
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 class ProgramDictionaries : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / (std::string("link_dicts_") + info->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    std::string Folder() const { return dir.Folder() + modUtils::PathSeparator; }
+    std::string HerdFile() const { return dir.File("dd.ini"); }
+    std::string NationalFile() const { return dir.File("ziraz_dd.ini"); }
 
-    std::string Folder() const { return (folder / "").string(); }
-    fs::path HerdFile() const { return folder / "dd.ini"; }
-    fs::path NationalFile() const { return folder / "ziraz_dd.ini"; }
-
-    fs::path folder;
+    TempDir dir;
 };
 
 const std::string kItemSection = "[Data Dictionary]\r\nVersion=2000\r\nItemCount=1\r\n"
@@ -124,16 +77,16 @@ TEST_F(ProgramDictionaries, WithoutFilesBothAreBuiltAndNothingIsWritten) {
     EXPECT_EQ(dicts.national->CodeSets().Count(), 9);
     EXPECT_TRUE(dicts.national->NotSupported(50011));
     EXPECT_FALSE(dicts.national->NotSupported(900080));
-    EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_EQ(dir.FileCount(), 0u);
 }
 
 TEST_F(ProgramDictionaries, SwitchesWriteFilesThatLoadBackEqual) {
     auto built = LoadProgramDictionaries({true, true}, Folder());
-    ASSERT_TRUE(fs::exists(HerdFile()));
-    ASSERT_TRUE(fs::exists(NationalFile()));
+    ASSERT_TRUE(FileExists(HerdFile()));
+    ASSERT_TRUE(FileExists(NationalFile()));
 
     // Swedish letters are stored in windows-1252, lines end in CR LF.
-    const std::string bytes = ReadBytes(NationalFile());
+    const std::string bytes = FileBytes(NationalFile());
     EXPECT_NE(bytes.find("LongText5=06 F\xf6rlossningssv\xe5righeter\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("ManufacturerVersion=ZIRAZ22 \r\n"), std::string::npos);
 
@@ -148,14 +101,23 @@ TEST_F(ProgramDictionaries, SwitchesWriteFilesThatLoadBackEqual) {
     EXPECT_TRUE(loaded.national->NotSupported(50542));
 }
 
-TEST_F(ProgramDictionaries, OneSwitchWritesOnlyItsFile) {
-    LoadProgramDictionaries({false, true}, Folder());
-    EXPECT_TRUE(fs::exists(NationalFile()));
-    EXPECT_FALSE(fs::exists(HerdFile()));
-    fs::remove(NationalFile());
+TEST_F(ProgramDictionaries, OneSwitchWritesOnlyItsFileAndReplacesADamagedOne) {
+    WriteFileBytesAtomic(NationalFile(), kDamagedFiles[0]);
+    {
+        ScopedEnvironment appFolder("LINK_APP_FOLDER", Folder());
+        modUtils::SetProgramCommandLine("-s ziraz_dd");
+        EXPECT_EQ(LoadProgramDictionaries().national->Events().Count(), 21);
+        modUtils::SetProgramCommandLine("");
+    }
+    EXPECT_FALSE(FileExists(HerdFile()));
+    clsAdisDataDict reloaded;
+    EXPECT_TRUE(reloaded.Load(NationalFile(), "", "", ""));
+    EXPECT_EQ(reloaded.Items().Count(), 106);
+
+    modUtils::DeleteFileQuiet(NationalFile());
     LoadProgramDictionaries({true, false}, Folder());
-    EXPECT_TRUE(fs::exists(HerdFile()));
-    EXPECT_FALSE(fs::exists(NationalFile()));
+    EXPECT_TRUE(FileExists(HerdFile()));
+    EXPECT_FALSE(FileExists(NationalFile()));
 }
 
 TEST_F(ProgramDictionaries, ExistingFilesAreUsedAsTheyAre) {
@@ -164,8 +126,8 @@ TEST_F(ProgramDictionaries, ExistingFilesAreUsedAsTheyAre) {
     small.AddItem(900080, 3, 16, 0);
     small.AddEventKeyDDNo(55504, {900080});
     small.AddEventDDNo(55504, 900080);
-    small.Save(HerdFile().string());
-    small.Save(NationalFile().string());
+    small.Save(HerdFile());
+    small.Save(NationalFile());
 
     auto dicts = LoadProgramDictionaries({}, Folder());
     EXPECT_EQ(dicts.herd->Items().Count(), 1);
@@ -178,33 +140,14 @@ TEST_F(ProgramDictionaries, ExistingFilesAreUsedAsTheyAre) {
 TEST_F(ProgramDictionaries, DamagedFilesAreReplacedByTheBuiltInDefinitionAndKept) {
     for (const std::string& damaged : kDamagedFiles) {
         SCOPED_TRACE(damaged);
-        WriteBytes(HerdFile(), damaged);
-        WriteBytes(NationalFile(), damaged);
+        WriteFileBytesAtomic(HerdFile(), damaged);
+        WriteFileBytesAtomic(NationalFile(), damaged);
         auto dicts = LoadProgramDictionaries({}, Folder());
         EXPECT_EQ(dicts.herd->Items().Count(), 194);
         EXPECT_EQ(dicts.herd->Events().Count(), 19);
         EXPECT_EQ(dicts.national->Items().Count(), 106);
         EXPECT_EQ(dicts.national->Events().Count(), 21);
-        EXPECT_EQ(ReadBytes(HerdFile()), damaged);
-        EXPECT_EQ(ReadBytes(NationalFile()), damaged);
+        EXPECT_EQ(FileBytes(HerdFile()), damaged);
+        EXPECT_EQ(FileBytes(NationalFile()), damaged);
     }
-}
-
-TEST_F(ProgramDictionaries, SwitchReplacesADamagedFile) {
-    WriteBytes(NationalFile(), kDamagedFiles[0]);
-    LoadProgramDictionaries({false, true}, Folder());
-    clsAdisDataDict reloaded;
-    EXPECT_TRUE(reloaded.Load(NationalFile().string(), "", "", ""));
-    EXPECT_EQ(reloaded.Items().Count(), 106);
-}
-
-TEST_F(ProgramDictionaries, ProgramSwitchWritesIntoTheProgramFolder) {
-    Platform::SetEnvironmentValue("LINK_APP_FOLDER", Folder());
-    modUtils::SetProgramCommandLine("-s ziraz_dd");
-    auto dicts = LoadProgramDictionaries();
-    modUtils::SetProgramCommandLine("");
-    Platform::SetEnvironmentValue("LINK_APP_FOLDER", std::nullopt);
-    EXPECT_TRUE(fs::exists(NationalFile()));
-    EXPECT_FALSE(fs::exists(HerdFile()));
-    EXPECT_EQ(dicts.national->Events().Count(), 21);
 }
