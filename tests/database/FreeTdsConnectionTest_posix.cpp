@@ -10,6 +10,7 @@
 #include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
@@ -22,70 +23,10 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// A TCP socket on 127.0.0.1 at a free port, listening or merely bound.
+// A socket on 127.0.0.1 at the given port, or at a free one.
 class LoopbackSocket {
 public:
-    explicit LoopbackSocket(bool listening) {
-        fd_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        socklen_t length = sizeof address;
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
-        if (listening)
-            listen(fd_, 8);
-    }
-    ~LoopbackSocket() { close(fd_); }
-    int Fd() const { return fd_; }
-    int Port() const { return port_; }
-
-private:
-    int fd_ = -1;
-    int port_ = 0;
-};
-
-// Accepts connections and never answers them, until destroyed (at most 30 s).
-class SilentServer {
-public:
-    SilentServer()
-        : thread_([this] {
-              const auto end = Clock::now() + std::chrono::seconds(30);
-              std::vector<int> accepted;
-              while (!stop_ && Clock::now() < end) {
-                  pollfd waiting{socket_.Fd(), POLLIN, 0};
-                  if (poll(&waiting, 1, 50) > 0) {
-                      const int client = accept(socket_.Fd(), nullptr, nullptr);
-                      if (client >= 0) {
-                          accepted.push_back(client);
-                          ++connections_;
-                      }
-                  }
-              }
-              for (const int client : accepted)
-                  close(client);
-          }) {}
-    ~SilentServer() {
-        stop_ = true;
-        thread_.join();
-    }
-    int Port() const { return socket_.Port(); }
-    int Connections() const { return connections_; }
-
-private:
-    LoopbackSocket socket_{true};
-    std::atomic<bool> stop_{false};
-    std::atomic<int> connections_{0};
-    std::thread thread_;
-};
-
-// A SQL Server browser on a loopback UDP port: answers instance queries with the
-// given text, or stays silent, until destroyed (at most 30 s).
-class FakeBrowser {
-public:
-    FakeBrowser(int port, std::optional<std::string> answer)
-        : fd_(socket(AF_INET, SOCK_DGRAM, 0)), answer_(std::move(answer)) {
+    explicit LoopbackSocket(int type, int port = 0) : fd_(socket(AF_INET, type, 0)) {
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -94,56 +35,110 @@ public:
         socklen_t length = sizeof address;
         getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
         port_ = ntohs(address.sin_port);
-        thread_ = std::thread([this] { Serve(); });
     }
-    ~FakeBrowser() {
+    ~LoopbackSocket() { close(fd_); }
+    int Fd() const { return fd_; }
+    int Port() const { return port_; }
+    bool Bound() const { return bound_; }
+
+private:
+    int fd_;
+    int port_ = 0;
+    bool bound_ = false;
+};
+
+// Runs onReadable each time the socket has something to read, on a thread of its
+// own, until destroyed (at most 30 s).
+class SocketServer {
+public:
+    SocketServer(int fd, std::function<void()> onReadable)
+        : thread_([this, fd, onReadable = std::move(onReadable)] {
+              const auto end = Clock::now() + std::chrono::seconds(30);
+              while (!stop_ && Clock::now() < end) {
+                  pollfd waiting{fd, POLLIN, 0};
+                  if (poll(&waiting, 1, 50) > 0)
+                      onReadable();
+              }
+          }) {}
+    ~SocketServer() {
         stop_ = true;
         thread_.join();
-        close(fd_);
     }
-    bool Bound() const { return bound_; }
-    int Port() const { return port_; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// Accepts connections and never answers them.
+class SilentServer {
+public:
+    SilentServer() {
+        listen(socket_.Fd(), 8);
+        server_.emplace(socket_.Fd(), [this] {
+            const int client = accept(socket_.Fd(), nullptr, nullptr);
+            if (client >= 0) {
+                accepted_.push_back(client);
+                ++connections_;
+            }
+        });
+    }
+    ~SilentServer() {
+        server_.reset();
+        for (const int client : accepted_)
+            close(client);
+    }
+    int Port() const { return socket_.Port(); }
+    int Connections() const { return connections_; }
+
+private:
+    LoopbackSocket socket_{SOCK_STREAM};
+    std::atomic<int> connections_{0};
+    std::vector<int> accepted_;
+    std::optional<SocketServer> server_;
+};
+
+// A SQL Server browser on a loopback UDP port: answers instance queries with the
+// given text, or stays silent.
+class FakeBrowser {
+public:
+    FakeBrowser(int port, std::optional<std::string> answer)
+        : socket_(SOCK_DGRAM, port), answer_(std::move(answer)) {}
+    bool Bound() const { return socket_.Bound(); }
+    int Port() const { return socket_.Port(); }
     std::string Query() {
         std::lock_guard lock(mutex_);
         return query_;
     }
 
 private:
-    void Serve() {
-        const auto end = Clock::now() + std::chrono::seconds(30);
-        while (bound_ && !stop_ && Clock::now() < end) {
-            pollfd waiting{fd_, POLLIN, 0};
-            if (poll(&waiting, 1, 50) <= 0)
-                continue;
-            char buffer[512];
-            sockaddr_in from{};
-            socklen_t length = sizeof from;
-            const ssize_t got = recvfrom(fd_, buffer, sizeof buffer, 0,
-                                         reinterpret_cast<sockaddr*>(&from), &length);
-            if (got <= 0)
-                continue;
-            {
-                std::lock_guard lock(mutex_);
-                query_.assign(buffer, static_cast<std::size_t>(got));
-            }
-            if (!answer_)
-                continue;
-            std::string reply = "\x05";
-            reply += static_cast<char>(answer_->size() & 0xFF);
-            reply += static_cast<char>(answer_->size() >> 8);
-            reply += *answer_;
-            sendto(fd_, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), length);
+    void Answer() {
+        char buffer[512];
+        sockaddr_in from{};
+        socklen_t length = sizeof from;
+        const ssize_t got = recvfrom(socket_.Fd(), buffer, sizeof buffer, 0,
+                                     reinterpret_cast<sockaddr*>(&from), &length);
+        if (got <= 0)
+            return;
+        {
+            std::lock_guard lock(mutex_);
+            query_.assign(buffer, static_cast<std::size_t>(got));
         }
+        if (!answer_)
+            return;
+        std::string reply = "\x05";
+        reply += static_cast<char>(answer_->size() & 0xFF);
+        reply += static_cast<char>(answer_->size() >> 8);
+        reply += *answer_;
+        sendto(socket_.Fd(), reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from),
+               length);
     }
 
-    int fd_;
+    LoopbackSocket socket_;
     std::optional<std::string> answer_;
-    bool bound_ = false;
-    int port_ = 0;
-    std::atomic<bool> stop_{false};
     std::mutex mutex_;
     std::string query_;
-    std::thread thread_;
+    SocketServer server_{socket_.Fd(), [this] { Answer(); }};
 };
 
 class FreeTdsTest : public ::testing::Test {
@@ -175,7 +170,7 @@ protected:
 } // namespace
 
 TEST_F(FreeTdsTest, NothingListeningFailsAtOnceWithBothPasswords) {
-    LoopbackSocket closedPort(false); // bound, so no one else takes the port
+    LoopbackSocket closedPort(SOCK_STREAM); // bound, so no one else takes the port
     const std::string dataSource = "127.0.0.1," + std::to_string(closedPort.Port());
     Configure(dataSource);
 
@@ -217,7 +212,7 @@ TEST(SqlServerBrowser, ASilentOrMissingBrowserFailsWithinTheTimeOut) {
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(250));
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
 
-    LoopbackSocket nobody(false); // a UDP query to it is refused at once
+    LoopbackSocket nobody(SOCK_STREAM); // a UDP query to it is refused at once
     start = Clock::now();
     EXPECT_THROW(LookUpInstancePort({"127.0.0.1", "VANTOR"}, 5000, nobody.Port()), LinkError);
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));

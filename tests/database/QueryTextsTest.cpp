@@ -13,103 +13,90 @@ QueryRange Dates(std::optional<DbDateTime> from, std::optional<DbDateTime> to,
     return QueryRange{from, to, fromTime, toTime};
 }
 
-// The seven-day average texts as the two herd-management versions need them, with
-// the end of the range written out ("yyyymmdd" and "yyyymmdd hh:mm:ss").
-std::string Milk7Old(const std::string& toDate, const std::string& toMoment) {
+// The parts the expected texts share.
+const std::string kAnimal = "SELECT ba.OfficialRegNo, ba.Number AS AnimalNumber, ";
+const std::string kInHerd = "AND ba.Number > 0 AND ba.Number < 999999";
+
+// The animals still in the herd at the end of the range ("yyyymmdd hh:mm:ss").
+std::string ExitClause(const std::string& toMoment) {
+    return toMoment.empty() ? "WHERE ba.ExitDate IS NULL "
+                            : "WHERE (ba.ExitDate IS NULL OR ba.ExitDate > '" + toMoment + "') ";
+}
+
+// The seven-day average text of a version, with the end of the range written out
+// ("yyyymmdd" and "yyyymmdd hh:mm:ss"; both empty for an open range).
+std::string Milk7(AppGeneration generation, const std::string& toDate,
+                  const std::string& toMoment) {
+    const bool old = generation == AppGeneration::Old;
     const bool to = !toDate.empty();
-    std::string s = ";WITH cte AS (";
-    s += "SELECT ba.OfficialRegNo, ";
-    s += "ba.Number AS AnimalNumber, ";
-    s += "(SELECT TOP 1 DateAndTime FROM AnimalHistoricalData ";
-    s += "WHERE BasicAnimal = ba.OID ";
+    const std::string time = old ? "DateAndTime" : "BeginTime";
+    std::string s = ";WITH cte AS (" + kAnimal + "(SELECT TOP 1 " + time + " FROM " +
+                    (old ? "AnimalHistoricalData" : "SessionMilkYield") +
+                    " WHERE BasicAnimal = ba.OID ";
     if (to)
-        s += "AND DateAndTime > DATEADD(DAY, -7, '" + toDate + "') " + "AND DateAndTime <= '" +
+        s += "AND " + time + " > DATEADD(DAY, -7, '" + toDate + "') AND " + time + " <= '" +
              toMoment + "' ";
-    s += "ORDER BY DateAndTime DESC) AS BeginTime, ";
-    s += "(SELECT dbo.Get7DayAvgOn(ba.OID, ";
-    s += to ? "'" + toDate + "'" : "GETDATE()";
-    s += ")) AS Avg7Days, ";
-    s += "NULL AS MilkingUnitNumber, NULL AS SampleTubeRack, NULL As SampleTube ";
-    s += "FROM BasicAnimal ba ";
-    s += to ? "WHERE (ba.ExitDate IS NULL OR ba.ExitDate > '" + toMoment + "') "
-            : "WHERE ba.ExitDate IS NULL ";
-    s += "AND ba.Number > 0 AND ba.Number < 999999) SELECT * FROM cte ";
-    s += "WHERE NOT BeginTime IS NULL AND NOT Avg7Days IS NULL ORDER BY AnimalNumber, BeginTime";
-    return s;
+    s += "ORDER BY " + time + " DESC) AS BeginTime, ";
+    if (old) {
+        s += "(SELECT dbo.Get7DayAvgOn(ba.OID, " + (to ? "'" + toDate + "'" : "GETDATE()") +
+             ")) AS Avg7Days, ";
+    } else {
+        s += "ROUND((SELECT Avg(TotalYield) FROM AnimalDaily WHERE BasicAnimal = ba.OID ";
+        if (to)
+            s +=
+                "AND [date] >= DATEADD(DAY, -7, '" + toDate + "') AND [date] < '" + toMoment + "' ";
+        s += "AND TotalYield > 0 AND IsYieldValid = 1), 1) AS Avg7Days, ";
+    }
+    return s + "NULL AS MilkingUnitNumber, NULL AS SampleTubeRack, NULL As SampleTube " +
+           "FROM BasicAnimal ba " + ExitClause(toMoment) + kInHerd +
+           ") SELECT * FROM cte WHERE NOT BeginTime IS NULL AND NOT Avg7Days IS NULL " +
+           "ORDER BY AnimalNumber, BeginTime";
 }
 
-std::string Milk7New(const std::string& toDate, const std::string& toMoment) {
-    const bool to = !toDate.empty();
-    std::string s = ";WITH cte AS (SELECT ba.OfficialRegNo, ba.Number AS AnimalNumber, ";
-    s += "(SELECT TOP 1 BeginTime FROM SessionMilkYield WHERE BasicAnimal = ba.OID ";
-    if (to)
-        s += "AND BeginTime > DATEADD(DAY, -7, '" + toDate + "') AND BeginTime <= '" + toMoment +
-             "' ";
-    s += "ORDER BY BeginTime DESC) AS BeginTime, ";
-    s += "ROUND((SELECT Avg(TotalYield) FROM AnimalDaily WHERE BasicAnimal = ba.OID ";
-    if (to)
-        s += "AND [date] >= DATEADD(DAY, -7, '" + toDate + "') AND [date] < '" + toMoment + "' ";
-    s += "AND TotalYield > 0 AND IsYieldValid = 1), 1) AS Avg7Days, ";
-    s += "NULL AS MilkingUnitNumber, NULL AS SampleTubeRack, NULL As SampleTube ";
-    s += "FROM BasicAnimal ba ";
-    s += to ? "WHERE (ba.ExitDate IS NULL OR ba.ExitDate > '" + toMoment + "') "
-            : "WHERE ba.ExitDate IS NULL ";
-    s += "AND ba.Number > 0 AND ba.Number < 999999) SELECT * FROM cte ";
-    s += "WHERE NOT BeginTime IS NULL AND NOT Avg7Days IS NULL ORDER BY AnimalNumber, BeginTime";
-    return s;
-}
-
-std::string SessionsTail(const std::string& exitClause, const std::string& timeClause) {
-    std::string s = exitClause.empty() ? "WHERE ba.ExitDate IS NULL " : "WHERE " + exitClause;
+std::string SessionsTail(const std::string& toMoment, const std::string& timeClause) {
+    std::string s = ExitClause(toMoment);
     if (!timeClause.empty())
         s += "AND " + timeClause + " ";
-    return s + "AND ba.Number > 0 AND ba.Number < 999999 ORDER BY BeginTime, AnimalNumber";
+    return s + kInHerd + " ORDER BY BeginTime, AnimalNumber";
 }
 
-const std::string kSessionsNewPlain =
-    "SELECT ba.OfficialRegNo, ba.Number AS AnimalNumber, smy.BeginTime, "
-    "(smy.EndTime - smy.BeginTime) AS MilkDuration, smy.TotalYield, "
-    "sme.MPCNo AS MilkingUnitNumber, NULL AS SampleTubeRack, NULL AS SampleTube, "
-    "0 AS MilkingStatus FROM BasicAnimal ba "
-    "INNER JOIN SessionMilkYield smy ON smy.BasicAnimal = ba.OID "
-    "INNER JOIN SessionMilkYieldEx sme ON sme.OID = smy.OID ";
+const std::string kNewColumns =
+    kAnimal + "smy.BeginTime, (smy.EndTime - smy.BeginTime) AS MilkDuration, smy.TotalYield, ";
+const std::string kOldColumns = kAnimal + "ahd.DateAndTime AS BeginTime, "
+                                          "(ahd.EndTime - ahd.DateAndTime) AS MilkDuration, "
+                                          "smy.TotalYield, ";
+const std::string kNoTubes =
+    "NULL AS SampleTubeRack, NULL AS SampleTube, 0 AS MilkingStatus FROM BasicAnimal ba ";
+const std::string kRobotStatus =
+    "CASE (rob.Incomplete & 0x0F) WHEN 0 THEN 0 ELSE 1 END AS MilkingStatus FROM BasicAnimal ba ";
+const std::string kNewJoin = "INNER JOIN SessionMilkYield smy ON smy.BasicAnimal = ba.OID ";
+const std::string kOldJoin = "INNER JOIN AnimalHistoricalData ahd ON ahd.BasicAnimal = ba.OID "
+                             "INNER JOIN SessionMilkYield smy ON smy.OID = ahd.OID ";
+const std::string kRobotJoin = "INNER JOIN VoluntarySessionMilkYield rob ON rob.OID = smy.OID ";
 
+const std::string kSessionsNewPlain = kNewColumns + "sme.MPCNo AS MilkingUnitNumber, " + kNoTubes +
+                                      kNewJoin +
+                                      "INNER JOIN SessionMilkYieldEx sme ON sme.OID = smy.OID ";
 const std::string kSessionsNewRobot =
-    "SELECT ba.OfficialRegNo, ba.Number AS AnimalNumber, smy.BeginTime, "
-    "(smy.EndTime - smy.BeginTime) AS MilkDuration, smy.TotalYield, "
-    "mde.MilkingUnitNumber, smy.SampleTubeRack, smy.SampleTube, "
-    "CASE (rob.Incomplete & 0x0F) WHEN 0 THEN 0 ELSE 1 END AS MilkingStatus "
-    "FROM BasicAnimal ba INNER JOIN SessionMilkYield smy ON smy.BasicAnimal = ba.OID "
-    "INNER JOIN VoluntarySessionMilkYield rob ON rob.OID = smy.OID "
-    "INNER JOIN MilkingDevice mde ON mde.OID = smy.MilkingDevice ";
-
-const std::string kSessionsOldPlain =
-    "SELECT ba.OfficialRegNo, ba.Number AS AnimalNumber, ahd.DateAndTime AS BeginTime, "
-    "(ahd.EndTime - ahd.DateAndTime) AS MilkDuration, smy.TotalYield, "
-    "sme.MuNo AS MilkingUnitNumber, NULL AS SampleTubeRack, NULL AS SampleTube, "
-    "0 AS MilkingStatus FROM BasicAnimal ba INNER JOIN AnimalHistoricalData ahd "
-    "ON ahd.BasicAnimal = ba.OID INNER JOIN SessionMilkYield smy ON smy.OID = ahd.OID "
-    "INNER JOIN SessionMilkYieldEx sme ON sme.OID = ahd.OID ";
-
+    kNewColumns + "mde.MilkingUnitNumber, smy.SampleTubeRack, smy.SampleTube, " + kRobotStatus +
+    kNewJoin + kRobotJoin + "INNER JOIN MilkingDevice mde ON mde.OID = smy.MilkingDevice ";
+const std::string kSessionsOldPlain = kOldColumns + "sme.MuNo AS MilkingUnitNumber, " + kNoTubes +
+                                      kOldJoin +
+                                      "INNER JOIN SessionMilkYieldEx sme ON sme.OID = ahd.OID ";
 const std::string kSessionsOldRobot =
-    "SELECT ba.OfficialRegNo, ba.Number AS AnimalNumber, ahd.DateAndTime AS BeginTime, "
-    "(ahd.EndTime - ahd.DateAndTime) AS MilkDuration, smy.TotalYield, "
-    "mde.MilkingUnitNumber, rob.SampleTubeRack, rob.SampleTube, "
-    "CASE (rob.Incomplete & 0x0F) WHEN 0 THEN 0 ELSE 1 END AS MilkingStatus "
-    "FROM BasicAnimal ba INNER JOIN AnimalHistoricalData ahd ON ahd.BasicAnimal = ba.OID "
-    "INNER JOIN SessionMilkYield smy ON smy.OID = ahd.OID "
-    "INNER JOIN VoluntarySessionMilkYield rob ON rob.OID = smy.OID "
-    "INNER JOIN MilkingDevice mde ON mde.OID = ahd.Device ";
+    kOldColumns + "mde.MilkingUnitNumber, rob.SampleTubeRack, rob.SampleTube, " + kRobotStatus +
+    kOldJoin + kRobotJoin + "INNER JOIN MilkingDevice mde ON mde.OID = ahd.Device ";
 
 const std::string kPregChecksHead =
-    "SELECT ba.OfficialRegNo, ba.Number AS AnimalNumber, "
+    kAnimal +
     "CONVERT(DATE, aae.DateAndTime) AS PregCheckDate, "
     "CONVERT(INT, (SELECT ItemCode FROM TextLookupItem WHERE OID = epc.PregCheckStatus)) AS "
     "PregCheckStatus, "
     "(SELECT SUBSTRING(PersonID, 1, 5) FROM [User] WHERE OID = aae.[User]) AS PersonID "
     "FROM BasicAnimal ba, AbstractAnimalEvent aae, AnimalReproductionInfo ari, "
-    "EventPregCheck epc WHERE ba.ExitDate IS NULL AND ba.Number > 0 AND ba.Number < 999999 "
-    "AND ari.Animal = ba.OID AND aae.BasicAnimal = ba.OID AND epc.OID = aae.OID "
+    "EventPregCheck epc WHERE ba.ExitDate IS NULL " +
+    kInHerd +
+    " AND ari.Animal = ba.OID AND aae.BasicAnimal = ba.OID AND epc.OID = aae.OID "
     "AND ari.LactationNumber = aae.LactationNumber ";
 
 } // namespace
@@ -128,35 +115,42 @@ TEST(AppVersion, OldNewAndUnknownByTextComparison) {
         EXPECT_EQ(ClassifyAppVersion(c.version), c.generation) << c.version;
 }
 
-TEST(Milk7DaysAvgSql, WithoutDatesTheRangeEndsWithToday) {
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::Old, 0, {}, kToday),
-              Milk7Old("20240315", "20240315 23:59:59"));
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::New, 0, {}, kToday),
-              Milk7New("20240315", "20240315 23:59:59"));
-}
-
-TEST(Milk7DaysAvgSql, ToDateWithAndWithoutToTime) {
-    const auto to = DbDateTime::Date(2023, 12, 31);
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::New, 0, Dates({}, to), kToday),
-              Milk7New("20231231", "20231231 23:59:59"));
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::Old, 2,
-                              Dates({}, to, {}, DbDateTime::TimeOfDay(6, 5, 4)), kToday),
-              Milk7Old("20231231", "20231231 06:05:04"));
-}
-
-TEST(Milk7DaysAvgSql, FromDateAloneLeavesTheRangeOpen) {
+TEST(Milk7DaysAvgSql, RangeEndVersionAndConfiguration) {
     const auto from = DbDateTime::Date(2024, 1, 2);
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::Old, 0, Dates(from, {}), kToday), Milk7Old("", ""));
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::New, 0, Dates(from, {}), kToday), Milk7New("", ""));
-}
-
-TEST(Milk7DaysAvgSql, NoQueryForBit8OnTheOldVersionOrAnUnknownVersion) {
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::Old, 8, {}, kToday), std::nullopt);
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::Old, 15, {}, kToday), std::nullopt);
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::Unknown, 0, {}, kToday), std::nullopt);
-    // The new version ignores the configuration.
-    EXPECT_EQ(Milk7DaysAvgSql(AppGeneration::New, 8, {}, kToday),
-              Milk7New("20240315", "20240315 23:59:59"));
+    const auto to = DbDateTime::Date(2023, 12, 31);
+    const auto toTime = DbDateTime::TimeOfDay(6, 5, 4);
+    const auto Old = AppGeneration::Old;
+    const auto New = AppGeneration::New;
+    struct Case {
+        AppGeneration generation;
+        long qelConfig;
+        QueryRange range;
+        const char* toDate; // nullptr: no query
+        const char* toMoment;
+    } cases[] = {
+        // Without dates the range ends with today.
+        {Old, 0, {}, "20240315", "20240315 23:59:59"},
+        {New, 0, {}, "20240315", "20240315 23:59:59"},
+        {New, 8, {}, "20240315", "20240315 23:59:59"}, // the new version ignores the bits
+        {New, 0, Dates({}, to), "20231231", "20231231 23:59:59"},
+        {Old, 2, Dates({}, to, {}, toTime), "20231231", "20231231 06:05:04"},
+        // A from-date alone leaves the range open.
+        {Old, 0, Dates(from, {}), "", ""},
+        {New, 0, Dates(from, {}), "", ""},
+        // No query for bit 8 on the old version, nor for an unknown version.
+        {Old, 8, {}, nullptr, nullptr},
+        {Old, 15, {}, nullptr, nullptr},
+        {AppGeneration::Unknown, 0, {}, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.generation)) + " " +
+                     std::to_string(c.qelConfig) + " " + (c.toDate ? c.toDate : "none"));
+        const auto sql = Milk7DaysAvgSql(c.generation, c.qelConfig, c.range, kToday);
+        if (c.toDate)
+            EXPECT_EQ(sql, Milk7(c.generation, c.toDate, c.toMoment));
+        else
+            EXPECT_EQ(sql, std::nullopt);
+    }
 }
 
 TEST(MilkingSessionsSql, ShapesByVersionAndConfiguration) {
@@ -187,18 +181,16 @@ TEST(MilkingSessionsSql, TimeClauseAndExitClauseFromTheRange) {
     const auto to = DbDateTime::Date(2024, 2, 7);
     const auto fromTime = DbDateTime::TimeOfDay(5, 0, 0);
     const auto toTime = DbDateTime::TimeOfDay(17, 30, 15);
-    const std::string exitTo = "(ba.ExitDate IS NULL OR ba.ExitDate > '20240207 23:59:59') ";
 
     EXPECT_EQ(MilkingSessionsSql(AppGeneration::New, 1, Dates(from, to)),
-              kSessionsNewPlain + SessionsTail(exitTo,
+              kSessionsNewPlain + SessionsTail("20240207 23:59:59",
                                                "smy.BeginTime >= '20240201 00:00:00' "
                                                "AND smy.BeginTime <= '20240207 23:59:59' "));
     EXPECT_EQ(MilkingSessionsSql(AppGeneration::Old, 0, Dates(from, {}, fromTime)),
               kSessionsOldPlain + SessionsTail("", "DateAndTime >= '20240201 05:00:00' "));
     EXPECT_EQ(MilkingSessionsSql(AppGeneration::Old, 2, Dates({}, to, {}, toTime)),
               kSessionsOldRobot +
-                  SessionsTail("(ba.ExitDate IS NULL OR ba.ExitDate > '20240207 17:30:15') ",
-                               "DateAndTime <= '20240207 17:30:15' "));
+                  SessionsTail("20240207 17:30:15", "DateAndTime <= '20240207 17:30:15' "));
     // A time alone, without its date, changes nothing.
     EXPECT_EQ(MilkingSessionsSql(AppGeneration::New, 2, Dates({}, {}, fromTime, toTime)),
               kSessionsNewRobot + SessionsTail("", ""));
