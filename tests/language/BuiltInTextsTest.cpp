@@ -12,36 +12,20 @@ struct Expected {
     const char* text;
 };
 
-// A sample of the table across its whole range, with access keys, placeholders,
-// quotes and the longest text.
+// Where the table is easy to mistype: the first and last texts, access keys,
+// placeholders, quotes, the spellings as they are and the longest text.
 constexpr Expected kSample[] = {
     {101, "&Herd number:"},
-    {102, "&Remote connection"},
     {107, "Lactation 2-"},
-    {113, "&Steers"},
-    {115, "Remove Herd?"},
-    {122, "&Print..."},
     {124, "F&unction"},
-    {127, "&Send ADIS Data..."},
-    {132, "S&elect Language..."},
-    {133, "View &Log"},
-    {148, "OK"},
-    {150, "Information"},
     {152, "You must restart %x for this setting to take effect!"},
     {157, "Initialization succeded!"},
     {158, "All cow id's are correct!"},
-    {161, "Sending data ..."},
     {167, "Data successfully transfered!"},
     {168, "Error"},
-    {170, "File not found:"},
-    {176, "Cows already exists!"},
-    {177, "Invalid ADIS file!"},
-    {182, "English"},
     {192, "Value out of range, allowed range is %x to %x."},
     {200, "Kestrom Sync is installed and you should not use this application. We recommend that "
           "you uninstall it!"},
-    {245, "ADIS Files"},
-    {301, "Duplicate id's was found for the following cows:"},
     {302, "Cow %x with id: '%x'"},
     {303, "Cow %x with mother id: '%x'"},
 };
@@ -53,11 +37,6 @@ TEST(BuiltInTexts, SampleIsExact) {
         SCOPED_TRACE(expected.number);
         EXPECT_EQ(ResString(expected.number, nullptr), expected.text);
     }
-}
-
-TEST(BuiltInTexts, NumbersWithoutTextGiveMissing) {
-    for (long number : {0L, -168L, 100L, 103L, 116L, 117L, 137L, 142L, 199L, 304L, 100000L})
-        EXPECT_EQ(ResString(number, nullptr), "<Missing>") << number;
 }
 
 TEST(BuiltInTexts, TableHasEveryNumberOnceInOrder) {
@@ -73,7 +52,7 @@ TEST(BuiltInTexts, TableHasEveryNumberOnceInOrder) {
 
 TEST(BuiltInTexts, ProgramWideLookupUsesBuiltInTableWithoutLibrary) {
     SetCurrentLanguageLibrary(nullptr);
-    EXPECT_EQ(ResString(168), "Error");
     EXPECT_EQ(ResString(169), "File creation error:");
-    EXPECT_EQ(ResString(999), "<Missing>");
+    for (long number : {0L, -168L, 100L, 103L, 116L, 117L, 137L, 142L, 199L, 304L, 100000L})
+        EXPECT_EQ(ResString(number), "<Missing>") << number;
 }
