@@ -42,19 +42,19 @@ protected:
 TEST_F(ClientConfigTest, CatalogAndDataSourceWhateverTheirOrderAndCase) {
     struct Case {
         const char* value;
-        const char* expected;
+        const char* catalog;
+        const char* dataSource;
     } cases[] = {
-        {"Data Source=FARMPC\\VANTOR;Initial Catalog=Herd;Integrated Security=True",
-         "Provider=SQLOLEDB;Initial Catalog=Herd;Data Source=FARMPC\\VANTOR;User ID=sa;"
-         "Password=pw;"},
-        {"DATA SOURCE=srv1;integrated security=SSPI;INITIAL catalog=Farm 7",
-         "Provider=SQLOLEDB;Initial Catalog=Farm 7;Data Source=srv1;User ID=sa;Password=pw;"},
-        {"initial Catalog=Herd;data source=10.1.2.3,1433;",
-         "Provider=SQLOLEDB;Initial Catalog=Herd;Data Source=10.1.2.3,1433;User ID=sa;"
-         "Password=pw;"},
+        {"Data Source=FARMPC\\VANTOR;Initial Catalog=Herd;Integrated Security=True", "Herd",
+         "FARMPC\\VANTOR"},
+        {"DATA SOURCE=srv1;integrated security=SSPI;INITIAL catalog=Farm 7", "Farm 7", "srv1"},
+        {"initial Catalog=Herd;data source=10.1.2.3,1433;", "Herd", "10.1.2.3,1433"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Read(ConfigWith(c.value)), c.expected) << c.value;
+        EXPECT_EQ(Read(ConfigWith(c.value)), std::string("Provider=SQLOLEDB;Initial Catalog=") +
+                                                 c.catalog + ";Data Source=" + c.dataSource +
+                                                 ";User ID=sa;Password=pw;")
+            << c.value;
     EXPECT_TRUE(recorded.LogTexts().empty());
 }
 
@@ -80,14 +80,9 @@ TEST_F(ClientConfigTest, MissingPartsGiveTheEmptyTextAndALogLine) {
 TEST_F(ClientConfigTest, FoundUnderProgramFilesX86FirstThenProgramFiles) {
     const std::string x86 = recorded.dir.File("x86");
     const std::string plain = recorded.dir.File("plain");
-    for (const auto& [folder, catalog] : {std::pair{x86, "FromX86"}, {plain, "FromPlain"}}) {
-        const std::string sep(1, modUtils::PathSeparator);
-        const std::string path =
-            folder + sep + "Kestrom" + sep + "Vantor software" + sep + "kxWinClient.exe.config";
-        std::filesystem::create_directories(Platform::PathFromUtf8(path).parent_path());
-        WriteFileBytesAtomic(
-            path, ConfigWith(std::string("Initial Catalog=") + catalog + ";Data Source=s"));
-    }
+    for (const auto& [folder, catalog] : {std::pair{x86, "FromX86"}, {plain, "FromPlain"}})
+        WriteClientConfig(folder,
+                          ConfigWith(std::string("Initial Catalog=") + catalog + ";Data Source=s"));
     {
         ScopedEnvironment a("PROGRAMFILES(x86)", x86);
         ScopedEnvironment b("PROGRAMFILES", plain);

@@ -3,7 +3,11 @@
 #include "../common/TestFiles.h"
 #include "common/TraceLog.h"
 #include "common/UserInterface.h"
+#include "common/modUtils.h"
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +17,14 @@
 // has none of them.
 std::optional<std::string> SqliteOdbcDriverPath();
 std::optional<std::string> FreeTdsOdbcDriverPath();
+
+// Writes the herd-management client's configuration under the program-files folder.
+inline void WriteClientConfig(const std::string& programFiles, const std::string& xml) {
+    const auto path = Platform::PathFromUtf8(programFiles) / "Kestrom" / "Vantor software" /
+                      "kxWinClient.exe.config";
+    std::filesystem::create_directories(path.parent_path());
+    WriteFileBytesAtomic(Platform::Utf8FromPath(path), xml);
+}
 
 // Records message boxes and the trace log of the procedures under test.
 class RecordedUserAndLog {
@@ -25,19 +37,26 @@ public:
 
     // The texts of the trace log's lines, without their date and time.
     std::vector<std::string> LogTexts() const {
-        std::vector<std::string> texts;
-        const std::string bytes = FileBytes(modUtils::TraceLogPath());
-        std::size_t pos = 0;
-        while (pos < bytes.size()) {
-            std::size_t end = bytes.find("\r\n", pos);
-            if (end == std::string::npos)
-                end = bytes.size();
-            const std::string line = bytes.substr(pos, end - pos);
-            const std::size_t tab = line.find('\t');
-            texts.push_back(tab == std::string::npos ? line : line.substr(tab + 1));
-            pos = end + 2;
-        }
-        return texts;
+        std::vector<std::string> lines;
+        modUtils::SplitToCollection(FileBytes(modUtils::TraceLogPath()), lines, "\r\n", false,
+                                    false, true);
+        for (std::string& line : lines)
+            line.erase(0, line.find('\t') + 1);
+        return lines;
+    }
+
+    // The one message of a failed opening: the error, a blank line and the tried
+    // connection string; the log has the error alone.
+    void ExpectOpeningFailure(const std::string& tried) const {
+        ASSERT_EQ(ui->boxes.size(), 1u);
+        const auto& box = ui->boxes[0];
+        EXPECT_EQ(box.icon, LinkUi::Icon::Critical);
+        const std::string tail = "\r\n\r\n" + tried;
+        ASSERT_GT(box.text.size(), tail.size());
+        EXPECT_EQ(box.text.substr(box.text.size() - tail.size()), tail);
+        EXPECT_EQ(LogTexts(),
+                  std::vector<std::string>{box.text.substr(0, box.text.size() - tail.size())});
+        EXPECT_FALSE(ui->waitPointer);
     }
 
     TempDir dir;
