@@ -16,11 +16,7 @@ TEST(Files, ExistSizeAndQuietDeletion) {
     EXPECT_TRUE(FileExists(file));
     EXPECT_EQ(GetFileSize(file), 5);
 
-    std::filesystem::permissions(Platform::PathFromUtf8(file),
-                                 std::filesystem::perms::owner_write |
-                                     std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
+    MakeReadOnly(file);
     DeleteFileQuiet(file); // read-only files included
     EXPECT_FALSE(FileExists(file));
     DeleteFileQuiet(file); // errors are ignored
@@ -33,11 +29,7 @@ TEST(Files, AReadOnlyFileIsNotReplaced) {
     const std::string file = dir.File("link.ini");
     ASSERT_TRUE(WriteFileBytesAtomic(file, "old"));
     // Root may write any file: the rule is only observable for other users.
-    std::filesystem::permissions(Platform::PathFromUtf8(file),
-                                 std::filesystem::perms::owner_write |
-                                     std::filesystem::perms::group_write |
-                                     std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
+    MakeReadOnly(file);
     if (Platform::IsWritable(file))
         GTEST_SKIP() << "this user may write read-only files";
     EXPECT_FALSE(WriteFileBytesAtomic(file, "new"));

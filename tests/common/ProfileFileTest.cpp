@@ -8,17 +8,14 @@
 using namespace modUtils;
 
 namespace {
-const std::string kSample = "; settings of the link\r\n"
-                            "[Settings]\r\n"
-                            "  HerdNo =  12345 \r\n"
-                            "LookupShortText=1\r\n"
-                            "\r\n"
-                            "; national codes\r\n"
-                            "[CodeSet050082]\r\n"
-                            "ShortText1=\xE5\xE4\xF6\r\n"
-                            "Empty=\r\n"
-                            "Count=42abc\r\n"
-                            "Word=abc\r\n";
+const std::string kHead = "; settings of the link\r\n[Settings]\r\n";
+const std::string kCodes = "; national codes\r\n"
+                           "[CodeSet050082]\r\n"
+                           "ShortText1=\xE5\xE4\xF6\r\n"
+                           "Empty=\r\n"
+                           "Count=42abc\r\n"
+                           "Word=abc\r\n";
+const std::string kSample = kHead + "  HerdNo =  12345 \r\nLookupShortText=1\r\n\r\n" + kCodes;
 } // namespace
 
 TEST(ProfileFile, ReadsValuesByTheRules) {
@@ -84,21 +81,8 @@ TEST(ProfileFile, WritingKeepsEveryOtherLineAndTheOrder) {
     EXPECT_TRUE(WriteProfileBool(true, "New Section", "Flag", file));
     EXPECT_TRUE(WriteProfileString("ö", "CodeSet050082", "LongText1", file));
 
-    EXPECT_EQ(FileBytes(file), "; settings of the link\r\n"
-                               "[Settings]\r\n"
-                               "HERDNO=54321\r\n"
-                               "LookupShortText=1\r\n"
-                               "AddGroup=-5\r\n"
-                               "\r\n"
-                               "; national codes\r\n"
-                               "[CodeSet050082]\r\n"
-                               "ShortText1=\xE5\xE4\xF6\r\n"
-                               "Empty=\r\n"
-                               "Count=42abc\r\n"
-                               "Word=abc\r\n"
-                               "LongText1=\xF6\r\n"
-                               "[New Section]\r\n"
-                               "Flag=1\r\n");
+    EXPECT_EQ(FileBytes(file), kHead + "HERDNO=54321\r\nLookupShortText=1\r\nAddGroup=-5\r\n\r\n" +
+                                   kCodes + "LongText1=\xF6\r\n[New Section]\r\nFlag=1\r\n");
     EXPECT_EQ(dir.FileCount(), 1u); // no temporary file left behind
 
     EXPECT_TRUE(DeleteProfileKey("SETTINGS", "lookupshorttext", file));

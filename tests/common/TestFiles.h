@@ -55,6 +55,14 @@ private:
     std::optional<std::string> old_;
 };
 
+// Takes the write permission away from a file.
+inline void MakeReadOnly(const std::string& path) {
+    using std::filesystem::perms;
+    std::filesystem::permissions(Platform::PathFromUtf8(path),
+                                 perms::owner_write | perms::group_write | perms::others_write,
+                                 std::filesystem::perm_options::remove);
+}
+
 inline std::string FileBytes(const std::string& path) {
     std::string bytes;
     ReadFileBytes(path, bytes);
