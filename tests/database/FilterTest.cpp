@@ -84,32 +84,25 @@ TEST(FilterText, UnreadableTextsAreErrors) {
 }
 
 TEST(RecordsetFilter, ComparesByTheColumnsType) {
+    const std::pair<const char*, std::vector<long long>> cases[] = {
+        // Numerically: "5" < "12" although "12" < "5" as text.
+        {"AnimalNumber >= '5' AND AnimalNumber <= '12'", {5, 12}},
+        {"TotalYield > '10'", {5}},
+        {"BeginTime >= '2024-03-01 12:00:00' AND BeginTime <= '20240302'", {12}},
+        // A time of day against the column's time of day; NULL meets no condition.
+        {"MilkDuration >= '00:07:00'", {12}},
+        // Texts by character code, trailing blanks of the value not counted.
+        {"OfficialRegNo >= 'SK002   ' AND OfficialRegNo <= 'SK002'", {12}},
+        {"PersonID = N'O''Hara'", {5}},
+        {"AnimalNumber >= '1000'", {}},
+        {"", {5, 12, 40}},
+    };
     Recordset rows = Sessions();
-    // Numerically: "5" < "12" although "12" < "5" as text.
-    rows.SetFilter("AnimalNumber >= '5' AND AnimalNumber <= '12'");
-    EXPECT_EQ(AnimalNumbers(rows), (std::vector<long long>{5, 12}));
-    EXPECT_EQ(rows.RecordCount(), 2);
-
-    rows.SetFilter("TotalYield > '10'");
-    EXPECT_EQ(AnimalNumbers(rows), (std::vector<long long>{5}));
-
-    rows.SetFilter("BeginTime >= '2024-03-01 12:00:00' AND BeginTime <= '20240302'");
-    EXPECT_EQ(AnimalNumbers(rows), (std::vector<long long>{12}));
-
-    // A time of day against the column's time of day; NULL meets no condition.
-    rows.SetFilter("MilkDuration >= '00:07:00'");
-    EXPECT_EQ(AnimalNumbers(rows), (std::vector<long long>{12}));
-
-    // Texts by character code, trailing blanks of the value not counted.
-    rows.SetFilter("OfficialRegNo >= 'SK002   ' AND OfficialRegNo <= 'SK002'");
-    EXPECT_EQ(AnimalNumbers(rows), (std::vector<long long>{12}));
-    rows.SetFilter("PersonID = N'O''Hara'");
-    EXPECT_EQ(AnimalNumbers(rows), (std::vector<long long>{5}));
-
-    rows.SetFilter("AnimalNumber >= '1000'");
-    EXPECT_TRUE(rows.Eof());
-    rows.SetFilter("");
-    EXPECT_EQ(rows.RecordCount(), 3);
+    for (const auto& [filter, numbers] : cases) {
+        rows.SetFilter(filter);
+        EXPECT_EQ(AnimalNumbers(rows), numbers) << filter;
+        EXPECT_EQ(rows.RecordCount(), static_cast<long>(numbers.size())) << filter;
+    }
 }
 
 TEST(RecordsetFilter, AFilterThatCannotApplyLeavesTheRowsAsTheyWere) {
