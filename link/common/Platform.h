@@ -1,7 +1,8 @@
 #pragma once
 
 // The few operating-system services the common layer needs, each implemented in
-// Platform_posix.cpp and Platform_win.cpp. Paths are UTF-8 text everywhere.
+// Platform_posix.cpp and Platform_win.cpp (what both share in Platform.cpp).
+// Paths are UTF-8 text everywhere.
 
 #include <cstdint>
 #include <cstdio>
@@ -30,6 +31,9 @@ bool RenameReplacing(const std::string& from, const std::string& to);
 // Whether this user may write the file; for a file that does not exist yet,
 // whether the nearest existing folder on its path may be written.
 bool IsWritable(const std::string& path);
+// The path when it exists, else the nearest existing folder on it; nothing when
+// not even its root exists.
+std::optional<std::filesystem::path> NearestExisting(const std::string& path);
 
 // Environment values as UTF-8; nothing when the variable is not set.
 std::optional<std::string> EnvironmentValue(const char* name);

@@ -21,16 +21,8 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 }
 
 bool IsWritable(const std::string& path) {
-    std::filesystem::path probe = PathFromUtf8(path);
-    std::error_code ec;
-    while (!std::filesystem::exists(probe, ec)) {
-        if (!probe.has_relative_path())
-            return false;
-        probe = probe.parent_path();
-        if (probe.empty())
-            probe = ".";
-    }
-    return ::access(probe.c_str(), W_OK) == 0;
+    const auto probe = NearestExisting(path);
+    return probe && ::access(probe->c_str(), W_OK) == 0;
 }
 
 std::optional<std::string> EnvironmentValue(const char* name) {

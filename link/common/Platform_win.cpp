@@ -31,18 +31,13 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 }
 
 bool IsWritable(const std::string& path) {
-    std::filesystem::path probe = PathFromUtf8(path);
+    const auto probe = NearestExisting(path);
+    if (!probe)
+        return false;
     std::error_code ec;
-    while (!std::filesystem::exists(probe, ec)) {
-        if (!probe.has_relative_path())
-            return false;
-        probe = probe.parent_path();
-        if (probe.empty())
-            probe = ".";
-    }
-    if (std::filesystem::is_directory(probe, ec))
-        return ::_waccess(probe.c_str(), 2) == 0;
-    const DWORD attributes = ::GetFileAttributesW(probe.c_str());
+    if (std::filesystem::is_directory(*probe, ec))
+        return ::_waccess(probe->c_str(), 2) == 0;
+    const DWORD attributes = ::GetFileAttributesW(probe->c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
 }
 

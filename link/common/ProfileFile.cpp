@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 #include "TextEncoding.h"
+#include "TextLines.h"
 #include "TextStream.h"
 
 #include <algorithm>
@@ -12,14 +13,7 @@ namespace {
 
 constexpr std::size_t kMaxValueChars = 254;
 
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+using TextLines::TrimBlanks;
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -31,25 +25,25 @@ std::string Lower(std::string_view text) {
 
 // A line "[Name]" gives the name; any other line gives nothing.
 bool SectionName(std::string_view line, std::string_view& name) {
-    line = Trim(line);
+    line = TrimBlanks(line);
     if (line.empty() || line.front() != '[')
         return false;
     line.remove_prefix(1);
     const std::size_t close = line.find(']');
-    name = Trim(close == std::string_view::npos ? line : line.substr(0, close));
+    name = TrimBlanks(close == std::string_view::npos ? line : line.substr(0, close));
     return true;
 }
 
 // A line "Key=Value" gives the key and the raw value; comments and other lines
 // give nothing.
 bool KeyAndValue(std::string_view line, std::string_view& key, std::string_view& value) {
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty() || trimmed.front() == ';')
         return false;
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return false;
-    key = Trim(line.substr(0, equals));
+    key = TrimBlanks(line.substr(0, equals));
     value = line.substr(equals + 1);
     return true;
 }
@@ -96,11 +90,11 @@ struct ProfileFile::Impl {
     }
 
     const Section* Find(std::string_view name) const {
-        auto found = index.find(Lower(Trim(name)));
+        auto found = index.find(Lower(TrimBlanks(name)));
         return found == index.end() ? nullptr : &sections[found->second];
     }
     Section* Find(std::string_view name) {
-        auto found = index.find(Lower(Trim(name)));
+        auto found = index.find(Lower(TrimBlanks(name)));
         return found == index.end() ? nullptr : &sections[found->second];
     }
 
@@ -108,7 +102,7 @@ struct ProfileFile::Impl {
         const Section* s = Find(section);
         if (!s)
             return nullptr;
-        auto found = s->keys.find(Lower(Trim(key)));
+        auto found = s->keys.find(Lower(TrimBlanks(key)));
         return found == s->keys.end() ? nullptr : &s->lines[found->second];
     }
 };
@@ -131,15 +125,7 @@ bool ProfileFile::Load(const std::string& path) {
 void ProfileFile::Parse(std::string_view text) {
     impl_ = std::make_unique<Impl>();
     Impl::Section* current = &impl_->sections.front();
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = text.size();
-        if (end > start && text[end - 1] == '\r')
-            --end;
-        const std::string_view line = text.substr(start, end - start);
+    TextLines::ForEachLine(text, [&](std::string_view line) {
         std::string_view name;
         if (SectionName(line, name)) {
             impl_->sections.emplace_back();
@@ -148,8 +134,7 @@ void ProfileFile::Parse(std::string_view text) {
         } else {
             current->lines.emplace_back(line);
         }
-        start = next;
-    }
+    });
     for (auto& section : impl_->sections)
         impl_->IndexKeys(section);
     impl_->Reindex();
@@ -162,7 +147,7 @@ std::string ProfileFile::GetString(std::string_view section, std::string_view ke
         return std::string(defaultValue);
     std::string_view name, value;
     KeyAndValue(*line, name, value);
-    return std::string(TextEncoding::LeftChars(Trim(value), kMaxValueChars));
+    return std::string(TextEncoding::LeftChars(TrimBlanks(value), kMaxValueChars));
 }
 
 bool ProfileFile::HasKey(std::string_view section, std::string_view key) const {
@@ -217,8 +202,8 @@ std::vector<std::string> ProfileFile::Keys(std::string_view section) const {
 
 void ProfileFile::SetString(std::string_view section, std::string_view key,
                             std::string_view value) {
-    section = Trim(section);
-    key = Trim(key);
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
     if (key.empty())
         return;
     Impl::Section* s = impl_->Find(section);
@@ -242,7 +227,7 @@ void ProfileFile::SetString(std::string_view section, std::string_view key,
         at = std::max(at, i + 1);
     if (s->keys.empty()) {
         at = s->lines.size();
-        while (at > 0 && Trim(s->lines[at - 1]).empty())
+        while (at > 0 && TrimBlanks(s->lines[at - 1]).empty())
             --at;
     }
     s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
@@ -257,7 +242,7 @@ bool ProfileFile::DeleteKey(std::string_view section, std::string_view key) {
     Impl::Section* s = impl_->Find(section);
     if (!s)
         return false;
-    auto found = s->keys.find(Lower(Trim(key)));
+    auto found = s->keys.find(Lower(TrimBlanks(key)));
     if (found == s->keys.end())
         return false;
     s->lines.erase(s->lines.begin() + static_cast<std::ptrdiff_t>(found->second));
@@ -267,7 +252,7 @@ bool ProfileFile::DeleteKey(std::string_view section, std::string_view key) {
 }
 
 bool ProfileFile::DeleteSection(std::string_view section) {
-    auto found = impl_->index.find(Lower(Trim(section)));
+    auto found = impl_->index.find(Lower(TrimBlanks(section)));
     if (found == impl_->index.end())
         return false;
     impl_->sections.erase(impl_->sections.begin() + static_cast<std::ptrdiff_t>(found->second));

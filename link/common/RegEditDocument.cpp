@@ -1,6 +1,7 @@
 #include "RegEditDocument.h"
 
 #include "RegistryValue.h"
+#include "TextLines.h"
 
 #include <cstdio>
 
@@ -21,13 +22,7 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
+using TextLines::TrimBlanks;
 
 // "Software\Kestrom\" and "\Software\Kestrom" name the same key.
 std::string_view NormalKeyPath(std::string_view path) {
@@ -193,21 +188,12 @@ RegEditDocument RegEditDocument::Parse(std::string_view text) {
     RegEditDocument document;
     Key* current = nullptr;
     std::string line;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view piece = text.substr(start, end - start);
-        if (!piece.empty() && piece.back() == '\r')
-            piece.remove_suffix(1);
-        start = next;
+    TextLines::ForEachLine(text, [&](std::string_view piece) {
         // A "\" at the end continues a long hex value on the next line.
         line += TrimBlanks(piece);
         if (!line.empty() && line.back() == '\\' && line.find("=hex") != std::string::npos) {
             line.pop_back();
-            continue;
+            return;
         }
         const std::string_view whole = line;
         if (whole.size() >= 2 && whole.front() == '[' && whole.back() == ']') {
@@ -229,7 +215,7 @@ RegEditDocument RegEditDocument::Parse(std::string_view text) {
                 document.Set(current->path, std::move(value)); // adds no key: current stays
         }
         line.clear();
-    }
+    });
     return document;
 }
 

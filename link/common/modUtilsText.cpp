@@ -1,4 +1,5 @@
 #include "TextEncoding.h"
+#include "TextLines.h"
 #include "modUtils.h"
 
 #include <charconv>
@@ -11,15 +12,6 @@ constexpr long kMaxArgs = 10;
 std::string& ProgramCommandLine() {
     static std::string commandLine;
     return commandLine;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // Upper case for ASCII and the Latin-1 letters (à-þ without ÷) in UTF-8 text.
@@ -126,7 +118,7 @@ long SplitToCollection(std::string_view text, std::vector<std::string>& pieces,
         rest = found == std::string_view::npos ? std::string_view{}
                                                : rest.substr(found + delimiter.size());
         if (trim)
-            piece = TrimBlanks(piece);
+            piece = TextLines::TrimBlanks(piece);
         pieces.emplace_back(piece);
     }
     if (removeEmpty)
