@@ -77,10 +77,14 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
     return length;
 }
 
-std::size_t NextCharLength(std::string_view text, std::size_t pos) {
+// The position after the character at pos (an ASCII byte needs no decoding); a
+// byte that starts no valid character counts as one.
+std::size_t AfterChar(std::string_view text, std::size_t pos) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80)
+        return pos + 1;
     char32_t cp;
     const std::size_t length = DecodeUtf8(text, pos, cp);
-    return length == 0 ? 1 : length;
+    return pos + (length == 0 ? 1 : length);
 }
 
 } // namespace
@@ -122,23 +126,15 @@ std::string Utf8ToCp1252(std::string_view text) {
 
 std::size_t CharCount(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++count) {
-        if (static_cast<unsigned char>(text[pos]) < 0x80)
-            ++pos;
-        else
-            pos += NextCharLength(text, pos);
-    }
+    for (std::size_t pos = 0; pos < text.size(); ++count)
+        pos = AfterChar(text, pos);
     return count;
 }
 
 std::size_t ByteOffsetOfChar(std::string_view text, std::size_t charIndex) {
     std::size_t pos = 0;
-    for (std::size_t i = 0; i < charIndex && pos < text.size(); ++i) {
-        if (static_cast<unsigned char>(text[pos]) < 0x80)
-            ++pos;
-        else
-            pos += NextCharLength(text, pos);
-    }
+    for (std::size_t i = 0; i < charIndex && pos < text.size(); ++i)
+        pos = AfterChar(text, pos);
     return pos;
 }
 

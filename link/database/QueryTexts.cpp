@@ -40,17 +40,37 @@ bool HasBit(long qelConfig, long bit) {
     return (qelConfig & bit) == bit;
 }
 
+// "AND column > DATEADD(DAY, -7, 'date') AND column <= 'moment' ", with the given
+// comparisons, for the seven days up to the moment.
+std::string SevenDaysUpTo(std::string_view column, std::string_view after, std::string_view upTo,
+                          const DbDateTime& to) {
+    std::string sql = "AND ";
+    sql.append(column).append(" ").append(after).append(" DATEADD(DAY, -7, '");
+    sql.append(FormatSqlDate(to)).append("') AND ").append(column).append(" ").append(upTo);
+    return sql.append(" '").append(FormatSqlDateTime(to)).append("' ");
+}
+
+// The lower and the upper bound (each ending in a blank, either may be empty)
+// joined with "AND ".
+std::string BothBounds(const std::string& lower, const std::string& upper) {
+    if (lower.empty() || upper.empty())
+        return lower + upper;
+    return lower + "AND " + upper;
+}
+
+// The last milking time of the animal within the seven days up to the end of
+// the range, or of all time without one.
+std::string LastMilkingTime(std::string_view table, std::string_view column,
+                            const std::optional<DbDateTime>& to) {
+    std::string sql = Enclosed("(SELECT TOP 1 ", std::string(column), " FROM ");
+    sql.append(table).append(" WHERE BasicAnimal = ba.OID ");
+    if (to)
+        sql += SevenDaysUpTo(column, ">", "<=", *to);
+    return sql.append("ORDER BY ").append(column).append(" DESC) AS BeginTime, ");
+}
+
 std::string Milk7DaysAvgOld(const std::optional<DbDateTime>& to) {
-    std::string sql = ";WITH cte AS (";
-    sql += "SELECT ba.OfficialRegNo, ";
-    sql += "ba.Number AS AnimalNumber, ";
-    sql += "(SELECT TOP 1 DateAndTime FROM AnimalHistoricalData ";
-    sql += "WHERE BasicAnimal = ba.OID ";
-    if (to) {
-        sql += Enclosed("AND DateAndTime > DATEADD(DAY, -7, '", FormatSqlDate(*to), "') ");
-        sql += Enclosed("AND DateAndTime <= '", FormatSqlDateTime(*to), "' ");
-    }
-    sql += "ORDER BY DateAndTime DESC) AS BeginTime, ";
+    std::string sql = LastMilkingTime("AnimalHistoricalData", "DateAndTime", to);
     sql += "(SELECT dbo.Get7DayAvgOn(ba.OID, ";
     sql += to ? Enclosed("'", FormatSqlDate(*to), "'") : std::string("GETDATE()");
     sql += ")) AS Avg7Days, ";
@@ -58,22 +78,11 @@ std::string Milk7DaysAvgOld(const std::optional<DbDateTime>& to) {
 }
 
 std::string Milk7DaysAvgNew(const std::optional<DbDateTime>& to) {
-    std::string sql = ";WITH cte AS (";
-    sql += "SELECT ba.OfficialRegNo, ";
-    sql += "ba.Number AS AnimalNumber, ";
-    sql += "(SELECT TOP 1 BeginTime FROM SessionMilkYield ";
-    sql += "WHERE BasicAnimal = ba.OID ";
-    if (to) {
-        sql += Enclosed("AND BeginTime > DATEADD(DAY, -7, '", FormatSqlDate(*to), "') ");
-        sql += Enclosed("AND BeginTime <= '", FormatSqlDateTime(*to), "' ");
-    }
-    sql += "ORDER BY BeginTime DESC) AS BeginTime, ";
+    std::string sql = LastMilkingTime("SessionMilkYield", "BeginTime", to);
     sql += "ROUND((SELECT Avg(TotalYield) FROM AnimalDaily ";
     sql += "WHERE BasicAnimal = ba.OID ";
-    if (to) {
-        sql += Enclosed("AND [date] >= DATEADD(DAY, -7, '", FormatSqlDate(*to), "') ");
-        sql += Enclosed("AND [date] < '", FormatSqlDateTime(*to), "' ");
-    }
+    if (to)
+        sql += SevenDaysUpTo("[date]", ">=", "<", *to);
     sql += "AND TotalYield > 0 AND IsYieldValid = 1), 1) AS Avg7Days, ";
     return sql;
 }
@@ -97,11 +106,11 @@ std::optional<std::string> Milk7DaysAvgSql(AppGeneration generation, long qelCon
         range.fromDate = range.toDate = today.DatePart();
     const std::optional<DbDateTime> to = RangeEnd(range);
 
-    std::string sql;
+    std::string sql = ";WITH cte AS (SELECT ba.OfficialRegNo, ba.Number AS AnimalNumber, ";
     if (generation == AppGeneration::Old && !HasBit(qelConfig, 8))
-        sql = Milk7DaysAvgOld(to);
+        sql += Milk7DaysAvgOld(to);
     else if (generation == AppGeneration::New)
-        sql = Milk7DaysAvgNew(to);
+        sql += Milk7DaysAvgNew(to);
     else
         return std::nullopt;
     sql += "NULL AS MilkingUnitNumber, ";
@@ -123,16 +132,10 @@ std::optional<std::string> MilkingSessionsSql(AppGeneration generation, long qel
     const std::optional<DbDateTime> to = RangeEnd(range);
     const bool isNew = generation == AppGeneration::New;
 
-    std::string timeClause;
-    if (from)
-        timeClause = Enclosed(isNew ? "smy.BeginTime >= '" : "DateAndTime >= '",
-                              FormatSqlDateTime(*from), "' ");
-    if (to) {
-        if (!timeClause.empty())
-            timeClause += "AND ";
-        timeClause += Enclosed(isNew ? "smy.BeginTime <= '" : "DateAndTime <= '",
-                               FormatSqlDateTime(*to), "' ");
-    }
+    const std::string column = isNew ? "smy.BeginTime" : "DateAndTime";
+    const std::string timeClause = BothBounds(
+        from ? Enclosed(column + " >= '", FormatSqlDateTime(*from), "' ") : std::string(),
+        to ? Enclosed(column + " <= '", FormatSqlDateTime(*to), "' ") : std::string());
     std::string tail = ExitCondition(to);
     if (!timeClause.empty())
         tail += Enclosed("AND ", timeClause, " ");
@@ -208,16 +211,13 @@ std::optional<std::string> MilkingSessionsSql(AppGeneration generation, long qel
 std::optional<std::string> PregChecksSql(AppGeneration generation, const QueryRange& range) {
     if (generation != AppGeneration::New)
         return std::nullopt;
-    std::string dateClause;
-    if (range.fromDate)
-        dateClause =
-            Enclosed("CONVERT(DATE, aae.DateAndTime) >= '", FormatSqlDate(*range.fromDate), "' ");
-    if (range.toDate) {
-        if (!dateClause.empty())
-            dateClause += "AND ";
-        dateClause +=
-            Enclosed("CONVERT(DATE, aae.DateAndTime) <= '", FormatSqlDate(*range.toDate), "' ");
-    }
+    const std::string dateClause = BothBounds(
+        range.fromDate
+            ? Enclosed("CONVERT(DATE, aae.DateAndTime) >= '", FormatSqlDate(*range.fromDate), "' ")
+            : std::string(),
+        range.toDate
+            ? Enclosed("CONVERT(DATE, aae.DateAndTime) <= '", FormatSqlDate(*range.toDate), "' ")
+            : std::string());
     std::string sql = "SELECT ba.OfficialRegNo, ";
     sql += "ba.Number AS AnimalNumber, ";
     sql += "CONVERT(DATE, aae.DateAndTime) AS PregCheckDate, ";

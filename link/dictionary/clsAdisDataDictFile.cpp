@@ -44,12 +44,17 @@ std::int16_t ReadShort(const ProfileFile& file, std::string_view section, const 
     return static_cast<std::int16_t>(value);
 }
 
-std::int32_t ToDDNo(const std::string& text) {
+// A whole number that the type can hold; anything else is a malformed file.
+template <class Whole> Whole ToWhole(const std::string& text, const char* what) {
     const auto value = AdisText::ParseWholeNumber(text);
-    if (!value || *value < std::numeric_limits<std::int32_t>::min() ||
-        *value > std::numeric_limits<std::int32_t>::max())
-        RaiseMalformed("DD number \"" + text + "\"");
-    return static_cast<std::int32_t>(*value);
+    if (!value || *value < std::numeric_limits<Whole>::min() ||
+        *value > std::numeric_limits<Whole>::max())
+        RaiseMalformed(what + (" \"" + text + "\""));
+    return static_cast<Whole>(*value);
+}
+
+std::int32_t ToDDNo(const std::string& text) {
+    return ToWhole<std::int32_t>(text, "DD number");
 }
 
 std::int32_t ToEventNo(const std::string& text) {
@@ -64,11 +69,7 @@ std::int32_t ToEventNo(const std::string& text) {
 }
 
 std::int16_t ToCode(const std::string& text) {
-    const auto value = AdisText::ParseWholeNumber(text);
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max())
-        RaiseMalformed("code \"" + text + "\"");
-    return static_cast<std::int16_t>(*value);
+    return ToWhole<std::int16_t>(text, "code");
 }
 
 // Collects "Key=Value" lines; values are written unchanged except that line
