@@ -27,6 +27,8 @@ struct SettingsValues {
     std::int32_t AddHeifersGroup3 = 0;
     std::int32_t AddBullsGroup = 0;
     std::int32_t AddSteersGroup = 0;
+
+    friend bool operator==(const SettingsValues&, const SettingsValues&) = default;
 };
 
 // The program-wide settings.

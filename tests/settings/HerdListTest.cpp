@@ -34,8 +34,9 @@ using Herds = std::vector<std::string>;
 
 } // namespace
 
-TEST(HerdList, AddingSelectsTheHerdAndStoresListAndSettings) {
+TEST(HerdList, AddingAndSelectingMakeTheHerdTheSettingAndStoreTheList) {
     LinkSandbox sandbox;
+    WriteSettingsFile(sandbox, {"[Settings]", "HerdNo=5555", "AddBulls=1"});
     HerdMenu menu;
     AddHerd("1001", menu);
     AddHerd("2002", menu);
@@ -48,24 +49,19 @@ TEST(HerdList, AddingSelectsTheHerdAndStoresListAndSettings) {
     EXPECT_EQ(CurrentHerdNo(), "2002");
     EXPECT_EQ(Settings().HerdNo, "2002");
     EXPECT_EQ(UserHerdNo(), "2002");
+    EXPECT_TRUE(Settings().AddBulls);
 
     const ProfileFile file = SettingsFile(sandbox);
     EXPECT_EQ(StoredHerdList(file), (Herds{"1001", "2002"}));
     EXPECT_EQ(file.GetString("Settings", "HerdList"), "1");
     EXPECT_EQ(file.GetString("Settings", "HerdNo"), "2002");
     EXPECT_EQ(file.GetString("Settings", "AddCowsGroup1"), "1");
-}
 
-TEST(HerdList, SelectingMakesTheHerdTheSettingEvenWhenTheFileNamesAnother) {
-    LinkSandbox sandbox;
-    WriteSettingsFile(sandbox, {"[Settings]", "HerdNo=5555", "AddBulls=1"});
-    HerdMenu menu;
-    menu.Append("5555");
-    menu.Append("6666");
-    SelectHerd("6666", menu);
-    EXPECT_EQ(CheckMarks(menu), (std::vector<bool>{false, true}));
-    EXPECT_EQ(Settings().HerdNo, "6666");
-    EXPECT_EQ(CurrentHerdNo(), "6666");
+    // Selecting wins over the herd the file names.
+    SelectHerd("1001", menu);
+    EXPECT_EQ(CheckMarks(menu), (std::vector<bool>{true, false}));
+    EXPECT_EQ(Settings().HerdNo, "1001");
+    EXPECT_EQ(CurrentHerdNo(), "1001");
     EXPECT_TRUE(Settings().AddBulls);
 }
 
