@@ -12,8 +12,8 @@
 
 // The interface of KeyedCollection for collections of millions of elements: the
 // key is kept only in the element's `Key` (not copied into an index), and the
-// index is an open-addressing table of 32-bit positions without a node per
-// element. An element's Key must not change while it is stored.
+// index is an open-addressing table of 32-bit positions (each with its key's
+// hash bits) without a node per element. An element's Key must not change while it is stored.
 template <class T> class CompactKeyedCollection {
 public:
     using Element = std::shared_ptr<T>;
@@ -24,32 +24,34 @@ public:
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
         if (!element)
             RaiseInvalid();
+        if (before.empty() && after.empty()) {
+            if (!Append(element))
+                throw LinkError(
+                    LinkErrors::DuplicateKey,
+                    "This key is already associated with an element of this collection");
+            return true;
+        }
         if (Find(element->Key) != kFree)
             throw LinkError(LinkErrors::DuplicateKey,
                             "This key is already associated with an element of this collection");
-        std::size_t position = elements_.size();
-        if (!before.empty() || !after.empty()) {
-            const std::uint32_t anchor = Find(before.empty() ? after : before);
-            if (anchor == kFree)
-                RaiseInvalid();
-            position = anchor + (before.empty() ? 1 : 0);
-        }
+        const std::uint32_t anchor = Find(before.empty() ? after : before);
+        if (anchor == kFree)
+            RaiseInvalid();
+        const std::size_t position = anchor + (before.empty() ? 1 : 0);
         if (elements_.size() >= kFree - 1)
             RaiseInvalid();
         elements_.insert(elements_.begin() + static_cast<std::ptrdiff_t>(position), element);
         if (elements_.size() * 2 > table_.size())
-            Rebuild(table_.empty() ? 16 : table_.size() * 2);
-        else if (position + 1 != elements_.size())
-            Rebuild(table_.size()); // the positions behind the new element moved
+            Rebuild(table_.size() * 2);
         else
-            Insert(static_cast<std::uint32_t>(position));
+            Rebuild(table_.size()); // the positions behind the new element moved
         return true;
     }
 
+    // Adds the element at the end unless its key is present; nothing on a duplicate.
     Element AddIfAbsent(const Element& element) {
-        if (!element || Find(element->Key) != kFree)
+        if (!element || !Append(element))
             return nullptr;
-        Add(element);
         return element;
     }
 
@@ -98,7 +100,7 @@ public:
         while (capacity < n * 2)
             capacity *= 2;
         if (capacity != table_.size())
-            Rebuild(capacity);
+            Grow(capacity);
     }
 
     const_iterator begin() const { return elements_.begin(); }
@@ -112,27 +114,68 @@ private:
     }
     static std::size_t HashOf(std::string_view key) { return std::hash<std::string_view>{}(key); }
 
+    // Each table entry keeps the low 32 bits of its key's hash beside the
+    // position: probes compare those before they touch the element, and the table
+    // grows without hashing the keys again.
+    struct Entry {
+        std::uint32_t position;
+        std::uint32_t hash;
+    };
+
     std::uint32_t Find(std::string_view key) const {
         if (table_.empty())
             return kFree;
+        const auto hash = static_cast<std::uint32_t>(HashOf(key));
         const std::size_t mask = table_.size() - 1;
-        for (std::size_t i = HashOf(key) & mask;; i = (i + 1) & mask) {
-            const std::uint32_t position = table_[i];
-            if (position == kFree || elements_[position]->Key == key)
-                return position;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Entry& entry = table_[i];
+            if (entry.position == kFree)
+                return kFree;
+            if (entry.hash == hash && elements_[entry.position]->Key == key)
+                return entry.position;
         }
     }
-    void Insert(std::uint32_t position) {
+    // One probe sequence finds a duplicate or the free entry the new element takes.
+    bool Append(const Element& element) {
+        if (elements_.size() >= kFree - 1)
+            RaiseInvalid();
+        if ((elements_.size() + 1) * 2 > table_.size())
+            Grow(table_.empty() ? 16 : table_.size() * 2);
+        const auto hash = static_cast<std::uint32_t>(HashOf(element->Key));
         const std::size_t mask = table_.size() - 1;
-        std::size_t i = HashOf(elements_[position]->Key) & mask;
-        while (table_[i] != kFree)
-            i = (i + 1) & mask;
-        table_[i] = position;
+        std::size_t i = hash & mask;
+        for (;; i = (i + 1) & mask) {
+            const Entry& entry = table_[i];
+            if (entry.position == kFree)
+                break;
+            if (entry.hash == hash && elements_[entry.position]->Key == element->Key)
+                return false;
+        }
+        elements_.push_back(element);
+        table_[i] = {static_cast<std::uint32_t>(elements_.size() - 1), hash};
+        return true;
     }
+    void Insert(std::uint32_t position, std::uint32_t hash) {
+        const std::size_t mask = table_.size() - 1;
+        std::size_t i = hash & mask;
+        while (table_[i].position != kFree)
+            i = (i + 1) & mask;
+        table_[i] = {position, hash};
+    }
+    // A larger table for the same positions: the kept hashes place them.
+    void Grow(std::size_t capacity) {
+        std::vector<Entry> old(capacity < 16 ? 16 : capacity, Entry{kFree, 0});
+        old.swap(table_);
+        for (const Entry& entry : old)
+            if (entry.position != kFree)
+                Insert(entry.position, entry.hash);
+    }
+    // After positions moved: every key is hashed again.
     void Rebuild(std::size_t capacity) {
-        table_.assign(capacity, kFree);
+        table_.assign(capacity < 16 ? 16 : capacity, Entry{kFree, 0});
         for (std::size_t position = 0; position < elements_.size(); ++position)
-            Insert(static_cast<std::uint32_t>(position));
+            Insert(static_cast<std::uint32_t>(position),
+                   static_cast<std::uint32_t>(HashOf(elements_[position]->Key)));
     }
     void RemoveAt(std::size_t position) {
         elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(position));
@@ -140,5 +183,5 @@ private:
     }
 
     std::vector<Element> elements_;
-    std::vector<std::uint32_t> table_; // size 0 or a power of two, at most half full
+    std::vector<Entry> table_; // size 0 or a power of two, at most half full
 };

@@ -2,6 +2,7 @@
 
 #include "common/TextStream.h"
 #include "dictionary/clsAdisDataDict.h"
+#include "modADIS.h"
 #include "modADISFiles.h"
 
 #include <exception>
@@ -18,17 +19,53 @@ bool WriteLineFast(AtomicTextWriter& stream, const std::string& line) {
     return stream.WriteLineBytes(line);
 }
 
+// The value line as clsAdisDataLine::LineString makes it, with the field
+// formats of the event looked up by position first (values follow the items).
+struct FieldFormat {
+    std::int32_t ddNo;
+    std::int16_t length;
+    std::int16_t resolution;
+};
+
+bool AppendValueLine(std::string& text, const clsAdisDataLine& line,
+                     const std::vector<FieldFormat>& formats) {
+    text.clear();
+    text += line.LineType;
+    text += line.Status;
+    text += line.EventNoStr();
+    std::size_t index = 0;
+    bool complete = true;
+    line.ItemValues.ForEachValue([&](std::int32_t ddNo, const AdisValue& value) {
+        const FieldFormat* format = nullptr;
+        if (index < formats.size() && formats[index].ddNo == ddNo)
+            format = &formats[index];
+        else
+            for (const auto& candidate : formats)
+                if (candidate.ddNo == ddNo)
+                    format = &candidate;
+        ++index;
+        if (!format) {
+            complete = false; // a value the definition cannot place
+            return;
+        }
+        text += modADIS::FormatValueField(value, format->length, format->resolution);
+    });
+    return complete;
+}
+
 // The event block: "TN", the "DN" definition once before the first line that is
 // not "F", a "DF" definition before every "F" line, and the value lines. Value
 // fields take the lengths of the event's own items, which are the groups of the
 // definition written with them, so every value line matches its definition.
 bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
-    const auto& lines = *event.DataLines();
-    const auto& items = *event.Items();
+    std::vector<FieldFormat> formats;
+    for (const auto& item : *event.Items())
+        formats.push_back({item->DDNo, item->Length, item->Resolution});
     bool ok = stream.WriteLine("TN");
     bool definitionWritten = false;
     std::string definitionF;
-    for (const auto& line : lines) {
+    std::string text;
+    for (const auto& line : *event.DataLines()) {
         if (!ok)
             break;
         if (line->EventNo != event.EventNo)
@@ -41,7 +78,7 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
             ok = stream.WriteLine(event.LineString("D", "N"));
             definitionWritten = true;
         }
-        ok = ok && WriteLineFast(stream, line->LineString(items));
+        ok = ok && AppendValueLine(text, *line, formats) && WriteLineFast(stream, text);
     }
     return ok;
 }

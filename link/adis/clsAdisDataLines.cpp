@@ -106,8 +106,5 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
             line->Key += value ? AdisValues::KeyText(*value) : std::string("Empty");
         }
     }
-    if (Exists(line->Key))
-        return nullptr;
-    Add(line);
-    return line;
+    return AddIfAbsent(line);
 }

@@ -78,6 +78,12 @@ public:
     void Remove(long position);
     void Remove(int position) { Remove(static_cast<long>(position)); }
 
+    // Calls f(ddNo, value) for every value in order, without building elements.
+    template <class F> void ForEachValue(F&& f) const {
+        for (std::size_t i = 0; i < slots_.size(); ++i)
+            f(slots_[i].ddNo, ValueAt(i));
+    }
+
     void Clear();
     long Count() const { return static_cast<long>(slots_.size()); }
     // Room for n values holding textBytes bytes of text in all.

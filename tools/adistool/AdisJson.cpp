@@ -40,6 +40,31 @@ std::string JsonString(std::string_view text) {
 
 namespace {
 
+// Builds one JSON object member by member (appending, never concatenating
+// temporaries).
+class JsonObject {
+public:
+    JsonObject& Member(std::string_view name, std::string_view json) {
+        out_.append(first_ ? "" : ", ").append(JsonString(name)).append(": ").append(json);
+        first_ = false;
+        return *this;
+    }
+    JsonObject& Member(std::string_view name, long long number) {
+        return Member(name, std::to_string(number));
+    }
+    std::string Text() const { return std::string(out_).append("}"); }
+
+private:
+    std::string out_ = "{";
+    bool first_ = true;
+};
+
+std::string Tagged(std::string_view tag, const char* text) {
+    std::string out = "{";
+    out.append(JsonString(tag)).append(": ").append(JsonString(text)).append("}");
+    return out;
+}
+
 std::string JsonValue(const AdisValue& value) {
     char buffer[32];
     switch (KindOf(value)) {
@@ -52,12 +77,12 @@ std::string JsonValue(const AdisValue& value) {
     case AdisValueKind::Date: {
         const auto& date = std::get<AdisDate>(value);
         std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
-        return std::string("{\"date\": \"") + buffer + "\"}";
+        return Tagged("date", buffer);
     }
     case AdisValueKind::Time: {
         const auto& time = std::get<AdisTime>(value);
         std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", time.Hour, time.Minute, time.Second);
-        return std::string("{\"time\": \"") + buffer + "\"}";
+        return Tagged("time", buffer);
     }
     case AdisValueKind::Text:
         return JsonString(std::get<std::string>(value));
@@ -65,105 +90,104 @@ std::string JsonValue(const AdisValue& value) {
     return "null";
 }
 
-std::string Member(std::string_view name, const std::string& json) {
-    return JsonString(name) + ": " + json;
-}
-
-// Joins the pieces as a JSON array.
-template <class Range, class ToJson> std::string Array(const Range& range, ToJson toJson) {
+// The elements as a JSON array, each on a line of its own after `indent` when
+// it is not empty.
+template <class Range, class ToJson>
+std::string Array(const Range& range, ToJson toJson, std::string_view indent = {}) {
     std::string out = "[";
     bool first = true;
     for (const auto& element : range) {
-        if (!first)
-            out += ", ";
+        out.append(first ? "" : ",");
+        if (!indent.empty())
+            out.append("\n").append(indent);
+        else if (!first)
+            out.append(" ");
         first = false;
-        out += toJson(element);
+        out.append(toJson(element));
     }
-    return out + "]";
+    return out.append("]");
 }
 
 std::string ItemsJson(const clsAdisItems& items) {
     return Array(items, [](const auto& item) {
-        return "{" + Member("ddNo", std::to_string(item->DDNo)) + ", " +
-               Member("dataType", std::to_string(item->DataType)) + ", " +
-               Member("length", std::to_string(item->Length)) + ", " +
-               Member("resolution", std::to_string(item->Resolution)) + "}";
+        return JsonObject()
+            .Member("ddNo", item->DDNo)
+            .Member("dataType", item->DataType)
+            .Member("length", item->Length)
+            .Member("resolution", item->Resolution)
+            .Text();
     });
 }
 
-std::string RequestJson(const clsAdisEvent& event) {
-    std::string out = "{" + Member("key", JsonString(event.Key)) + ", " +
-                      Member("eventNo", std::to_string(event.EventNo)) + ", " +
-                      Member("subItems", std::to_string(event.SubItems)) + ", ";
-    out += Member("keyItems", Array(*event.KeyItems(), [](const auto& keyItem) {
-                      return std::to_string(keyItem->DDNo);
-                  }));
-    out += ", " + Member("items", ItemsJson(*event.Items()));
+std::string RequestJson(const std::shared_ptr<clsAdisEvent>& event) {
     static const clsAdisSearchItems noSearch;
-    const auto& search = event.HasSearchItems() ? *event.SearchItems() : noSearch;
-    out += ", " + Member("searchItems", Array(search, [](const auto& item) {
-                             return "{" + Member("ddNo", std::to_string(item->DDNo)) + ", " +
-                                    Member("low", JsonValue(item->LowValue)) + ", " +
-                                    Member("high", JsonValue(item->HighValue)) + "}";
-                         }));
-    out += ", " + Member("maxRecords", JsonValue(search.MaxRecords)) + "}";
-    return out;
+    const auto& search = event->HasSearchItems() ? *event->SearchItems() : noSearch;
+    return JsonObject()
+        .Member("key", JsonString(event->Key))
+        .Member("eventNo", event->EventNo)
+        .Member("subItems", event->SubItems)
+        .Member("keyItems",
+                Array(*event->KeyItems(),
+                      [](const auto& keyItem) { return std::to_string(keyItem->DDNo); }))
+        .Member("items", ItemsJson(*event->Items()))
+        .Member("searchItems", Array(search,
+                                     [](const auto& item) {
+                                         return JsonObject()
+                                             .Member("ddNo", item->DDNo)
+                                             .Member("low", JsonValue(item->LowValue))
+                                             .Member("high", JsonValue(item->HighValue))
+                                             .Text();
+                                     }))
+        .Member("maxRecords", JsonValue(search.MaxRecords))
+        .Text();
 }
 
-std::string LineJson(const clsAdisDataLine& line) {
-    return "{" + Member("key", JsonString(line.Key)) + ", " +
-           Member("lineType", JsonString(std::string(1, line.LineType))) + ", " +
-           Member("status", JsonString(std::string(1, line.Status))) + ", " +
-           Member("eventNo", std::to_string(line.EventNo)) + ", " +
-           Member("values", Array(line.ItemValues,
-                                  [](const clsAdisItemValue& value) {
-                                      return "{" + Member("ddNo", std::to_string(value.DDNo)) +
-                                             ", " + Member("value", JsonValue(value.Value)) + "}";
-                                  })) +
-           "}";
+std::string LineJson(const std::shared_ptr<clsAdisDataLine>& line) {
+    return JsonObject()
+        .Member("key", JsonString(line->Key))
+        .Member("lineType", JsonString(std::string(1, line->LineType)))
+        .Member("status", JsonString(std::string(1, line->Status)))
+        .Member("eventNo", line->EventNo)
+        .Member("values", Array(line->ItemValues,
+                                [](const clsAdisItemValue& value) {
+                                    return JsonObject()
+                                        .Member("ddNo", value.DDNo)
+                                        .Member("value", JsonValue(value.Value))
+                                        .Text();
+                                }))
+        .Text();
 }
 
-std::string DataEventJson(const clsAdisDataEvent& event) {
-    std::string out = "{" + Member("key", JsonString(event.Key)) + ", " +
-                      Member("eventNo", std::to_string(event.EventNo)) + ", " +
-                      Member("subItems", std::to_string(event.SubItems)) + ", " +
-                      Member("items", ItemsJson(*event.Items())) + ",\n   \"lines\": [";
-    bool first = true;
-    for (const auto& line : *event.DataLines()) {
-        out += first ? "\n    " : ",\n    ";
-        first = false;
-        out += LineJson(*line);
-    }
-    return out + "]}";
+std::string DataEventJson(const std::shared_ptr<clsAdisDataEvent>& event) {
+    return JsonObject()
+        .Member("key", JsonString(event->Key))
+        .Member("eventNo", event->EventNo)
+        .Member("subItems", event->SubItems)
+        .Member("items", ItemsJson(*event->Items()))
+        .Member("lines", Array(*event->DataLines(), LineJson, "    "))
+        .Text();
 }
 
 } // namespace
 
 std::string AdisFileJson(const clsAdisDataFile& file, const clsMessages& messages, bool result) {
-    std::string out = "{\"header\": {";
-    out += Member("Version", JsonString(file.Version())) + ", ";
-    out += Member("NationalVersion", JsonString(file.NationalVersion())) + ", ";
-    out += Member("ManufacturerVersion", JsonString(file.ManufacturerVersion())) + ", ";
-    out += Member("Sender", JsonString(file.Sender())) + ", ";
-    out += Member("SenderVersion", JsonString(file.SenderVersion())) + ", ";
-    out += Member("ProcessComputerType", JsonString(file.ProcessComputerType())) + "},\n";
-    out += " " + Member("outFilePath", JsonString(file.OutFilePath)) + ",\n";
-    out += " \"requestEvents\": [";
-    bool first = true;
-    for (const auto& event : file.RequestEvents) {
-        out += first ? "\n  " : ",\n  ";
-        first = false;
-        out += RequestJson(*event);
-    }
-    out += "],\n \"dataEvents\": [";
-    first = true;
-    for (const auto& event : file.DataEvents) {
-        out += first ? "\n  " : ",\n  ";
-        first = false;
-        out += DataEventJson(*event);
-    }
-    out += "],\n " +
-           Member("messages", Array(messages, [](const std::string& m) { return JsonString(m); }));
-    out += ",\n " + Member("result", result ? "true" : "false") + "}\n";
-    return out;
+    const std::string header =
+        JsonObject()
+            .Member("Version", JsonString(file.Version()))
+            .Member("NationalVersion", JsonString(file.NationalVersion()))
+            .Member("ManufacturerVersion", JsonString(file.ManufacturerVersion()))
+            .Member("Sender", JsonString(file.Sender()))
+            .Member("SenderVersion", JsonString(file.SenderVersion()))
+            .Member("ProcessComputerType", JsonString(file.ProcessComputerType()))
+            .Text();
+    std::string out =
+        JsonObject()
+            .Member("header", header)
+            .Member("outFilePath", JsonString(file.OutFilePath))
+            .Member("requestEvents", Array(file.RequestEvents, RequestJson, "  "))
+            .Member("dataEvents", Array(file.DataEvents, DataEventJson, "  "))
+            .Member("messages", Array(messages, [](const std::string& m) { return JsonString(m); }))
+            .Member("result", result ? "true" : "false")
+            .Text();
+    return out.append("\n");
 }
