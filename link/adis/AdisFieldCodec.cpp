@@ -3,26 +3,53 @@
 
 #include "dictionary/clsAdisItems.h"
 
+#include "common/TextEncoding.h"
+
+#include <charconv>
 #include <cstdio>
 
 namespace modADIS {
 namespace {
 
-std::string TwoDigits(int a, int b, int c) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d%02d%02d", a % 100, b % 100, c % 100);
-    return buffer;
+void AppendTwoDigits(std::string& out, int value) {
+    value %= 100;
+    out += static_cast<char>('0' + value / 10);
+    out += static_cast<char>('0' + value % 10);
 }
 
-std::string FormatNumber(const AdisNumber& number, std::int16_t length, std::int16_t resolution) {
+void AppendTime(std::string& out, int hour, int minute, int second) {
+    AppendTwoDigits(out, hour);
+    AppendTwoDigits(out, minute);
+    AppendTwoDigits(out, second);
+}
+
+void AppendNumber(std::string& out, const AdisNumber& number, std::int16_t length,
+                  std::int16_t resolution) {
     const auto scaled = number.ScaledTo(resolution);
-    if (resolution < -AdisNumber::MaxScale || resolution > AdisNumber::MaxScale || !scaled)
-        return AdisText::Repeat('?', length);
-    std::string digits = std::to_string(*scaled);
-    if (digits.size() > static_cast<std::size_t>(length))
-        return AdisText::Repeat('?', length);
-    digits.insert(0, static_cast<std::size_t>(length) - digits.size(), ' ');
-    return digits;
+    if (resolution < -AdisNumber::MaxScale || resolution > AdisNumber::MaxScale || !scaled) {
+        out.append(static_cast<std::size_t>(length), '?');
+        return;
+    }
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, *scaled).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    if (count > static_cast<std::size_t>(length)) {
+        out.append(static_cast<std::size_t>(length), '?');
+        return;
+    }
+    out.append(static_cast<std::size_t>(length) - count, ' ');
+    out.append(digits, count);
+}
+
+void AppendText(std::string& out, std::string_view text, std::int16_t length) {
+    const auto width = static_cast<std::size_t>(length);
+    const std::size_t count = TextEncoding::CharCount(text);
+    if (count >= width) {
+        out.append(TextEncoding::LeftChars(text, width));
+        return;
+    }
+    out.append(text);
+    out.append(width - count, ' ');
 }
 
 } // namespace
@@ -50,37 +77,62 @@ std::string DefinitionLine(std::string_view lineType, std::string_view status, s
     return line;
 }
 
-std::string FormatValueField(const AdisValue& value, std::int16_t length, std::int16_t resolution) {
+void AppendValueField(std::string& out, const AdisValue& value, std::int16_t length,
+                      std::int16_t resolution) {
     if (length <= 0)
-        return {};
+        return;
+    const auto width = static_cast<std::size_t>(length);
     switch (KindOf(value)) {
     case AdisValueKind::Empty:
-        return AdisText::Repeat('|', length);
+        out.append(width, '|');
+        return;
     case AdisValueKind::Null:
-        return AdisText::Repeat('?', length);
+        break;
     case AdisValueKind::Date: {
         const auto& date = std::get<AdisDate>(value);
-        if (length == 8) {
+        if (length == 8 && date.Year >= 0 && date.Month < 100 && date.Day < 100) {
+            const int year = date.Year % 10000;
+            AppendTwoDigits(out, year / 100);
+            AppendTwoDigits(out, year);
+            AppendTwoDigits(out, date.Month);
+            AppendTwoDigits(out, date.Day);
+            return;
+        }
+        if (length == 8) { // a year before 0 or parts beyond two digits as printf gives them
             char buffer[16];
             std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", date.Year % 10000, date.Month,
                           date.Day);
-            return buffer;
+            out.append(buffer);
+            return;
         }
-        if (length == 6)
-            return TwoDigits(date.Hour, date.Minute, date.Second);
-        return AdisText::Repeat('?', length);
+        if (length == 6) {
+            AppendTime(out, date.Hour, date.Minute, date.Second);
+            return;
+        }
+        break;
     }
     case AdisValueKind::Time: {
         const auto& time = std::get<AdisTime>(value);
-        return length == 6 ? TwoDigits(time.Hour, time.Minute, time.Second)
-                           : AdisText::Repeat('?', length);
+        if (length == 6) {
+            AppendTime(out, time.Hour, time.Minute, time.Second);
+            return;
+        }
+        break;
     }
     case AdisValueKind::Text:
-        return AdisText::PadRight(std::get<std::string>(value), length);
+        AppendText(out, std::get<std::string>(value), length);
+        return;
     case AdisValueKind::Number:
-        return FormatNumber(std::get<AdisNumber>(value), length, resolution);
+        AppendNumber(out, std::get<AdisNumber>(value), length, resolution);
+        return;
     }
-    return AdisText::Repeat('?', length);
+    out.append(width, '?');
+}
+
+std::string FormatValueField(const AdisValue& value, std::int16_t length, std::int16_t resolution) {
+    std::string field;
+    AppendValueField(field, value, length, resolution);
+    return field;
 }
 
 AdisValue ParseDateField(std::string_view text) {

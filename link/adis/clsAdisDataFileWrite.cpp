@@ -1,5 +1,6 @@
 #include "clsAdisDataFile.h"
 
+#include "common/TextEncoding.h"
 #include "common/TextStream.h"
 #include "dictionary/clsAdisDataDict.h"
 #include "modADIS.h"
@@ -11,16 +12,61 @@
 
 namespace {
 
-// Lines of plain ASCII (nearly all) need no conversion to windows-1252.
-bool WriteLineFast(AtomicTextWriter& stream, const std::string& line) {
-    for (const char c : line)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return stream.WriteLine(line);
-    return stream.WriteLineBytes(line);
-}
+// Collects lines in windows-1252 with CR LF and writes them in large blocks.
+class BlockWriter {
+public:
+    explicit BlockWriter(AtomicTextWriter& stream) : stream_(stream) {
+        block_.reserve(kBlockSize + 4096);
+    }
+
+    // The text the next line is formatted into (UTF-8 until EndLine).
+    std::string& Text() { return block_; }
+    std::size_t Mark() const { return block_.size(); }
+    // Ends the line begun at `start`: converts it when it is not plain ASCII (nearly
+    // all are) and writes the block when it is full.
+    bool EndLine(std::size_t start) {
+        for (std::size_t i = start; i < block_.size(); ++i) {
+            if (static_cast<unsigned char>(block_[i]) >= 0x80) {
+                const std::string converted =
+                    TextEncoding::Utf8ToCp1252(std::string_view(block_).substr(start));
+                block_.resize(start);
+                block_ += converted;
+                break;
+            }
+        }
+        block_ += "\r\n";
+        return block_.size() < kBlockSize || Flush();
+    }
+    bool Line(std::string_view utf8Text) {
+        const std::size_t start = Mark();
+        block_ += utf8Text;
+        return EndLine(start);
+    }
+    bool Flush() {
+        const bool ok = stream_.WriteBytes(block_);
+        block_.clear();
+        return ok;
+    }
+
+private:
+    static constexpr std::size_t kBlockSize = 1 << 20;
+    AtomicTextWriter& stream_;
+    std::string block_;
+};
 
 // The value line as clsAdisDataLine::LineString makes it, with the field
 // formats of the event looked up by position first (values follow the items).
+void AppendEventNo(std::string& text, std::int32_t eventNo) {
+    if (eventNo >= 0 && eventNo <= 999999) {
+        char digits[6];
+        for (int i = 5; i >= 0; --i, eventNo /= 10)
+            digits[i] = static_cast<char>('0' + eventNo % 10);
+        text.append(digits, 6);
+    } else {
+        text += modADIS::FormatEventNo(eventNo);
+    }
+}
+
 struct FieldFormat {
     std::int32_t ddNo;
     std::int16_t length;
@@ -29,10 +75,9 @@ struct FieldFormat {
 
 bool AppendValueLine(std::string& text, const clsAdisDataLine& line,
                      const std::vector<FieldFormat>& formats) {
-    text.clear();
     text += line.LineType;
     text += line.Status;
-    text += line.EventNoStr();
+    AppendEventNo(text, line.EventNo);
     std::size_t index = 0;
     bool complete = true;
     line.ItemValues.ForEachValue([&](std::int32_t ddNo, const AdisValue& value) {
@@ -48,7 +93,7 @@ bool AppendValueLine(std::string& text, const clsAdisDataLine& line,
             complete = false; // a value the definition cannot place
             return;
         }
-        text += modADIS::FormatValueField(value, format->length, format->resolution);
+        modADIS::AppendValueField(text, value, format->length, format->resolution);
     });
     return complete;
 }
@@ -61,10 +106,10 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
     std::vector<FieldFormat> formats;
     for (const auto& item : *event.Items())
         formats.push_back({item->DDNo, item->Length, item->Resolution});
-    bool ok = stream.WriteLine("TN");
+    BlockWriter out(stream);
+    bool ok = out.Line("TN");
     bool definitionWritten = false;
     std::string definitionF;
-    std::string text;
     for (const auto& line : *event.DataLines()) {
         if (!ok)
             break;
@@ -73,14 +118,15 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
         if (line->Status == 'F') {
             if (definitionF.empty())
                 definitionF = event.LineString("D", "F");
-            ok = stream.WriteLine(definitionF);
+            ok = out.Line(definitionF);
         } else if (!definitionWritten) {
-            ok = stream.WriteLine(event.LineString("D", "N"));
+            ok = out.Line(event.LineString("D", "N"));
             definitionWritten = true;
         }
-        ok = ok && AppendValueLine(text, *line, formats) && WriteLineFast(stream, text);
+        const std::size_t start = out.Mark();
+        ok = ok && AppendValueLine(out.Text(), *line, formats) && out.EndLine(start);
     }
-    return ok;
+    return ok && out.Flush();
 }
 
 } // namespace

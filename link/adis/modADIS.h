@@ -45,6 +45,9 @@ std::string DefinitionLine(std::string_view lineType, std::string_view status, s
 //  blanks; "?" repeated when its digits do not fit the field (a cut number would
 //  be a different number).
 std::string FormatValueField(const AdisValue& value, std::int16_t length, std::int16_t resolution);
+// FormatValueField appended to `out` (value lines are formatted into one buffer).
+void AppendValueField(std::string& out, const AdisValue& value, std::int16_t length,
+                      std::int16_t resolution);
 
 // "yyyymmdd" -> date; Null when a part is not a number or the date does not exist.
 AdisValue ParseDateField(std::string_view text);
