@@ -52,6 +52,45 @@ void AppendText(std::string& out, std::string_view text, std::int16_t length) {
     out.append(width - count, ' ');
 }
 
+// Fields of plain digits (nearly all) are read without the general parser.
+bool AllDigits(std::string_view text) {
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+int Digits(std::string_view text, std::size_t pos, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = pos; i < pos + count; ++i)
+        value = value * 10 + (text[i] - '0');
+    return value;
+}
+
+// A number field of blanks, an optional sign and up to 18 digits (nearly all
+// number fields); nothing for anything else, which the general parser reads.
+std::optional<std::int64_t> PlainInteger(std::string_view field) {
+    std::size_t pos = 0;
+    const std::size_t size = field.size();
+    while (pos < size && (field[pos] == ' ' || field[pos] == '\t'))
+        ++pos;
+    bool negative = false;
+    if (pos < size && (field[pos] == '-' || field[pos] == '+'))
+        negative = field[pos++] == '-';
+    const std::size_t first = pos;
+    std::int64_t value = 0;
+    while (pos < size && field[pos] >= '0' && field[pos] <= '9')
+        value = value * 10 + (field[pos++] - '0');
+    const std::size_t digits = pos - first;
+    if (digits == 0 || digits > 18)
+        return std::nullopt;
+    while (pos < size && (field[pos] == ' ' || field[pos] == '\t'))
+        ++pos;
+    if (pos != size)
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
 } // namespace
 
 std::string FormatEventNo(std::int32_t eventNo) {
@@ -138,6 +177,11 @@ std::string FormatValueField(const AdisValue& value, std::int16_t length, std::i
 AdisValue ParseDateField(std::string_view text) {
     if (text.size() < 8)
         return AdisNull{};
+    if (AllDigits(text.substr(0, 8))) {
+        if (auto date = AdisDate::Make(Digits(text, 0, 4), Digits(text, 4, 2), Digits(text, 6, 2)))
+            return *date;
+        return AdisNull{};
+    }
     const auto year = AdisText::ParseWholeNumber(text.substr(0, 4));
     const auto month = AdisText::ParseWholeNumber(text.substr(4, 2));
     const auto day = AdisText::ParseWholeNumber(text.substr(6, 2));
@@ -152,6 +196,11 @@ AdisValue ParseDateField(std::string_view text) {
 AdisValue ParseTimeField(std::string_view text) {
     if (text.size() < 6)
         return AdisNull{};
+    if (AllDigits(text.substr(0, 6))) {
+        if (auto time = AdisTime::Make(Digits(text, 0, 2), Digits(text, 2, 2), Digits(text, 4, 2)))
+            return *time;
+        return AdisNull{};
+    }
     const auto hour = AdisText::ParseWholeNumber(text.substr(0, 2));
     const auto minute = AdisText::ParseWholeNumber(text.substr(2, 2));
     const auto second = AdisText::ParseWholeNumber(text.substr(4, 2));
@@ -165,6 +214,14 @@ AdisValue ParseTimeField(std::string_view text) {
 
 AdisValue DecodeField(std::string_view field, std::int16_t dataType, std::int16_t resolution,
                       bool emptyMarker) {
+    if (dataType == TypeNumber) {
+        if (const auto integer = PlainInteger(field)) {
+            // As the general reading below: the digits at the field's resolution.
+            if (resolution < 0 || resolution > AdisNumber::MaxScale)
+                return AdisNull{};
+            return AdisNumber(*integer, resolution);
+        }
+    }
     if (AdisText::IsAllOf(field, '?'))
         return AdisNull{};
     if (emptyMarker && AdisText::IsAllOf(field, '|'))

@@ -75,45 +75,64 @@ std::optional<double> ToDouble(const AdisValue& value) {
     return std::nullopt;
 }
 
-std::string ToText(const AdisValue& value) {
+void AppendText(std::string& out, const AdisValue& value) {
     switch (KindOf(value)) {
     case AdisValueKind::Number:
-        return std::get<AdisNumber>(value).ToText();
+        out += std::get<AdisNumber>(value).ToText();
+        return;
     case AdisValueKind::Date: {
         const auto& date = std::get<AdisDate>(value);
-        std::string text = "0000-00-00";
-        PutDigits(text, 0, date.Year, 4);
-        PutDigits(text, 5, date.Month, 2);
-        PutDigits(text, 8, date.Day, 2);
+        const std::size_t at = out.size();
+        out += "0000-00-00";
+        PutDigits(out, at, date.Year, 4);
+        PutDigits(out, at + 5, date.Month, 2);
+        PutDigits(out, at + 8, date.Day, 2);
         if (date.Hour != 0 || date.Minute != 0 || date.Second != 0) {
-            text += " 00:00:00";
-            PutDigits(text, 11, date.Hour, 2);
-            PutDigits(text, 14, date.Minute, 2);
-            PutDigits(text, 17, date.Second, 2);
+            out += " 00:00:00";
+            PutDigits(out, at + 11, date.Hour, 2);
+            PutDigits(out, at + 14, date.Minute, 2);
+            PutDigits(out, at + 17, date.Second, 2);
         }
-        return text;
+        return;
     }
     case AdisValueKind::Time: {
         const auto& time = std::get<AdisTime>(value);
-        std::string text = "00:00:00";
-        PutDigits(text, 0, time.Hour, 2);
-        PutDigits(text, 3, time.Minute, 2);
-        PutDigits(text, 6, time.Second, 2);
-        return text;
+        const std::size_t at = out.size();
+        out += "00:00:00";
+        PutDigits(out, at, time.Hour, 2);
+        PutDigits(out, at + 3, time.Minute, 2);
+        PutDigits(out, at + 6, time.Second, 2);
+        return;
     }
     case AdisValueKind::Text:
-        return std::get<std::string>(value);
+        out += std::get<std::string>(value);
+        return;
     default:
-        return {};
+        return;
     }
 }
 
-std::string KeyText(const AdisValue& value) {
+std::string ToText(const AdisValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value))
+        return *text;
+    std::string out;
+    AppendText(out, value);
+    return out;
+}
+
+void AppendKeyText(std::string& out, const AdisValue& value) {
     if (IsEmpty(value))
-        return "Empty";
-    if (IsNull(value))
-        return "Null";
-    return ToText(value);
+        out += "Empty";
+    else if (IsNull(value))
+        out += "Null";
+    else
+        AppendText(out, value);
+}
+
+std::string KeyText(const AdisValue& value) {
+    std::string out;
+    AppendKeyText(out, value);
+    return out;
 }
 
 std::optional<int> Compare(const AdisValue& a, const AdisValue& b) {

@@ -75,8 +75,12 @@ std::optional<double> ToDouble(const AdisValue& value);
 // (with " hh:mm:ss" when the time is not midnight), times "hh:mm:ss", texts
 // unchanged; Empty and Null give the empty text.
 std::string ToText(const AdisValue& value);
+// ToText appended to `out`.
+void AppendText(std::string& out, const AdisValue& value);
 // The text of a value as a part of a line key: "Empty", "Null", else ToText.
 std::string KeyText(const AdisValue& value);
+// KeyText appended to `out`.
+void AppendKeyText(std::string& out, const AdisValue& value);
 
 // Orders two values: numbers numerically (a text holding a number counts as that
 // number against a number), dates and times by value, texts by character codes.

@@ -6,6 +6,40 @@
 #include "dictionary/clsAdisItems.h"
 #include "modADIS.h"
 
+namespace {
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// TakeChars of a line of plain ASCII, where every character is one byte.
+std::string_view TakeBytes(std::string_view line, std::size_t& pos, long width) {
+    if (pos >= line.size() || width <= 0)
+        return {};
+    const std::string_view field = line.substr(pos, static_cast<std::size_t>(width));
+    pos += field.size();
+    return field;
+}
+
+// The event number of six digits (the key text of the event as it stands); -1
+// for anything else.
+std::int32_t SixDigits(std::string_view field) {
+    if (field.size() != 6)
+        return -1;
+    std::int32_t value = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+} // namespace
+
 std::shared_ptr<clsAdisDataLine>
 clsAdisDataLines::AddItem(std::string_view key, std::string_view lineType, std::string_view status,
                           std::int32_t eventNo, const clsAdisItemValues* itemValues) {
@@ -52,11 +86,19 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     std::size_t pos = 0;
     const std::string_view lineType = AdisText::TakeChars(valueLine, pos, 1);
     const std::string_view status = AdisText::TakeChars(valueLine, pos, 1);
-    const auto eventNo = AdisText::ParseWholeNumber(AdisText::TakeChars(valueLine, pos, 6));
-    const std::int32_t lineEventNo = eventNo && *eventNo >= INT32_MIN && *eventNo <= INT32_MAX
-                                         ? static_cast<std::int32_t>(*eventNo)
-                                         : -1;
-    const auto event = events.Item(modADIS::FormatEventNo(lineEventNo));
+    const std::string_view eventField = AdisText::TakeChars(valueLine, pos, 6);
+    // Six digits are the event's key text as they stand.
+    std::int32_t lineEventNo = SixDigits(eventField);
+    std::shared_ptr<clsAdisEvent> event;
+    if (lineEventNo >= 0) {
+        event = events.Item(eventField);
+    } else {
+        const auto eventNo = AdisText::ParseWholeNumber(eventField);
+        lineEventNo = eventNo && *eventNo >= INT32_MIN && *eventNo <= INT32_MAX
+                          ? static_cast<std::int32_t>(*eventNo)
+                          : -1;
+        event = events.Item(modADIS::FormatEventNo(lineEventNo));
+    }
     if (!event)
         return nullptr;
 
@@ -69,8 +111,10 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     const auto& groups = GroupsOf(defLine, items);
     fields_.clear();
     std::size_t textBytes = 0;
+    const bool ascii = IsAscii(valueLine);
     for (const auto& group : groups) {
-        fields_.push_back(AdisText::TakeChars(valueLine, pos, group.length));
+        fields_.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
+                                : AdisText::TakeChars(valueLine, pos, group.length));
         const std::int16_t dataType = group.item ? group.item->DataType : modADIS::TypeUnknown;
         if (dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
             dataType != modADIS::TypeTime)
@@ -97,14 +141,18 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
             line->Key.assign(1, '#').append(std::to_string(nextOrdinal_++));
         while (Exists(line->Key));
     } else {
+        // The key is built aside so that the line's key is allocated once.
+        key_.clear();
         bool first = true;
         for (const auto& keyItem : keyItems) {
             if (!first)
-                line->Key += '#';
+                key_ += '#';
             first = false;
-            const auto value = line->ItemValues.ValueOf(keyItem->DDNo);
-            line->Key += value ? AdisValues::KeyText(*value) : std::string("Empty");
+            if (!line->ItemValues.AppendKeyText(keyItem->DDNo, key_))
+                key_ += "Empty";
         }
+        line->Key.reserve(key_.size());
+        line->Key = key_;
     }
     return AddIfAbsent(line);
 }

@@ -170,6 +170,18 @@ std::optional<AdisValue> clsAdisItemValues::ValueOf(std::int32_t ddNo) const {
     return std::nullopt;
 }
 
+bool clsAdisItemValues::AppendKeyText(std::int32_t ddNo, std::string& out) const {
+    const auto index = IndexOf(ddNo);
+    if (!index)
+        return false;
+    const Slot& slot = slots_[*index];
+    if (slot.kind == AdisValueKind::Text)
+        out.append(texts_, slot.payload & 0xFFFFFFFFu, slot.payload >> 32);
+    else
+        AdisValues::AppendKeyText(out, ValueAt(*index));
+    return true;
+}
+
 bool clsAdisItemValues::SetValue(std::int32_t ddNo, const AdisValue& value) {
     const auto index = IndexOf(ddNo);
     if (!index)

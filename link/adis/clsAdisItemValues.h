@@ -68,6 +68,9 @@ public:
 
     // The value of a DD number, or nothing when the line has none.
     std::optional<AdisValue> ValueOf(std::int32_t ddNo) const;
+    // Appends the value's text as a part of a line key (AdisValues::KeyText);
+    // false (and nothing appended) when the line has no value of the DD number.
+    bool AppendKeyText(std::int32_t ddNo, std::string& out) const;
     // Replaces the value of a DD number; false when the line has none.
     bool SetValue(std::int32_t ddNo, const AdisValue& value);
 
