@@ -2,6 +2,8 @@
 
 #include "common/TextEncoding.h"
 
+#include <cstring>
+
 namespace AdisText {
 namespace {
 
@@ -130,6 +132,20 @@ bool IsAllOf(std::string_view text, char c) {
         if (x != c)
             return false;
     return true;
+}
+
+bool IsAscii(std::string_view text) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    std::uint64_t high = 0;
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        high |= word;
+    }
+    for (; p < end; ++p)
+        high |= static_cast<unsigned char>(*p);
+    return (high & 0x8080808080808080u) == 0;
 }
 
 } // namespace AdisText

@@ -34,4 +34,8 @@ std::string_view TakeChars(std::string_view line, std::size_t& pos, long width);
 
 bool IsAllOf(std::string_view text, char c);
 
+// True when every byte is below 0x80 (plain ASCII: one byte, one character, the
+// same in UTF-8 and windows-1252).
+bool IsAscii(std::string_view text);
+
 } // namespace AdisText

@@ -24,13 +24,10 @@ bool StartsWith(std::string_view line, std::string_view start) {
 
 // The line as UTF-8; lines of plain ASCII (nearly all) are taken as they are.
 std::string_view AsUtf8(const std::string& bytes, std::string& converted) {
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            converted = TextEncoding::Cp1252ToUtf8(bytes);
-            return converted;
-        }
-    }
-    return bytes;
+    if (AdisText::IsAscii(bytes))
+        return bytes;
+    converted = TextEncoding::Cp1252ToUtf8(bytes);
+    return converted;
 }
 
 // The event number of characters 3 to 8; 0 when not a number.

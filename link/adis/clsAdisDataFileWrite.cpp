@@ -1,5 +1,6 @@
 #include "clsAdisDataFile.h"
 
+#include "AdisText.h"
 #include "common/TextEncoding.h"
 #include "common/TextStream.h"
 #include "dictionary/clsAdisDataDict.h"
@@ -25,14 +26,11 @@ public:
     // Ends the line begun at `start`: converts it when it is not plain ASCII (nearly
     // all are) and writes the block when it is full.
     bool EndLine(std::size_t start) {
-        for (std::size_t i = start; i < block_.size(); ++i) {
-            if (static_cast<unsigned char>(block_[i]) >= 0x80) {
-                const std::string converted =
-                    TextEncoding::Utf8ToCp1252(std::string_view(block_).substr(start));
-                block_.resize(start);
-                block_ += converted;
-                break;
-            }
+        if (!AdisText::IsAscii(std::string_view(block_).substr(start))) {
+            const std::string converted =
+                TextEncoding::Utf8ToCp1252(std::string_view(block_).substr(start));
+            block_.resize(start);
+            block_ += converted;
         }
         block_ += "\r\n";
         return block_.size() < kBlockSize || Flush();

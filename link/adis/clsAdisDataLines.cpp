@@ -8,13 +8,6 @@
 
 namespace {
 
-bool IsAscii(std::string_view text) {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 // TakeChars of a line of plain ASCII, where every character is one byte.
 std::string_view TakeBytes(std::string_view line, std::size_t& pos, long width) {
     if (pos >= line.size() || width <= 0)
@@ -111,7 +104,7 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     const auto& groups = GroupsOf(defLine, items);
     fields_.clear();
     std::size_t textBytes = 0;
-    const bool ascii = IsAscii(valueLine);
+    const bool ascii = AdisText::IsAscii(valueLine);
     for (const auto& group : groups) {
         fields_.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
                                 : AdisText::TakeChars(valueLine, pos, group.length));
