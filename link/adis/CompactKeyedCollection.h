@@ -103,6 +103,14 @@ public:
             Grow(capacity);
     }
 
+    // Starts loading the index entry of a key that is about to be added or looked
+    // up, so that other work hides the memory access.
+    void Prefetch(std::string_view key) const {
+        if (!table_.empty())
+            __builtin_prefetch(
+                &table_[static_cast<std::uint32_t>(HashOf(key)) & (table_.size() - 1)]);
+    }
+
     const_iterator begin() const { return elements_.begin(); }
     const_iterator end() const { return elements_.end(); }
 

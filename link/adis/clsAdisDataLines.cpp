@@ -95,55 +95,50 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     if (!event)
         return nullptr;
 
-    auto line = std::make_shared<clsAdisDataLine>();
-    line->LineType = lineType.empty() ? ' ' : lineType.front();
-    line->Status = status.empty() ? ' ' : status.front();
-    line->EventNo = lineEventNo;
-
-    // Cut the fields first so that the line's text buffer is allocated once.
+    // The values are decoded into scratch space first: the line key is known
+    // before the line is made, so the index entry it needs is loaded meanwhile.
     const auto& groups = GroupsOf(defLine, items);
-    fields_.clear();
-    std::size_t textBytes = 0;
+    values_.Clear();
     const bool ascii = AdisText::IsAscii(valueLine);
     for (const auto& group : groups) {
-        fields_.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
-                                : AdisText::TakeChars(valueLine, pos, group.length));
-        const std::int16_t dataType = group.item ? group.item->DataType : modADIS::TypeUnknown;
-        if (dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
-            dataType != modADIS::TypeTime)
-            textBytes += fields_.back().size();
-    }
-    line->ItemValues.Reserve(groups.size(), textBytes);
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        const auto& group = groups[i];
-        const std::string_view field = fields_[i];
+        const std::string_view field = ascii ? TakeBytes(valueLine, pos, group.length)
+                                             : AdisText::TakeChars(valueLine, pos, group.length);
         const std::int16_t dataType = group.item ? group.item->DataType : modADIS::TypeUnknown;
         const bool plainText = dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
                                dataType != modADIS::TypeTime && !AdisText::IsAllOf(field, '?') &&
                                !AdisText::IsAllOf(field, '|');
         if (plainText)
-            line->ItemValues.AddItemText(group.ddNo, field);
+            values_.AddItemText(group.ddNo, field);
         else
-            line->ItemValues.AddItem(group.ddNo,
-                                     modADIS::DecodeField(field, dataType, group.resolution, true));
+            values_.AddItem(group.ddNo,
+                            modADIS::DecodeField(field, dataType, group.resolution, true));
     }
 
     const auto& keyItems = *event->KeyItems();
-    if (keyItems.Count() == 0) {
-        do
-            line->Key.assign(1, '#').append(std::to_string(nextOrdinal_++));
-        while (Exists(line->Key));
-    } else {
-        // The key is built aside so that the line's key is allocated once.
+    const bool ordinalKey = keyItems.Count() == 0;
+    if (!ordinalKey) {
         key_.clear();
         bool first = true;
         for (const auto& keyItem : keyItems) {
             if (!first)
                 key_ += '#';
             first = false;
-            if (!line->ItemValues.AppendKeyText(keyItem->DDNo, key_))
+            if (!values_.AppendKeyText(keyItem->DDNo, key_))
                 key_ += "Empty";
         }
+        Prefetch(key_);
+    }
+
+    auto line = std::make_shared<clsAdisDataLine>();
+    line->LineType = lineType.empty() ? ' ' : lineType.front();
+    line->Status = status.empty() ? ' ' : status.front();
+    line->EventNo = lineEventNo;
+    line->ItemValues = values_;
+    if (ordinalKey) {
+        do
+            line->Key.assign(1, '#').append(std::to_string(nextOrdinal_++));
+        while (Exists(line->Key));
+    } else {
         line->Key.reserve(key_.size());
         line->Key = key_;
     }

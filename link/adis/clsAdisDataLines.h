@@ -45,7 +45,7 @@ private:
     const clsAdisItems* cachedItems_ = nullptr;
     long cachedItemCount_ = -1;
     std::vector<FieldGroup> cachedGroups_;
-    std::vector<std::string_view> fields_; // scratch space of AddItemEx
-    std::string key_;                      // scratch space of AddItemEx
+    clsAdisItemValues values_; // scratch space of AddItemEx
+    std::string key_;          // scratch space of AddItemEx
     long nextOrdinal_ = 1;
 };
