@@ -54,6 +54,12 @@ public:
             return nullptr;
         return element;
     }
+    // AddIfAbsent with the KeyHash of the element's key computed already.
+    Element AddIfAbsent(const Element& element, std::uint32_t keyHash) {
+        if (!element || !Append(element, keyHash))
+            return nullptr;
+        return element;
+    }
 
     Element Item(std::string_view key) const {
         const std::uint32_t position = Find(key);
@@ -103,12 +109,15 @@ public:
             Grow(capacity);
     }
 
-    // Starts loading the index entry of a key that is about to be added or looked
-    // up, so that other work hides the memory access.
-    void Prefetch(std::string_view key) const {
+    // The hash the index keeps of a key.
+    static std::uint32_t KeyHash(std::string_view key) {
+        return static_cast<std::uint32_t>(HashOf(key));
+    }
+    // Starts loading the index entry of a key hash that is about to be added or
+    // looked up, so that other work hides the memory access.
+    void Prefetch(std::uint32_t hash) const {
         if (!table_.empty())
-            __builtin_prefetch(
-                &table_[static_cast<std::uint32_t>(HashOf(key)) & (table_.size() - 1)]);
+            __builtin_prefetch(&table_[hash & (table_.size() - 1)]);
     }
 
     const_iterator begin() const { return elements_.begin(); }
@@ -144,12 +153,12 @@ private:
         }
     }
     // One probe sequence finds a duplicate or the free entry the new element takes.
-    bool Append(const Element& element) {
+    bool Append(const Element& element) { return Append(element, KeyHash(element->Key)); }
+    bool Append(const Element& element, std::uint32_t hash) {
         if (elements_.size() >= kFree - 1)
             RaiseInvalid();
         if ((elements_.size() + 1) * 2 > table_.size())
             Grow(table_.empty() ? 16 : table_.size() * 2);
-        const auto hash = static_cast<std::uint32_t>(HashOf(element->Key));
         const std::size_t mask = table_.size() - 1;
         std::size_t i = hash & mask;
         for (;; i = (i + 1) & mask) {

@@ -69,6 +69,11 @@ clsAdisDataLines::GroupsOf(std::string_view defLine, const clsAdisItems& items) 
                                  static_cast<std::int16_t>(resolution), items.ItemOf(dd)});
         remaining -= modADIS::DefGroupLength;
     }
+    cachedUnique_ = true;
+    for (std::size_t i = 0; i < cachedGroups_.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (cachedGroups_[i].ddNo == cachedGroups_[j].ddNo)
+                cachedUnique_ = false;
     return cachedGroups_;
 }
 
@@ -77,9 +82,14 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
                                                              std::string_view defLine,
                                                              std::string_view valueLine) {
     std::size_t pos = 0;
-    const std::string_view lineType = AdisText::TakeChars(valueLine, pos, 1);
-    const std::string_view status = AdisText::TakeChars(valueLine, pos, 1);
-    const std::string_view eventField = AdisText::TakeChars(valueLine, pos, 6);
+    const bool ascii = AdisText::IsAscii(valueLine);
+    const auto take = [&](long width) {
+        return ascii ? TakeBytes(valueLine, pos, width)
+                     : AdisText::TakeChars(valueLine, pos, width);
+    };
+    const std::string_view lineType = take(1);
+    const std::string_view status = take(1);
+    const std::string_view eventField = take(6);
     // Six digits are the event's key text as they stand.
     std::int32_t lineEventNo = SixDigits(eventField);
     std::shared_ptr<clsAdisEvent> event;
@@ -99,16 +109,20 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     // before the line is made, so the index entry it needs is loaded meanwhile.
     const auto& groups = GroupsOf(defLine, items);
     values_.Clear();
-    const bool ascii = AdisText::IsAscii(valueLine);
     for (const auto& group : groups) {
-        const std::string_view field = ascii ? TakeBytes(valueLine, pos, group.length)
-                                             : AdisText::TakeChars(valueLine, pos, group.length);
+        const std::string_view field = take(group.length);
         const std::int16_t dataType = group.item ? group.item->DataType : modADIS::TypeUnknown;
         const bool plainText = dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
                                dataType != modADIS::TypeTime && !AdisText::IsAllOf(field, '?') &&
                                !AdisText::IsAllOf(field, '|');
-        if (plainText)
+        // A definition without repeated DD numbers needs no test for them.
+        if (plainText && cachedUnique_)
+            values_.AppendItemText(group.ddNo, field);
+        else if (plainText)
             values_.AddItemText(group.ddNo, field);
+        else if (cachedUnique_)
+            values_.AppendItem(group.ddNo,
+                               modADIS::DecodeField(field, dataType, group.resolution, true));
         else
             values_.AddItem(group.ddNo,
                             modADIS::DecodeField(field, dataType, group.resolution, true));
@@ -116,6 +130,7 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
 
     const auto& keyItems = *event->KeyItems();
     const bool ordinalKey = keyItems.Count() == 0;
+    std::uint32_t keyHash = 0;
     if (!ordinalKey) {
         key_.clear();
         bool first = true;
@@ -126,7 +141,8 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
             if (!values_.AppendKeyText(keyItem->DDNo, key_))
                 key_ += "Empty";
         }
-        Prefetch(key_);
+        keyHash = KeyHash(key_);
+        Prefetch(keyHash);
     }
 
     auto line = std::make_shared<clsAdisDataLine>();
@@ -141,6 +157,7 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     } else {
         line->Key.reserve(key_.size());
         line->Key = key_;
+        return AddIfAbsent(line, keyHash);
     }
     return AddIfAbsent(line);
 }

@@ -45,6 +45,7 @@ private:
     const clsAdisItems* cachedItems_ = nullptr;
     long cachedItemCount_ = -1;
     std::vector<FieldGroup> cachedGroups_;
+    bool cachedUnique_ = true; // no DD number is repeated in the groups
     clsAdisItemValues values_; // scratch space of AddItemEx
     std::string key_;          // scratch space of AddItemEx
     long nextOrdinal_ = 1;

@@ -143,13 +143,21 @@ bool clsAdisItemValues::AddItem(std::int32_t ddNo, AdisValue value) {
 bool clsAdisItemValues::AddItemText(std::int32_t ddNo, std::string_view text) {
     if (IndexOf(ddNo))
         return false;
+    AppendItemText(ddNo, text);
+    return true;
+}
+
+void clsAdisItemValues::AppendItem(std::int32_t ddNo, const AdisValue& value) {
+    slots_.push_back(MakeSlot(ddNo, value));
+}
+
+void clsAdisItemValues::AppendItemText(std::int32_t ddNo, std::string_view text) {
     if (texts_.size() + text.size() > UINT32_MAX)
         throw LinkError(LinkErrors::InvalidArgument, "Text of a value line too long");
     slots_.push_back(Slot{ddNo, AdisValueKind::Text, 0,
                           static_cast<std::uint64_t>(texts_.size()) |
                               (static_cast<std::uint64_t>(text.size()) << 32)});
     texts_.append(text);
-    return true;
 }
 
 std::optional<clsAdisItemValue> clsAdisItemValues::Item(std::string_view key) const {

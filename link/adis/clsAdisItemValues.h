@@ -47,6 +47,10 @@ public:
     // AddItem of a text value without building the value first (line decoding).
     bool AddItemText(std::int32_t ddNo, std::string_view text);
 
+    // AddItem and AddItemText for a DD number the caller knows to be absent.
+    void AppendItem(std::int32_t ddNo, const AdisValue& value);
+    void AppendItemText(std::int32_t ddNo, std::string_view text);
+
     // A copy of the element, or nothing. A text selects by key, a number by
     // 1-based position.
     std::optional<clsAdisItemValue> Item(std::string_view key) const;
