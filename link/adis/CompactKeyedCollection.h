@@ -54,7 +54,7 @@ public:
             return nullptr;
         return element;
     }
-    // AddIfAbsent with the KeyHash of the element's key computed already.
+    // AddIfAbsent with the PrefetchKey hash of the element's key.
     Element AddIfAbsent(const Element& element, std::uint32_t keyHash) {
         if (!element || !Append(element, keyHash))
             return nullptr;
@@ -109,15 +109,15 @@ public:
             Grow(capacity);
     }
 
-    // The hash the index keeps of a key.
-    static std::uint32_t KeyHash(std::string_view key) {
-        return static_cast<std::uint32_t>(HashOf(key));
-    }
-    // Starts loading the index entry of a key hash that is about to be added or
-    // looked up, so that other work hides the memory access.
-    void Prefetch(std::uint32_t hash) const {
+    // The hash the index keeps of a key, after starting to load the key's index
+    // entry: a key about to be added or looked up with that hash finds it loaded
+    // when other work came in between. (The hash is returned, which also keeps
+    // the compiler from dropping the load as work without an effect.)
+    std::uint32_t PrefetchKey(std::string_view key) const {
+        const auto hash = static_cast<std::uint32_t>(HashOf(key));
         if (!table_.empty())
-            __builtin_prefetch(&table_[hash & (table_.size() - 1)]);
+            __builtin_prefetch(table_.data() + (hash & (table_.size() - 1)));
+        return hash;
     }
 
     const_iterator begin() const { return elements_.begin(); }
@@ -153,7 +153,9 @@ private:
         }
     }
     // One probe sequence finds a duplicate or the free entry the new element takes.
-    bool Append(const Element& element) { return Append(element, KeyHash(element->Key)); }
+    bool Append(const Element& element) {
+        return Append(element, static_cast<std::uint32_t>(HashOf(element->Key)));
+    }
     bool Append(const Element& element, std::uint32_t hash) {
         if (elements_.size() >= kFree - 1)
             RaiseInvalid();

@@ -77,6 +77,34 @@ clsAdisDataLines::GroupsOf(std::string_view defLine, const clsAdisItems& items) 
     return cachedGroups_;
 }
 
+std::int16_t clsAdisDataLines::DataTypeOf(const FieldGroup& group) {
+    return group.item ? group.item->DataType : modADIS::TypeUnknown;
+}
+
+// A text field that is stored as it stands (not "?" or "|" throughout).
+bool clsAdisDataLines::IsPlainText(std::int16_t dataType, std::string_view field) {
+    return dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
+           dataType != modADIS::TypeTime && !AdisText::IsAllOf(field, '?') &&
+           !AdisText::IsAllOf(field, '|');
+}
+
+// The key text of the value the line stores for the DD number: that of its
+// first field, as the line keeps only the first value of a DD number.
+void clsAdisDataLines::AppendKeyField(std::int32_t ddNo, const std::vector<FieldGroup>& groups) {
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        if (groups[i].ddNo != ddNo)
+            continue;
+        const std::int16_t dataType = DataTypeOf(groups[i]);
+        if (IsPlainText(dataType, fields_[i]))
+            key_ += fields_[i];
+        else
+            AdisValues::AppendKeyText(
+                key_, modADIS::DecodeField(fields_[i], dataType, groups[i].resolution, true));
+        return;
+    }
+    key_ += "Empty";
+}
+
 std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents& events,
                                                              const clsAdisItems& items,
                                                              std::string_view defLine,
@@ -105,28 +133,12 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     if (!event)
         return nullptr;
 
-    // The values are decoded into scratch space first: the line key is known
-    // before the line is made, so the index entry it needs is loaded meanwhile.
+    // The line key is built from the fields first and its index entry is loaded
+    // while the values are decoded into scratch space and the line is made.
     const auto& groups = GroupsOf(defLine, items);
-    values_.Clear();
-    for (const auto& group : groups) {
-        const std::string_view field = take(group.length);
-        const std::int16_t dataType = group.item ? group.item->DataType : modADIS::TypeUnknown;
-        const bool plainText = dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
-                               dataType != modADIS::TypeTime && !AdisText::IsAllOf(field, '?') &&
-                               !AdisText::IsAllOf(field, '|');
-        // A definition without repeated DD numbers needs no test for them.
-        if (plainText && cachedUnique_)
-            values_.AppendItemText(group.ddNo, field);
-        else if (plainText)
-            values_.AddItemText(group.ddNo, field);
-        else if (cachedUnique_)
-            values_.AppendItem(group.ddNo,
-                               modADIS::DecodeField(field, dataType, group.resolution, true));
-        else
-            values_.AddItem(group.ddNo,
-                            modADIS::DecodeField(field, dataType, group.resolution, true));
-    }
+    fields_.clear();
+    for (const auto& group : groups)
+        fields_.push_back(take(group.length));
 
     const auto& keyItems = *event->KeyItems();
     const bool ordinalKey = keyItems.Count() == 0;
@@ -138,11 +150,27 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
             if (!first)
                 key_ += '#';
             first = false;
-            if (!values_.AppendKeyText(keyItem->DDNo, key_))
-                key_ += "Empty";
+            AppendKeyField(keyItem->DDNo, groups);
         }
-        keyHash = KeyHash(key_);
-        Prefetch(keyHash);
+        keyHash = PrefetchKey(key_);
+    }
+
+    values_.Clear();
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const auto& group = groups[i];
+        const std::string_view field = fields_[i];
+        const std::int16_t dataType = DataTypeOf(group);
+        // A definition without repeated DD numbers needs no test for them.
+        if (IsPlainText(dataType, field) && cachedUnique_)
+            values_.AppendItemText(group.ddNo, field);
+        else if (IsPlainText(dataType, field))
+            values_.AddItemText(group.ddNo, field);
+        else if (cachedUnique_)
+            values_.AppendItem(group.ddNo,
+                               modADIS::DecodeField(field, dataType, group.resolution, true));
+        else
+            values_.AddItem(group.ddNo,
+                            modADIS::DecodeField(field, dataType, group.resolution, true));
     }
 
     auto line = std::make_shared<clsAdisDataLine>();

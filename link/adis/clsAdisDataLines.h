@@ -38,6 +38,9 @@ private:
         std::shared_ptr<clsAdisItem> item; // the group's entry of the items, if any
     };
     const std::vector<FieldGroup>& GroupsOf(std::string_view defLine, const clsAdisItems& items);
+    static std::int16_t DataTypeOf(const FieldGroup& group);
+    static bool IsPlainText(std::int16_t dataType, std::string_view field);
+    void AppendKeyField(std::int32_t ddNo, const std::vector<FieldGroup>& groups);
 
     // The definition line last decoded with the items it was typed by, kept
     // because all value lines of a data event share them.
@@ -45,8 +48,9 @@ private:
     const clsAdisItems* cachedItems_ = nullptr;
     long cachedItemCount_ = -1;
     std::vector<FieldGroup> cachedGroups_;
-    bool cachedUnique_ = true; // no DD number is repeated in the groups
-    clsAdisItemValues values_; // scratch space of AddItemEx
-    std::string key_;          // scratch space of AddItemEx
+    bool cachedUnique_ = true;             // no DD number is repeated in the groups
+    std::vector<std::string_view> fields_; // scratch space of AddItemEx
+    clsAdisItemValues values_;             // scratch space of AddItemEx
+    std::string key_;                      // scratch space of AddItemEx
     long nextOrdinal_ = 1;
 };
