@@ -5,45 +5,72 @@
 
 #include "common/TextEncoding.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdio>
 
 namespace modADIS {
 namespace {
 
-void AppendTwoDigits(std::string& out, int value) {
+void PutTwoDigits(char* at, int value) {
     value %= 100;
-    out += static_cast<char>('0' + value / 10);
-    out += static_cast<char>('0' + value % 10);
+    at[0] = static_cast<char>('0' + value / 10);
+    at[1] = static_cast<char>('0' + value % 10);
 }
 
 void AppendTime(std::string& out, int hour, int minute, int second) {
-    AppendTwoDigits(out, hour);
-    AppendTwoDigits(out, minute);
-    AppendTwoDigits(out, second);
+    char digits[6];
+    PutTwoDigits(digits, hour);
+    PutTwoDigits(digits + 2, minute);
+    PutTwoDigits(digits + 4, second);
+    out.append(digits, 6);
 }
 
 void AppendNumber(std::string& out, const AdisNumber& number, std::int16_t length,
                   std::int16_t resolution) {
-    const auto scaled = number.ScaledTo(resolution);
+    // Numbers read from a field carry its resolution already (nearly all).
+    const auto scaled = number.Scale() == resolution ? std::optional(number.Mantissa())
+                                                     : number.ScaledTo(resolution);
     if (resolution < -AdisNumber::MaxScale || resolution > AdisNumber::MaxScale || !scaled) {
         out.append(static_cast<std::size_t>(length), '?');
         return;
     }
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, *scaled).ptr;
-    const auto count = static_cast<std::size_t>(end - digits);
-    if (count > static_cast<std::size_t>(length)) {
-        out.append(static_cast<std::size_t>(length), '?');
+    // The field is put together right-aligned in one buffer: blanks, then digits.
+    constexpr std::size_t kRoom = 32;
+    char field[kRoom];
+    char* const end = field + kRoom;
+    const std::int64_t value = *scaled;
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    char* first = end;
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *--first = '-';
+    const auto count = static_cast<std::size_t>(end - first);
+    const auto width = static_cast<std::size_t>(length);
+    if (count > width) {
+        out.append(width, '?');
         return;
     }
-    out.append(static_cast<std::size_t>(length) - count, ' ');
-    out.append(digits, count);
+    if (width <= kRoom) {
+        std::fill(end - width, first, ' ');
+        out.append(end - width, width);
+        return;
+    }
+    out.append(width - count, ' ');
+    out.append(first, count);
 }
 
 void AppendText(std::string& out, std::string_view text, std::int16_t length) {
     const auto width = static_cast<std::size_t>(length);
-    const std::size_t count = TextEncoding::CharCount(text);
+    const bool ascii = AdisText::IsAscii(text);
+    if (ascii && text.size() >= width) {
+        out.append(text.substr(0, width));
+        return;
+    }
+    const std::size_t count = ascii ? text.size() : TextEncoding::CharCount(text);
     if (count >= width) {
         out.append(TextEncoding::LeftChars(text, width));
         return;
@@ -131,10 +158,12 @@ void AppendValueField(std::string& out, const AdisValue& value, std::int16_t len
         const auto& date = std::get<AdisDate>(value);
         if (length == 8 && date.Year >= 0 && date.Month < 100 && date.Day < 100) {
             const int year = date.Year % 10000;
-            AppendTwoDigits(out, year / 100);
-            AppendTwoDigits(out, year);
-            AppendTwoDigits(out, date.Month);
-            AppendTwoDigits(out, date.Day);
+            char digits[8];
+            PutTwoDigits(digits, year / 100);
+            PutTwoDigits(digits + 2, year);
+            PutTwoDigits(digits + 4, date.Month);
+            PutTwoDigits(digits + 6, date.Day);
+            out.append(digits, 8);
             return;
         }
         if (length == 8) { // a year before 0 or parts beyond two digits as printf gives them
