@@ -1,0 +1,109 @@
+// Value lines take short cuts when they are plain: ASCII lines, fields of plain
+// digits, numbers at their field's resolution, lines written in large blocks.
+// Each case here holds input the short cuts must leave to the general rules.
+
+#include "AdisTestFiles.h"
+#include "adis/clsAdisDataEvents.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace modADIS;
+
+TEST(FastPath, FieldsOutsideThePlainFormsReadAsTheGeneralRulesSay) {
+    struct Case {
+        const char* field;
+        std::int16_t dataType, resolution;
+        AdisValue expected;
+    } cases[] = {
+        {"\t-12 ", TypeNumber, 1, AdisNumber(-12, 1)},
+        {"+5", TypeNumber, 0, AdisNumber(5, 0)},
+        {"- 5", TypeNumber, 0, AdisNumber(-5, 0)},
+        {"1.5", TypeNumber, 0, AdisNumber(2, 0)},
+        {"1234567890123456789", TypeNumber, 0, AdisNumber(1234567890123456789, 0)},
+        {"00000000000000000000007", TypeNumber, 2, AdisNumber(7, 2)},
+        {"12", TypeNumber, -1, AdisNull{}},
+        {"2024 501", TypeDate, 0, *AdisDate::Make(2024, 5, 1)},
+        {"20240501xyz", TypeDate, 0, *AdisDate::Make(2024, 5, 1)},
+        {"00000000", TypeDate, 0, AdisNull{}},
+        {" 73000", TypeTime, 0, *AdisTime::Make(7, 30, 0)},
+        {"073099", TypeTime, 0, AdisNull{}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecodeField(c.field, c.dataType, c.resolution, true), c.expected) << c.field;
+}
+
+TEST(FastPath, NumbersWrittenIntoWideAndNarrowFields) {
+    const auto min = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(FormatValueField(AdisNumber(min, 0), 20, 0), "-9223372036854775808");
+    EXPECT_EQ(FormatValueField(AdisNumber(min, 0), 19, 0), std::string(19, '?'));
+    EXPECT_EQ(FormatValueField(AdisNumber(-42, 1), 40, 1), std::string(37, ' ') + "-42");
+    EXPECT_EQ(FormatValueField(AdisNumber(0, 2), 3, 2), "  0");
+    EXPECT_EQ(FormatValueField(AdisNumber(15, 1), 3, 0), "  2"); // other resolution: rounded
+    EXPECT_EQ(FormatValueField(AdisValues::Text("ab"), 40, 0), "ab" + std::string(38, ' '));
+}
+
+namespace {
+
+// Event 055021 of the small dictionary with the key item given twice: the line
+// keeps the first value of a DD number, and so does its key.
+struct RepeatedItemFixture : ::testing::Test {
+    std::shared_ptr<clsAdisDataDict> dict = SmallDictionary();
+    clsAdisDataEvents events;
+    std::shared_ptr<clsAdisDataEvent> event;
+    const std::string defLine = "DN055021009000801600090008016000900054041";
+    void SetUp() override {
+        event = events.AddItem(55021, 0, nullptr, nullptr);
+        ASSERT_TRUE(event->AddDefLineItems(*dict, defLine));
+    }
+    std::shared_ptr<clsAdisDataLine> Add(const std::string& valueLine) {
+        return event->DataLines()->AddItemEx(dict->Events(), *event->Items(), defLine, valueLine);
+    }
+};
+
+} // namespace
+
+TEST_F(RepeatedItemFixture, FirstValueOfARepeatedItemIsKeptAndKeys) {
+    const auto line = Add("VN055021" + AdisText::PadRight("first", 16) +
+                          AdisText::PadRight("second", 16) + "  12");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->Key, AdisText::PadRight("first", 16));
+    EXPECT_EQ(line->ItemValues.Count(), 2);
+    EXPECT_EQ(line->ItemValues.ValueOf(900054), AdisValue(AdisNumber(12, 1)));
+}
+
+TEST_F(RepeatedItemFixture, EventNumberWithBlanksAndNonAsciiLinesFindTheirEvent) {
+    EXPECT_TRUE(Add("VN 55021" + AdisText::PadRight("SE1", 16) + std::string(16, ' ') + "  12"));
+    const auto line =
+        Add("VN055021" + AdisText::PadRight("Dödfödd", 16) + AdisText::PadRight("x", 16) + "  13");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->Key, AdisText::PadRight("Dödfödd", 16));
+    EXPECT_EQ(line->ItemValues.ValueOf(900054), AdisValue(AdisNumber(13, 1)));
+}
+
+// More than one block of output, with a line outside ASCII in each block:
+// the written file is the read file, byte for byte.
+TEST(FastPath, LargeFileWritesBackUnchanged) {
+    TempDir dir;
+    std::string bytes = TextEncoding::Utf8ToCp1252(HeaderDef) + "\r\n" +
+                        TextEncoding::Utf8ToCp1252(HeaderValues) + "\r\nTN\r\n" + Def55021 + "\r\n";
+    for (int i = 0; i < 40000; ++i) {
+        const std::string animal = (i % 15000 == 7 ? "Dödfödd " : "SE") + std::to_string(i);
+        bytes +=
+            TextEncoding::Utf8ToCp1252(Value55021(animal, "20240131", i % 3 ? " -12" : "||||"));
+        bytes += "\r\n";
+    }
+    const std::string input = dir.File("in.dat");
+    ASSERT_TRUE(WriteFileBytesAtomic(input, bytes + "EN\r\nZN\r\n"));
+    clsAdisDataFile file;
+    clsMessages messages;
+    ASSERT_TRUE(file.Read(input, messages, SmallDictionary(), nullptr, false, true));
+    ASSERT_EQ(file.DataEvents.Item("055021")->DataLines()->Count(), 40000);
+    const std::string output = dir.File("out.dat");
+    ASSERT_TRUE(file.WriteData(nullptr, output));
+    const std::string written = FileBytes(output);
+    const auto body = written.find("TN\r\n");
+    ASSERT_NE(body, std::string::npos);
+    EXPECT_EQ(written.substr(body), bytes.substr(bytes.find("TN\r\n")) + "EN\r\nZN\r\n");
+}
