@@ -106,10 +106,13 @@ std::optional<std::int64_t> PlainInteger(std::string_view field) {
         negative = field[pos++] == '-';
     const std::size_t first = pos;
     std::int64_t value = 0;
-    while (pos < size && field[pos] >= '0' && field[pos] <= '9')
+    constexpr std::size_t kMostDigits = 18; // never beyond 64 bits
+    while (pos < size && field[pos] >= '0' && field[pos] <= '9') {
+        if (pos - first == kMostDigits)
+            return std::nullopt;
         value = value * 10 + (field[pos++] - '0');
-    const std::size_t digits = pos - first;
-    if (digits == 0 || digits > 18)
+    }
+    if (pos == first)
         return std::nullopt;
     while (pos < size && (field[pos] == ' ' || field[pos] == '\t'))
         ++pos;
