@@ -52,8 +52,7 @@ private:
     std::string block_;
 };
 
-// The value line as clsAdisDataLine::LineString makes it, with the field
-// formats of the event looked up by position first (values follow the items).
+// The event number as FormatEventNo gives it, without a temporary text.
 void AppendEventNo(std::string& text, std::int32_t eventNo) {
     if (eventNo >= 0 && eventNo <= 999999) {
         char digits[6];
@@ -71,6 +70,8 @@ struct FieldFormat {
     std::int16_t resolution;
 };
 
+// The value line as clsAdisDataLine::LineString makes it, with the field
+// formats of the event looked up by position first (values follow the items).
 bool AppendValueLine(std::string& text, const clsAdisDataLine& line,
                      const std::vector<FieldFormat>& formats) {
     text += line.LineType;

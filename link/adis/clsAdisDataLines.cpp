@@ -6,6 +6,8 @@
 #include "dictionary/clsAdisItems.h"
 #include "modADIS.h"
 
+#include <utility>
+
 namespace {
 
 // TakeChars of a line of plain ASCII, where every character is one byte.
@@ -161,16 +163,18 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
         const std::string_view field = fields_[i];
         const std::int16_t dataType = DataTypeOf(group);
         // A definition without repeated DD numbers needs no test for them.
-        if (IsPlainText(dataType, field) && cachedUnique_)
-            values_.AppendItemText(group.ddNo, field);
-        else if (IsPlainText(dataType, field))
-            values_.AddItemText(group.ddNo, field);
-        else if (cachedUnique_)
-            values_.AppendItem(group.ddNo,
-                               modADIS::DecodeField(field, dataType, group.resolution, true));
+        if (IsPlainText(dataType, field)) {
+            if (cachedUnique_)
+                values_.AppendItemText(group.ddNo, field);
+            else
+                values_.AddItemText(group.ddNo, field);
+            continue;
+        }
+        AdisValue value = modADIS::DecodeField(field, dataType, group.resolution, true);
+        if (cachedUnique_)
+            values_.AppendItem(group.ddNo, value);
         else
-            values_.AddItem(group.ddNo,
-                            modADIS::DecodeField(field, dataType, group.resolution, true));
+            values_.AddItem(group.ddNo, std::move(value));
     }
 
     auto line = std::make_shared<clsAdisDataLine>();
