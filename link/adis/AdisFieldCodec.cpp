@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace modADIS {
 namespace {
@@ -25,6 +26,21 @@ void AppendTime(std::string& out, int hour, int minute, int second) {
     out.append(digits, 6);
 }
 
+// Writes the decimal digits (and sign) of the number so that they end at `end`;
+// returns where they begin (at most 20 characters before `end`).
+char* PutDecimal(char* end, std::int64_t value) {
+    std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    char* first = end;
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *--first = '-';
+    return first;
+}
+
 void AppendNumber(std::string& out, const AdisNumber& number, std::int16_t length,
                   std::int16_t resolution) {
     // Numbers read from a field carry its resolution already (nearly all).
@@ -38,16 +54,7 @@ void AppendNumber(std::string& out, const AdisNumber& number, std::int16_t lengt
     constexpr std::size_t kRoom = 32;
     char field[kRoom];
     char* const end = field + kRoom;
-    const std::int64_t value = *scaled;
-    std::uint64_t magnitude =
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    char* first = end;
-    do {
-        *--first = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0)
-        *--first = '-';
+    char* const first = PutDecimal(end, *scaled);
     const auto count = static_cast<std::size_t>(end - first);
     const auto width = static_cast<std::size_t>(length);
     if (count > width) {
@@ -198,6 +205,77 @@ void AppendValueField(std::string& out, const AdisValue& value, std::int16_t len
         return;
     }
     out.append(width, '?');
+}
+
+char* PutPlainValueField(char* at, const AdisValue& value, std::int16_t length,
+                         std::int16_t resolution) {
+    if (length <= 0)
+        return at;
+    const auto width = static_cast<std::size_t>(length);
+    switch (KindOf(value)) {
+    case AdisValueKind::Empty:
+        std::memset(at, '|', width);
+        return at + width;
+    case AdisValueKind::Null:
+        break;
+    case AdisValueKind::Date: {
+        const auto& date = std::get<AdisDate>(value);
+        if (length == 8) {
+            if (date.Year < 0 || date.Month >= 100 || date.Day >= 100)
+                return nullptr;
+            const int year = date.Year % 10000;
+            PutTwoDigits(at, year / 100);
+            PutTwoDigits(at + 2, year);
+            PutTwoDigits(at + 4, date.Month);
+            PutTwoDigits(at + 6, date.Day);
+            return at + 8;
+        }
+        if (length == 6) {
+            PutTwoDigits(at, date.Hour);
+            PutTwoDigits(at + 2, date.Minute);
+            PutTwoDigits(at + 4, date.Second);
+            return at + 6;
+        }
+        break;
+    }
+    case AdisValueKind::Time: {
+        const auto& time = std::get<AdisTime>(value);
+        if (length == 6) {
+            PutTwoDigits(at, time.Hour);
+            PutTwoDigits(at + 2, time.Minute);
+            PutTwoDigits(at + 4, time.Second);
+            return at + 6;
+        }
+        break;
+    }
+    case AdisValueKind::Text: {
+        const auto& text = std::get<std::string>(value);
+        if (!AdisText::IsAscii(text))
+            return nullptr;
+        const std::size_t taken = std::min(text.size(), width);
+        std::memcpy(at, text.data(), taken);
+        std::memset(at + taken, ' ', width - taken);
+        return at + width;
+    }
+    case AdisValueKind::Number: {
+        const auto& number = std::get<AdisNumber>(value);
+        const auto scaled = number.Scale() == resolution ? std::optional(number.Mantissa())
+                                                         : number.ScaledTo(resolution);
+        if (resolution < -AdisNumber::MaxScale || resolution > AdisNumber::MaxScale || !scaled)
+            break;
+        char digits[24];
+        char* const end = digits + sizeof digits;
+        char* const first = PutDecimal(end, *scaled);
+        const auto count = static_cast<std::size_t>(end - first);
+        if (count > width)
+            break;
+        std::memset(at, ' ', width - count);
+        std::memcpy(at + (width - count), first, count);
+        return at + width;
+    }
+    }
+    std::memset(at, '?', width);
+    return at + width;
 }
 
 std::string FormatValueField(const AdisValue& value, std::int16_t length, std::int16_t resolution) {

@@ -70,8 +70,20 @@ struct FieldFormat {
     std::int16_t resolution;
 };
 
-// The value line as clsAdisDataLine::LineString makes it, with the field
-// formats of the event looked up by position first (values follow the items).
+// The format of a value: the event's item of its DD number, looked up by
+// position first (values follow the items).
+const FieldFormat* FormatOf(const std::vector<FieldFormat>& formats, std::size_t index,
+                            std::int32_t ddNo) {
+    if (index < formats.size() && formats[index].ddNo == ddNo)
+        return &formats[index];
+    const FieldFormat* format = nullptr;
+    for (const auto& candidate : formats)
+        if (candidate.ddNo == ddNo)
+            format = &candidate;
+    return format;
+}
+
+// The value line as clsAdisDataLine::LineString makes it.
 bool AppendValueLine(std::string& text, const clsAdisDataLine& line,
                      const std::vector<FieldFormat>& formats) {
     text += line.LineType;
@@ -80,14 +92,7 @@ bool AppendValueLine(std::string& text, const clsAdisDataLine& line,
     std::size_t index = 0;
     bool complete = true;
     line.ItemValues.ForEachValue([&](std::int32_t ddNo, const AdisValue& value) {
-        const FieldFormat* format = nullptr;
-        if (index < formats.size() && formats[index].ddNo == ddNo)
-            format = &formats[index];
-        else
-            for (const auto& candidate : formats)
-                if (candidate.ddNo == ddNo)
-                    format = &candidate;
-        ++index;
+        const FieldFormat* format = FormatOf(formats, index++, ddNo);
         if (!format) {
             complete = false; // a value the definition cannot place
             return;
@@ -97,14 +102,46 @@ bool AppendValueLine(std::string& text, const clsAdisDataLine& line,
     return complete;
 }
 
+// AppendValueLine of a line whose fields are all plain ASCII (nearly all),
+// put together in `room`, which holds the longest line of the formats. False
+// (nothing appended) when a field needs AppendValueLine.
+bool AppendPlainValueLine(std::string& text, const clsAdisDataLine& line,
+                          const std::vector<FieldFormat>& formats, std::string& room) {
+    if (line.EventNo < 0 || line.EventNo > 999999)
+        return false;
+    char* const start = room.data();
+    char* at = start;
+    *at++ = line.LineType;
+    *at++ = line.Status;
+    for (int i = 5, eventNo = line.EventNo; i >= 0; --i, eventNo /= 10)
+        at[i] = static_cast<char>('0' + eventNo % 10);
+    at += 6;
+    std::size_t index = 0;
+    line.ItemValues.ForEachValue([&](std::int32_t ddNo, const AdisValue& value) {
+        const FieldFormat* format = FormatOf(formats, index++, ddNo);
+        if (at && format)
+            at = modADIS::PutPlainValueField(at, value, format->length, format->resolution);
+        else
+            at = nullptr;
+    });
+    if (!at)
+        return false;
+    text.append(start, static_cast<std::size_t>(at - start));
+    return true;
+}
+
 // The event block: "TN", the "DN" definition once before the first line that is
 // not "F", a "DF" definition before every "F" line, and the value lines. Value
 // fields take the lengths of the event's own items, which are the groups of the
 // definition written with them, so every value line matches its definition.
 bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
     std::vector<FieldFormat> formats;
-    for (const auto& item : *event.Items())
+    std::size_t longestLine = 8; // line type, status, event number
+    for (const auto& item : *event.Items()) {
         formats.push_back({item->DDNo, item->Length, item->Resolution});
+        longestLine += item->Length > 0 ? static_cast<std::size_t>(item->Length) : 0;
+    }
+    std::string room(longestLine, ' ');
     BlockWriter out(stream);
     bool ok = out.Line("TN");
     bool definitionWritten = false;
@@ -123,7 +160,10 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
             definitionWritten = true;
         }
         const std::size_t start = out.Mark();
-        ok = ok && AppendValueLine(out.Text(), *line, formats) && out.EndLine(start);
+        ok = ok &&
+             (AppendPlainValueLine(out.Text(), *line, formats, room) ||
+              AppendValueLine(out.Text(), *line, formats)) &&
+             out.EndLine(start);
     }
     return ok && out.Flush();
 }

@@ -49,6 +49,13 @@ std::string FormatValueField(const AdisValue& value, std::int16_t length, std::i
 void AppendValueField(std::string& out, const AdisValue& value, std::int16_t length,
                       std::int16_t resolution);
 
+// FormatValueField written to `at` when the field is plain ASCII, as every
+// field but a text outside ASCII is: exactly `length` bytes (none when length
+// is not positive); returns the end of the field, or nullptr (nothing
+// written) when the value needs AppendValueField.
+char* PutPlainValueField(char* at, const AdisValue& value, std::int16_t length,
+                         std::int16_t resolution);
+
 // "yyyymmdd" -> date; Null when a part is not a number or the date does not exist.
 AdisValue ParseDateField(std::string_view text);
 // "hhmmss" -> time of day; Null when not a valid time.

@@ -44,6 +44,43 @@ TEST(FastPath, NumbersWrittenIntoWideAndNarrowFields) {
     EXPECT_EQ(FormatValueField(AdisValues::Text("ab"), 40, 0), "ab" + std::string(38, ' '));
 }
 
+// Value lines are written through PutPlainValueField where it can: it must
+// give what FormatValueField gives, or leave the field to it.
+TEST(FastPath, PlainFieldsAreTheFormattedFields) {
+    const auto min = std::numeric_limits<std::int64_t>::min();
+    struct Case {
+        AdisValue value;
+        std::int16_t length, resolution;
+    } cases[] = {
+        {AdisEmpty{}, 3, 0},
+        {AdisNull{}, 2, 0},
+        {AdisNumber(-42, 1), 40, 1},
+        {AdisNumber(15, 1), 3, 0},
+        {AdisNumber(123456, 0), 4, 0},
+        {AdisNumber(min, 0), 20, 0},
+        {AdisNumber(5, 0), 0, 0},
+        {AdisNumber(5, 0), 4, 19},
+        {*AdisDate::Make(2007, 3, 3, 13, 5, 9), 8, 0},
+        {*AdisDate::Make(2007, 3, 3, 13, 5, 9), 6, 0},
+        {*AdisDate::Make(2007, 3, 3), 7, 0},
+        {*AdisTime::Make(7, 30, 0), 6, 0},
+        {*AdisTime::Make(7, 30, 0), 4, 0},
+        {AdisValues::Text("abc"), 5, 0},
+        {AdisValues::Text("abcdef"), 3, 0},
+    };
+    for (const auto& c : cases) {
+        char field[64];
+        const char* end = PutPlainValueField(field, c.value, c.length, c.resolution);
+        ASSERT_NE(end, nullptr) << AdisValues::ToText(c.value);
+        EXPECT_EQ(std::string(static_cast<const char*>(field), end),
+                  FormatValueField(c.value, c.length, c.resolution))
+            << AdisValues::ToText(c.value) << " length " << c.length;
+    }
+    char field[64];
+    EXPECT_EQ(PutPlainValueField(field, AdisValues::Text("Dödfödd"), 10, 0), nullptr);
+    EXPECT_EQ(PutPlainValueField(field, AdisDate{-5, 1, 1}, 8, 0), nullptr);
+}
+
 namespace {
 
 // Event 055021 of the small dictionary with the key item given twice: the line
