@@ -1,5 +1,7 @@
 #include "AdisNumber.h"
 
+#include "AdisText.h"
+
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -26,10 +28,6 @@ constexpr std::int64_t kPow10[] = {1LL,
                                    100000000000000000LL,
                                    1000000000000000000LL};
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 // Divides with rounding of halves to the even neighbour.
 std::int64_t DivideHalfEven(std::int64_t value, std::int64_t divisor) {
     std::int64_t quotient = value / divisor;
@@ -46,23 +44,12 @@ std::int64_t DivideHalfEven(std::int64_t value, std::int64_t divisor) {
 } // namespace
 
 std::optional<AdisNumber> AdisNumber::Parse(std::string_view text) {
-    std::size_t pos = 0, end = text.size();
-    while (pos < end && IsBlank(text[pos]))
-        ++pos;
-    while (end > pos && IsBlank(text[end - 1]))
-        --end;
-    bool negative = false;
-    if (pos < end && (text[pos] == '-' || text[pos] == '+')) {
-        negative = text[pos] == '-';
-        ++pos;
-        while (pos < end && IsBlank(text[pos]))
-            ++pos;
-    }
+    const AdisText::SignedText number = AdisText::SplitSign(text);
+    const bool negative = number.negative;
     std::uint64_t mantissa = 0;
     int scale = 0, digits = 0;
     bool point = false;
-    for (; pos < end; ++pos) {
-        const char c = text[pos];
+    for (const char c : number.body) {
         if (c == '.' && !point) {
             point = true;
             continue;

@@ -13,31 +13,36 @@ bool IsBlank(char c) {
 
 } // namespace
 
-std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
+SignedText SplitSign(std::string_view text) {
     std::size_t pos = 0, end = text.size();
     while (pos < end && IsBlank(text[pos]))
         ++pos;
     while (end > pos && IsBlank(text[end - 1]))
         --end;
-    bool negative = false;
+    SignedText result;
     if (pos < end && (text[pos] == '-' || text[pos] == '+')) {
-        negative = text[pos] == '-';
+        result.negative = text[pos] == '-';
         ++pos;
         while (pos < end && IsBlank(text[pos]))
             ++pos;
     }
-    if (pos == end)
+    result.body = text.substr(pos, end - pos);
+    return result;
+}
+
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
+    const SignedText number = SplitSign(text);
+    if (number.body.empty())
         return std::nullopt;
     std::int64_t value = 0;
-    for (; pos < end; ++pos) {
-        const char c = text[pos];
+    for (const char c : number.body) {
         if (c < '0' || c > '9')
             return std::nullopt;
         if (value > (INT64_MAX - (c - '0')) / 10)
             return std::nullopt;
         value = value * 10 + (c - '0');
     }
-    return negative ? -value : value;
+    return number.negative ? -value : value;
 }
 
 std::int64_t LeadingNumber(std::string_view text) {

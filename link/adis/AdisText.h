@@ -9,6 +9,14 @@
 // text, never bytes.
 namespace AdisText {
 
+// A number's text without the blanks around it, split into its sign and the rest
+// (blanks between the sign and the digits are skipped too).
+struct SignedText {
+    bool negative = false;
+    std::string_view body;
+};
+SignedText SplitSign(std::string_view text);
+
 // A whole number with optional blanks around it and an optional sign; nothing for
 // anything else (letters, a decimal point, bytes outside ASCII, more than 64 bits).
 std::optional<std::int64_t> ParseWholeNumber(std::string_view text);
