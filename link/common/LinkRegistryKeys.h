@@ -11,4 +11,11 @@ inline constexpr std::string_view kLinkRegistryKey = "Software\\Kestrom\\Vantor 
 // Per-user value naming the chosen language library.
 inline constexpr std::string_view kSatelliteDllValue = "SatelliteDLL";
 
+// Per-user values through which a command-line start hands its request to the
+// request flow.
+inline constexpr std::string_view kIsoClInFileValue = "IsoCLInFile";
+inline constexpr std::string_view kIsoClOutFileValue = "IsoCLOutFile";
+inline constexpr std::string_view kIsoClLogFileValue = "IsoCLLogFile";
+inline constexpr std::string_view kIsoClDatabaseValue = "IsoCLDatabase";
+
 } // namespace modCommon

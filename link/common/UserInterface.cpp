@@ -1,5 +1,6 @@
 #include "UserInterface.h"
 
+#include "TextFileViewer.h"
 #include "TraceLog.h"
 
 #include <cstdio>
@@ -39,6 +40,10 @@ Answer HeadlessUserInterface::MessageBox(std::string_view text, Buttons buttons,
     line.pop_back();
     modUtils::WriteLog(line);
     return FirstButton(buttons);
+}
+
+void HeadlessUserInterface::OpenTextFile(const std::string& path) {
+    modUtils::ShowTextFile(path);
 }
 
 Answer RecordingUserInterface::MessageBox(std::string_view text, Buttons buttons, Icon icon,

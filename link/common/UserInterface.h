@@ -28,14 +28,15 @@ public:
 };
 
 // Writes message boxes to standard error and the trace log; answers Ok (or the
-// first button of the set).
+// first button of the set). Text files are shown the platform's way (see
+// modUtils::ShowTextFile).
 class HeadlessUserInterface : public UserInterface {
 public:
     Answer MessageBox(std::string_view text, Buttons buttons, Icon icon,
                       std::string_view caption) override;
     void SetWaitPointer(bool) override {}
     void SetStatusText(std::string_view) override {}
-    void OpenTextFile(const std::string&) override {}
+    void OpenTextFile(const std::string& path) override;
     void PumpEvents() override {}
 };
 

@@ -77,6 +77,9 @@ bool DeleteProfileSection(std::string_view section, const std::string& file);
 
 bool FileExists(const std::string& path);
 void DeleteFileQuiet(const std::string& path);
+// Replaces `to` with a byte-for-byte copy of `from`, written whole before it
+// takes the target's name; false when `from` cannot be read or `to` written.
+bool CopyFileReplacing(const std::string& from, const std::string& to);
 
 // Called between the waits of RunProgramAndWait (the window passes its event pump).
 using EventPump = std::function<void()>;

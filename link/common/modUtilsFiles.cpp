@@ -1,4 +1,5 @@
 #include "Platform.h"
+#include "TextStream.h"
 #include "modUtils.h"
 
 namespace modUtils {
@@ -7,6 +8,11 @@ bool FileExists(const std::string& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(Platform::PathFromUtf8(path), ec);
     return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+bool CopyFileReplacing(const std::string& from, const std::string& to) {
+    std::string bytes;
+    return ReadFileBytes(from, bytes) && WriteFileBytesAtomic(to, bytes);
 }
 
 void DeleteFileQuiet(const std::string& path) {

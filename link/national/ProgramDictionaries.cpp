@@ -59,12 +59,10 @@ std::shared_ptr<clsAdisDataDict> MakeDictionary(bool regenerate, const std::stri
 
 } // namespace
 
-DictionarySwitches ParseDictionarySwitches(const std::vector<std::string>& args) {
+DictionarySwitches ParseDictionarySwitches(const std::vector<std::string>& switchValues) {
     DictionarySwitches switches;
-    for (const std::string& arg : args) {
-        if (LowerCase(std::string_view(arg).substr(0, 2)) != "s ")
-            continue;
-        const std::string name = LowerCase(TrimBlanks(std::string_view(arg).substr(1)));
+    for (const std::string& value : switchValues) {
+        const std::string name = LowerCase(TrimBlanks(value));
         if (name == "mirel_dd")
             switches.herd = true;
         else if (name == "ziraz_dd")
@@ -86,12 +84,6 @@ ProgramDictionaries LoadProgramDictionaries(const DictionarySwitches& switches,
         });
     SetNationalNotSupported(*dictionaries.national);
     return dictionaries;
-}
-
-ProgramDictionaries LoadProgramDictionaries() {
-    std::vector<std::string> args;
-    modUtils::SplitArgs(args, "");
-    return LoadProgramDictionaries(ParseDictionarySwitches(args), modCommon::AppFolder());
 }
 
 } // namespace modNational

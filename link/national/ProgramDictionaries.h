@@ -22,9 +22,9 @@ struct DictionarySwitches {
     bool national = false; // argument "s ziraz_dd"
 };
 
-// Looks through split command-line arguments for "s mirel_dd" and "s ziraz_dd"
-// (letter and name without regard to case, blanks around the name ignored).
-DictionarySwitches ParseDictionarySwitches(const std::vector<std::string>& args);
+// Reads the values of the command line's "s" switches: "mirel_dd" and "ziraz_dd"
+// without regard to case, blanks around the name ignored.
+DictionarySwitches ParseDictionarySwitches(const std::vector<std::string>& switchValues);
 
 struct ProgramDictionaries {
     std::shared_ptr<clsAdisDataDict> herd;
@@ -38,8 +38,5 @@ struct ProgramDictionaries {
 // The national dictionary then gets its not-supported list.
 ProgramDictionaries LoadProgramDictionaries(const DictionarySwitches& switches,
                                             const std::string& folder);
-
-// The same for the program: switches from its command line, files in its folder.
-ProgramDictionaries LoadProgramDictionaries();
 
 } // namespace modNational
