@@ -13,8 +13,8 @@
 //  1. 50052, 50322 and 50088 that the herd side left empty become Null.
 //  2. Only a line whose cow identity (900080) is present is completed, and only
 //     when its calving date (900028) is the cow's last calving (300035): the
-//     cow's calf items describe that calving alone. Missing (Null) values are
-//     taken from the first calf: 50070 from 300339, 50052 from 351135, 50322 from
+//     cow's calf items describe that calving alone. Values not given (Empty or
+//     Null) are taken from the first calf: 50070 from 300339, 50052 from 351135, 50322 from
 //     351139, 50088 from the calf's own breed (303923, the calf found by its
 //     number); the calf's sex 50046 is SexCode2 of the calf's 300343 whenever the
 //     calf is in the herd.
@@ -121,7 +121,7 @@ void FillCalf(clsAdisDataLine& line, const clsAdisDataLine& cow, const CalfItems
               const HerdAnimals& animals, bool fillAll) {
     const auto fill = [&](std::int32_t ddNo, const AdisValue& value) {
         const auto current = line.ItemValues.ValueOf(ddNo);
-        if (current && (fillAll || IsNull(*current)))
+        if (current && (fillAll || !IsGiven(*current)))
             Put(line, ddNo, GivenOrNull(value));
     };
     const AdisValue calfNo = ValueIn(cow, calf.number);

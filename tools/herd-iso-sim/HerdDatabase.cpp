@@ -10,7 +10,8 @@
 
 namespace HerdSim {
 
-void CreateHerdDatabase(const std::string& path, bool demo, std::int64_t today) {
+void CreateHerdDatabase(const std::string& path, bool demo, std::int64_t today,
+                        const std::string& seedSql) {
     std::error_code ec;
     std::filesystem::remove(Platform::PathFromUtf8(path), ec);
     SqliteDb db(path, true);
@@ -20,6 +21,8 @@ void CreateHerdDatabase(const std::string& path, bool demo, std::int64_t today) 
         FillDemoHerd(db, today);
     else
         db.Execute("INSERT INTO herd (herd_no) VALUES ('00000000')");
+    if (!seedSql.empty())
+        db.Execute(seedSql);
     db.Execute("COMMIT");
 }
 

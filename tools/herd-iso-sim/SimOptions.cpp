@@ -8,7 +8,7 @@ namespace HerdSim {
 
 const char* const kUsage =
     "usage: herd-iso-sim -f IN -o OUT -l LOG [-d DB] [/n]\n"
-    "       herd-iso-sim --init DB [--demo] [--today YYYY-MM-DD]\n"
+    "       herd-iso-sim --init DB [--demo] [--today YYYY-MM-DD] [--seed FILE.sql]\n"
     "The herd database is the -d value when it names a file, else $HERD_ISO_SIM_DB,\n"
     "else herd.db beside the program. HERD_ISO_SIM_FAULT injects faults for tests:\n"
     "exit=N, no-answer, no-header, error-log, sleep=MS, bad-line, warn-answer.\n";
@@ -45,6 +45,9 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& args, std
             if (!value(today))
                 return std::nullopt;
             options.today = today;
+        } else if (arg == "--seed") {
+            if (!value(options.seedFile))
+                return std::nullopt;
         } else if (arg == "--demo") {
             options.demo = true;
         } else if (arg == "--help" || arg == "-h") {

@@ -9,7 +9,7 @@ namespace HerdSim {
 // The command line, either the ISO application's call
 //   herd-iso-sim -f IN -o OUT -l LOG [-d DB] [/n]
 // or the database set-up
-//   herd-iso-sim --init DB [--demo] [--today YYYY-MM-DD]
+//   herd-iso-sim --init DB [--demo] [--today YYYY-MM-DD] [--seed FILE.sql]
 struct SimOptions {
     std::string inFile;
     std::string outFile;
@@ -17,6 +17,7 @@ struct SimOptions {
     std::string database;
     std::string initDatabase;
     bool demo = false;
+    std::string seedFile; // SQL run on the new database (test herds)
     std::optional<std::string> today;
     bool help = false;
 };

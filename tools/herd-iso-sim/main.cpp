@@ -5,6 +5,7 @@
 #include "SqliteDb.h"
 
 #include "common/CommandLineMode.h"
+#include "common/TextStream.h"
 
 #include <cstdio>
 #include <string>
@@ -35,8 +36,13 @@ int main(int argc, char** argv) {
             }
             today = *day;
         }
+        std::string seedSql;
+        if (!options->seedFile.empty() && !ReadFileBytes(options->seedFile, seedSql)) {
+            std::fprintf(stderr, "herd-iso-sim: cannot read %s\n", options->seedFile.c_str());
+            return ExitUsage;
+        }
         try {
-            CreateHerdDatabase(options->initDatabase, options->demo, today);
+            CreateHerdDatabase(options->initDatabase, options->demo, today, seedSql);
         } catch (const std::exception& failure) {
             std::fprintf(stderr, "herd-iso-sim: %s\n", failure.what());
             return ExitDatabaseFailed;
