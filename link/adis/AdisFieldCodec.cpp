@@ -72,18 +72,16 @@ void AppendNumber(std::string& out, const AdisNumber& number, std::int16_t lengt
 
 void AppendText(std::string& out, std::string_view text, std::int16_t length) {
     const auto width = static_cast<std::size_t>(length);
+    const std::size_t start = out.size();
     const bool ascii = AdisText::IsAscii(text);
-    if (ascii && text.size() >= width) {
-        out.append(text.substr(0, width));
-        return;
-    }
     const std::size_t count = ascii ? text.size() : TextEncoding::CharCount(text);
     if (count >= width) {
-        out.append(TextEncoding::LeftChars(text, width));
-        return;
+        out.append(ascii ? text.substr(0, width) : TextEncoding::LeftChars(text, width));
+    } else {
+        out.append(text);
+        out.append(width - count, ' ');
     }
-    out.append(text);
-    out.append(width - count, ' ');
+    AdisText::BlankControls(out, start);
 }
 
 // Fields of plain digits (nearly all) are read without the general parser.
@@ -150,6 +148,7 @@ std::string DefinitionLine(std::string_view lineType, std::string_view status, s
     if (items)
         for (const auto& item : *items)
             line += item->ItemString();
+    AdisText::BlankControls(line);
     return line;
 }
 
@@ -254,6 +253,7 @@ char* PutPlainValueField(char* at, const AdisValue& value, std::int16_t length,
             return nullptr;
         const std::size_t taken = std::min(text.size(), width);
         std::memcpy(at, text.data(), taken);
+        AdisText::BlankControls(at, at + taken);
         std::memset(at + taken, ' ', width - taken);
         return at + width;
     }

@@ -88,6 +88,7 @@ std::string HeaderValueLine(std::string_view version, std::string_view nationalV
         line += modUtils::PadRightTo(nationalVersion, 8);
     if (!manufacturerVersion.empty())
         line += modUtils::PadRightTo(manufacturerVersion, 8);
+    AdisText::BlankControls(line);
     return line;
 }
 

@@ -139,6 +139,16 @@ bool IsAllOf(std::string_view text, char c) {
     return true;
 }
 
+void BlankControls(char* first, char* last) {
+    for (; first != last; ++first)
+        *first = BlankControl(*first);
+}
+
+void BlankControls(std::string& text, std::size_t from) {
+    if (from < text.size())
+        BlankControls(text.data() + from, text.data() + text.size());
+}
+
 bool IsAscii(std::string_view text) {
     const char* p = text.data();
     const char* end = p + text.size();

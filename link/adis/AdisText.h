@@ -42,6 +42,16 @@ std::string_view TakeChars(std::string_view line, std::size_t& pos, long width);
 
 bool IsAllOf(std::string_view text, char c);
 
+// Control characters (0x00-0x1F and 0x7F) would break a written line (a CR or
+// LF ends it): every text written into an ADIS file has them as blanks. Bytes
+// of UTF-8 sequences are never control characters.
+inline char BlankControl(char c) {
+    return (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? ' ' : c;
+}
+void BlankControls(char* first, char* last);
+// BlankControls of the text from byte `from` on.
+void BlankControls(std::string& text, std::size_t from = 0);
+
 // True when every byte is below 0x80 (plain ASCII: one byte, one character, the
 // same in UTF-8 and windows-1252).
 bool IsAscii(std::string_view text);

@@ -1,6 +1,8 @@
 #include "clsAdisDataEvent.h"
 #include "modADISFiles.h"
 
+#include <utility>
+
 namespace modADIS {
 namespace {
 
@@ -16,7 +18,7 @@ std::shared_ptr<clsAdisDataLine> AddValueLine(clsAdisDataEvent& dataEvent, const
     clsAdisItemValues itemValues;
     for (long i = 0; i < count; ++i)
         itemValues.AddItem(items.Item(i + 1)->DDNo, *values[i]);
-    return dataEvent.DataLines()->AddItem(key, "V", "N", dataEvent.EventNo, &itemValues);
+    return dataEvent.DataLines()->AddItem(key, "V", "N", dataEvent.EventNo, std::move(itemValues));
 }
 
 } // namespace

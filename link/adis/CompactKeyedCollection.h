@@ -123,8 +123,25 @@ public:
     const_iterator begin() const { return elements_.begin(); }
     const_iterator end() const { return elements_.end(); }
 
+protected:
+    // Gives the element of oldKey the key newKey in its place: setKey(element,
+    // newKey) changes the element's Key. False (and no change) when oldKey is
+    // absent or newKey present.
+    template <class SetKey>
+    bool ChangeKeyWith(std::string_view oldKey, std::string_view newKey, SetKey setKey) {
+        const std::size_t entry = FindEntry(oldKey);
+        if (entry == kNoEntry || Find(newKey) != kFree)
+            return false;
+        const std::uint32_t position = table_[entry].position;
+        EraseEntry(entry);
+        setKey(*elements_[position], newKey);
+        Insert(position, static_cast<std::uint32_t>(HashOf(newKey)));
+        return true;
+    }
+
 private:
     static constexpr std::uint32_t kFree = UINT32_MAX;
+    static constexpr std::size_t kNoEntry = SIZE_MAX;
 
     [[noreturn]] static void RaiseInvalid() {
         throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
@@ -140,17 +157,37 @@ private:
     };
 
     std::uint32_t Find(std::string_view key) const {
+        const std::size_t entry = FindEntry(key);
+        return entry == kNoEntry ? kFree : table_[entry].position;
+    }
+    // The table entry of the key, or kNoEntry.
+    std::size_t FindEntry(std::string_view key) const {
         if (table_.empty())
-            return kFree;
+            return kNoEntry;
         const auto hash = static_cast<std::uint32_t>(HashOf(key));
         const std::size_t mask = table_.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
             const Entry& entry = table_[i];
             if (entry.position == kFree)
-                return kFree;
+                return kNoEntry;
             if (entry.hash == hash && elements_[entry.position]->Key == key)
-                return entry.position;
+                return i;
         }
+    }
+    // Frees a table entry; the entries of its probe run behind it move up so
+    // that every key stays reachable from its home entry.
+    void EraseEntry(std::size_t hole) {
+        const std::size_t mask = table_.size() - 1;
+        for (std::size_t i = (hole + 1) & mask; table_[i].position != kFree; i = (i + 1) & mask) {
+            const std::size_t home = table_[i].hash & mask;
+            // The entry stays when its home lies in the cyclic range (hole, i].
+            const bool stays = hole <= i ? (hole < home && home <= i) : (hole < home || home <= i);
+            if (!stays) {
+                table_[hole] = table_[i];
+                hole = i;
+            }
+        }
+        table_[hole] = Entry{kFree, 0};
     }
     // One probe sequence finds a duplicate or the free entry the new element takes.
     bool Append(const Element& element) {

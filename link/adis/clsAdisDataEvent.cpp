@@ -45,3 +45,29 @@ std::int16_t clsAdisDataEvent::GetValueLineLength() const {
     }
     return static_cast<std::int16_t>(total);
 }
+
+bool clsAdisDataEvent::ChangeDDNo(std::int32_t oldDDNo, std::int32_t newDDNo) {
+    const auto& items = *Items();
+    const auto item = items.ItemOf(oldDDNo);
+    if (!item || items.ItemOf(newDDNo))
+        return false;
+    const auto& lines = *DataLines();
+    for (const auto& line : lines)
+        if (line->ItemValues.ValueOf(newDDNo))
+            return false;
+    auto renumbered = std::make_shared<clsAdisItems>();
+    for (const auto& each : items) {
+        if (each != item) {
+            renumbered->Add(each);
+            continue;
+        }
+        auto copy = std::make_shared<clsAdisItem>(*item);
+        copy->DDNo = newDDNo;
+        copy->Key = std::to_string(newDDNo);
+        renumbered->Add(copy);
+    }
+    items_ = std::move(renumbered);
+    for (const auto& line : lines)
+        line->ItemValues.ChangeDDNo(oldDDNo, newDDNo);
+    return true;
+}

@@ -36,6 +36,14 @@ public:
     bool AddDefLineItems(const clsAdisDataDict& dataDict, std::string_view defLine);
     // 8 plus the lengths of all items. Raises LinkError (overflow) above 32767.
     std::int16_t GetValueLineLength() const;
+    // Gives the item of oldDDNo and the value of oldDDNo in every value line the
+    // DD number newDDNo, in their places, so that the event is written with the
+    // new number. The item is replaced by a renumbered copy in a collection of
+    // the event's own: item objects and collections shared with a dictionary or
+    // another event stay as they are. False (and no change) when the event has no
+    // item oldDDNo, already has an item newDDNo, or a line already holds a value
+    // of newDDNo.
+    bool ChangeDDNo(std::int32_t oldDDNo, std::int32_t newDDNo);
 
 private:
     mutable std::shared_ptr<clsAdisItems> items_;

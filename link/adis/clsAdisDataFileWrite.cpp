@@ -26,12 +26,16 @@ public:
     // Ends the line begun at `start`: converts it when it is not plain ASCII (nearly
     // all are) and writes the block when it is full.
     bool EndLine(std::size_t start) {
-        if (!AdisText::IsAscii(std::string_view(block_).substr(start))) {
-            const std::string converted =
-                TextEncoding::Utf8ToCp1252(std::string_view(block_).substr(start));
-            block_.resize(start);
-            block_ += converted;
-        }
+        Convert(start);
+        block_ += "\r\n";
+        return block_.size() < kBlockSize || Flush();
+    }
+    // EndLine of a value line formatted with two placeholder characters in front,
+    // which become its line type and status (windows-1252 bytes).
+    bool EndValueLine(std::size_t start, char lineType, char status) {
+        Convert(start);
+        block_[start] = AdisText::BlankControl(lineType);
+        block_[start + 1] = AdisText::BlankControl(status);
         block_ += "\r\n";
         return block_.size() < kBlockSize || Flush();
     }
@@ -47,6 +51,15 @@ public:
     }
 
 private:
+    void Convert(std::size_t start) {
+        if (AdisText::IsAscii(std::string_view(block_).substr(start)))
+            return;
+        const std::string converted =
+            TextEncoding::Utf8ToCp1252(std::string_view(block_).substr(start));
+        block_.resize(start);
+        block_ += converted;
+    }
+
     static constexpr std::size_t kBlockSize = 1 << 20;
     AtomicTextWriter& stream_;
     std::string block_;
@@ -70,36 +83,16 @@ struct FieldFormat {
     std::int16_t resolution;
 };
 
-// The format of a value: the event's item of its DD number, looked up by
-// position first (values follow the items).
-const FieldFormat* FormatOf(const std::vector<FieldFormat>& formats, std::size_t index,
-                            std::int32_t ddNo) {
-    if (index < formats.size() && formats[index].ddNo == ddNo)
-        return &formats[index];
-    const FieldFormat* format = nullptr;
-    for (const auto& candidate : formats)
-        if (candidate.ddNo == ddNo)
-            format = &candidate;
-    return format;
-}
-
-// The value line as clsAdisDataLine::LineString makes it.
-bool AppendValueLine(std::string& text, const clsAdisDataLine& line,
+// The value line as clsAdisDataLine::LineString makes it, with two placeholders
+// for its line type and status (EndValueLine puts them in): one field for each
+// item of the definition, in the definition's order.
+void AppendValueLine(std::string& text, const clsAdisDataLine& line,
                      const std::vector<FieldFormat>& formats) {
-    text += line.LineType;
-    text += line.Status;
+    text += "  ";
     AppendEventNo(text, line.EventNo);
-    std::size_t index = 0;
-    bool complete = true;
-    line.ItemValues.ForEachValue([&](std::int32_t ddNo, const AdisValue& value) {
-        const FieldFormat* format = FormatOf(formats, index++, ddNo);
-        if (!format) {
-            complete = false; // a value the definition cannot place
-            return;
-        }
-        modADIS::AppendValueField(text, value, format->length, format->resolution);
-    });
-    return complete;
+    for (std::size_t i = 0; i < formats.size(); ++i)
+        modADIS::AppendValueField(text, line.ItemValues.FieldValue(i, formats[i].ddNo),
+                                  formats[i].length, formats[i].resolution);
 }
 
 // AppendValueLine of a line whose fields are all plain ASCII (nearly all),
@@ -111,19 +104,14 @@ bool AppendPlainValueLine(std::string& text, const clsAdisDataLine& line,
         return false;
     char* const start = room.data();
     char* at = start;
-    *at++ = line.LineType;
-    *at++ = line.Status;
+    *at++ = ' ';
+    *at++ = ' ';
     for (int i = 5, eventNo = line.EventNo; i >= 0; --i, eventNo /= 10)
         at[i] = static_cast<char>('0' + eventNo % 10);
     at += 6;
-    std::size_t index = 0;
-    line.ItemValues.ForEachValue([&](std::int32_t ddNo, const AdisValue& value) {
-        const FieldFormat* format = FormatOf(formats, index++, ddNo);
-        if (at && format)
-            at = modADIS::PutPlainValueField(at, value, format->length, format->resolution);
-        else
-            at = nullptr;
-    });
+    for (std::size_t i = 0; i < formats.size() && at; ++i)
+        at = modADIS::PutPlainValueField(at, line.ItemValues.FieldValue(i, formats[i].ddNo),
+                                         formats[i].length, formats[i].resolution);
     if (!at)
         return false;
     text.append(start, static_cast<std::size_t>(at - start));
@@ -132,8 +120,10 @@ bool AppendPlainValueLine(std::string& text, const clsAdisDataLine& line,
 
 // The event block: "TN", the "DN" definition once before the first line that is
 // not "F", a "DF" definition before every "F" line, and the value lines. Value
-// fields take the lengths of the event's own items, which are the groups of the
-// definition written with them, so every value line matches its definition.
+// fields take the order and lengths of the event's own items, which are the
+// groups of the definition written with them, so every value line matches its
+// definition: a value the line lacks is written Empty, and a value of a DD
+// number the event lacks has no field and is not written.
 bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
     std::vector<FieldFormat> formats;
     std::size_t longestLine = 8; // line type, status, event number
@@ -160,10 +150,9 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
             definitionWritten = true;
         }
         const std::size_t start = out.Mark();
-        ok = ok &&
-             (AppendPlainValueLine(out.Text(), *line, formats, room) ||
-              AppendValueLine(out.Text(), *line, formats)) &&
-             out.EndLine(start);
+        if (ok && !AppendPlainValueLine(out.Text(), *line, formats, room))
+            AppendValueLine(out.Text(), *line, formats);
+        ok = ok && out.EndValueLine(start, line->LineType, line->Status);
     }
     return ok && out.Flush();
 }

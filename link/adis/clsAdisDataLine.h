@@ -1,24 +1,32 @@
 #pragma once
 
+#include "AdisLineKey.h"
 #include "clsAdisItemValues.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class clsAdisItems;
 
-// One value line (V-line) of a data event.
+// One value line (V-line) of a data event. LineType and Status are one
+// character each, held as its windows-1252 byte (the form it has in the file).
 class clsAdisDataLine {
 public:
-    std::string Key;
+    clsAdisDataLine() = default;
+    // A line to be stored with Add under the given key.
+    explicit clsAdisDataLine(std::string_view key) : Key(key) {}
+
+    AdisLineKey Key; // read-only: clsAdisDataLines::ChangeKey re-keys a stored line
     char LineType = 'V';
     char Status = 'N';
     std::int32_t EventNo = 0; // -1 when the line's event number was not a number
     clsAdisItemValues ItemValues;
 
     std::string EventNoStr() const;
-    // Line type, status, event number, then each value's field with the length and
-    // resolution of its DD number in `items`. Raises LinkError for a value whose
-    // DD number `items` lacks.
+    // Line type, status, event number, then one field for each of `items` in
+    // their order, holding the line's value of that DD number (Empty when the
+    // line has none) in the item's length and resolution. Values of DD numbers
+    // that `items` lacks are not written. Control characters are written as blanks.
     std::string LineString(const clsAdisItems& items) const;
 };

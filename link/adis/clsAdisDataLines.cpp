@@ -33,22 +33,43 @@ std::int32_t SixDigits(std::string_view field) {
     return value;
 }
 
+// The windows-1252 byte of the first character of UTF-8 text; a blank for none.
+char FirstCharacter(std::string_view text) {
+    if (text.empty())
+        return ' ';
+    if (static_cast<unsigned char>(text.front()) < 0x80)
+        return text.front();
+    const std::string byte =
+        TextEncoding::Utf8ToCp1252(text.substr(0, TextEncoding::ByteOffsetOfChar(text, 1)));
+    return byte.empty() ? ' ' : byte.front();
+}
+
 } // namespace
+
+std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItem(std::string_view key,
+                                                           std::string_view lineType,
+                                                           std::string_view status,
+                                                           std::int32_t eventNo) {
+    return AddItem(key, lineType, status, eventNo, clsAdisItemValues());
+}
 
 std::shared_ptr<clsAdisDataLine>
 clsAdisDataLines::AddItem(std::string_view key, std::string_view lineType, std::string_view status,
-                          std::int32_t eventNo, const clsAdisItemValues* itemValues) {
+                          std::int32_t eventNo, clsAdisItemValues&& itemValues) {
     if (Exists(key))
         return nullptr;
-    auto line = std::make_shared<clsAdisDataLine>();
-    line->Key = key;
-    line->LineType = lineType.empty() ? ' ' : lineType.front();
-    line->Status = status.empty() ? ' ' : status.front();
+    auto line = std::make_shared<clsAdisDataLine>(key);
+    line->LineType = FirstCharacter(lineType);
+    line->Status = FirstCharacter(status);
     line->EventNo = eventNo;
-    if (itemValues)
-        line->ItemValues = *itemValues;
+    line->ItemValues = std::move(itemValues);
     Add(line);
     return line;
+}
+
+bool clsAdisDataLines::ChangeKey(std::string_view oldKey, std::string newKey) {
+    return ChangeKeyWith(oldKey, newKey,
+                         [](clsAdisDataLine& line, std::string_view key) { line.Key.Assign(key); });
 }
 
 const std::vector<clsAdisDataLines::FieldGroup>&
@@ -177,19 +198,16 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
             values_.AddItem(group.ddNo, std::move(value));
     }
 
-    auto line = std::make_shared<clsAdisDataLine>();
-    line->LineType = lineType.empty() ? ' ' : lineType.front();
-    line->Status = status.empty() ? ' ' : status.front();
-    line->EventNo = lineEventNo;
-    line->ItemValues = values_;
     if (ordinalKey) {
         do
-            line->Key.assign(1, '#').append(std::to_string(nextOrdinal_++));
-        while (Exists(line->Key));
-    } else {
-        line->Key.reserve(key_.size());
-        line->Key = key_;
-        return AddIfAbsent(line, keyHash);
+            key_.assign(1, '#').append(std::to_string(nextOrdinal_++));
+        while (Exists(key_));
+        keyHash = PrefetchKey(key_);
     }
-    return AddIfAbsent(line);
+    auto line = std::make_shared<clsAdisDataLine>(key_);
+    line->LineType = FirstCharacter(lineType);
+    line->Status = FirstCharacter(status);
+    line->EventNo = lineEventNo;
+    line->ItemValues = values_;
+    return AddIfAbsent(line, keyHash);
 }

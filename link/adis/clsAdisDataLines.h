@@ -14,11 +14,19 @@ class clsAdisItems;
 // The value lines of a data event, keyed by the values of the event's key items.
 class clsAdisDataLines : public CompactKeyedCollection<clsAdisDataLine> {
 public:
-    // The new line (LineType and Status are the first character of their texts),
-    // or nothing when the key is present. `itemValues` is copied when given.
+    // The new line, or nothing when the key is present. LineType and Status are
+    // the first character of their texts (a blank for an empty text). The line
+    // takes over `itemValues` (values are changed through the stored line:
+    // line->ItemValues.SetValue).
+    std::shared_ptr<clsAdisDataLine> AddItem(std::string_view key, std::string_view lineType,
+                                             std::string_view status, std::int32_t eventNo);
     std::shared_ptr<clsAdisDataLine> AddItem(std::string_view key, std::string_view lineType,
                                              std::string_view status, std::int32_t eventNo,
-                                             const clsAdisItemValues* itemValues = nullptr);
+                                             clsAdisItemValues&& itemValues);
+
+    // Gives the line of oldKey the key newKey, keeping its place; false (and no
+    // change) when oldKey is absent or newKey present.
+    bool ChangeKey(std::string_view oldKey, std::string newKey);
 
     // Decodes a value line by the groups of its definition line and stores it
     // under the key built from the key items that `events` defines for the line's

@@ -160,13 +160,13 @@ void clsAdisItemValues::AppendItemText(std::int32_t ddNo, std::string_view text)
     texts_.append(text);
 }
 
-std::optional<clsAdisItemValue> clsAdisItemValues::Item(std::string_view key) const {
+std::optional<const clsAdisItemValue> clsAdisItemValues::Item(std::string_view key) const {
     if (const auto index = IndexOfKey(key))
         return ElementAt(*index);
     return std::nullopt;
 }
 
-std::optional<clsAdisItemValue> clsAdisItemValues::Item(long position) const {
+std::optional<const clsAdisItemValue> clsAdisItemValues::Item(long position) const {
     if (!Exists(position))
         return std::nullopt;
     return ElementAt(static_cast<std::size_t>(position - 1));
@@ -196,6 +196,22 @@ bool clsAdisItemValues::SetValue(std::int32_t ddNo, const AdisValue& value) {
         return false;
     slots_[*index] = MakeSlot(ddNo, value);
     return true;
+}
+
+bool clsAdisItemValues::ChangeDDNo(std::int32_t oldDDNo, std::int32_t newDDNo) {
+    const auto index = IndexOf(oldDDNo);
+    if (!index || IndexOf(newDDNo))
+        return false;
+    slots_[*index].ddNo = newDDNo;
+    return true;
+}
+
+AdisValue clsAdisItemValues::FieldValue(std::size_t position, std::int32_t ddNo) const {
+    if (position < slots_.size() && slots_[position].ddNo == ddNo)
+        return ValueAt(position);
+    if (const auto index = IndexOf(ddNo))
+        return ValueAt(*index);
+    return AdisEmpty{};
 }
 
 void clsAdisItemValues::Remove(std::string_view key) {

@@ -13,8 +13,9 @@
 // The values of one value line, keyed by the decimal text of their DD number.
 // Value lines are read by the million, so the values are kept compact: one
 // 16-byte slot per value (DD number, kind, payload) and one shared text buffer
-// per line. Lookup walks the few slots; elements are handed out as copies
-// (clsAdisItemValue); SetValue changes a stored value.
+// per line. Lookup walks the few slots. Elements are handed out as read-only
+// copies (clsAdisItemValue); a stored value is changed with SetValue, its DD
+// number with ChangeDDNo.
 class clsAdisItemValues {
 public:
     class const_iterator {
@@ -23,7 +24,7 @@ public:
         using difference_type = std::ptrdiff_t;
         const_iterator(const clsAdisItemValues* owner, std::size_t index)
             : owner_(owner), index_(index) {}
-        clsAdisItemValue operator*() const { return owner_->ElementAt(index_); }
+        const clsAdisItemValue operator*() const { return owner_->ElementAt(index_); }
         const_iterator& operator++() {
             ++index_;
             return *this;
@@ -51,17 +52,17 @@ public:
     void AppendItem(std::int32_t ddNo, const AdisValue& value);
     void AppendItemText(std::int32_t ddNo, std::string_view text);
 
-    // A copy of the element, or nothing. A text selects by key, a number by
-    // 1-based position.
-    std::optional<clsAdisItemValue> Item(std::string_view key) const;
-    std::optional<clsAdisItemValue> Item(const char* key) const {
+    // A read-only copy of the element, or nothing. A text selects by key, a
+    // number by 1-based position. (Changing a copy would change nothing stored.)
+    std::optional<const clsAdisItemValue> Item(std::string_view key) const;
+    std::optional<const clsAdisItemValue> Item(const char* key) const {
         return Item(std::string_view(key ? key : ""));
     }
-    std::optional<clsAdisItemValue> Item(const std::string& key) const {
+    std::optional<const clsAdisItemValue> Item(const std::string& key) const {
         return Item(std::string_view(key));
     }
-    std::optional<clsAdisItemValue> Item(long position) const;
-    std::optional<clsAdisItemValue> Item(int position) const {
+    std::optional<const clsAdisItemValue> Item(long position) const;
+    std::optional<const clsAdisItemValue> Item(int position) const {
         return Item(static_cast<long>(position));
     }
     bool Exists(std::string_view key) const { return IndexOfKey(key).has_value(); }
@@ -77,6 +78,13 @@ public:
     bool AppendKeyText(std::int32_t ddNo, std::string& out) const;
     // Replaces the value of a DD number; false when the line has none.
     bool SetValue(std::int32_t ddNo, const AdisValue& value);
+    // Gives the value of oldDDNo the DD number newDDNo in its place; false (and
+    // no change) when oldDDNo is absent or newDDNo present.
+    bool ChangeDDNo(std::int32_t oldDDNo, std::int32_t newDDNo);
+    // The value for the field of a DD number that stands at `position` (0-based)
+    // of a definition: looked for at that position first, as the values of a line
+    // read from a file follow their definition; Empty when the line has none.
+    AdisValue FieldValue(std::size_t position, std::int32_t ddNo) const;
 
     // Raise LinkError for an absent key or position.
     void Remove(std::string_view key);

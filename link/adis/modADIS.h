@@ -32,7 +32,8 @@ std::string FormatEventNo(std::int32_t eventNo);
 // DD number in 8 digits, length in 2, resolution in 1, each zero-filled.
 std::string FormatDefField(std::int32_t ddNo, std::int16_t length, std::int16_t resolution);
 // A definition or request line: type, status, event number, then the definition
-// group of every item in order (none when items is null).
+// group of every item in order (none when items is null). Control characters
+// in the type or status are written as blanks.
 std::string DefinitionLine(std::string_view lineType, std::string_view status, std::int32_t eventNo,
                            const clsAdisItems* items);
 
@@ -40,7 +41,7 @@ std::string DefinitionLine(std::string_view lineType, std::string_view status, s
 //  Empty -> "|" repeated, Null -> "?" repeated;
 //  date -> "yyyymmdd" in a field of 8, its time "hhmmss" in a field of 6, else "?";
 //  time -> "hhmmss" in a field of 6, else "?" (a time alone has no date);
-//  text -> left-aligned, cut to the field;
+//  text -> left-aligned, cut to the field, control characters as blanks;
 //  number -> value * 10^resolution rounded halves to even, right-aligned with
 //  blanks; "?" repeated when its digits do not fit the field (a cut number would
 //  be a different number).

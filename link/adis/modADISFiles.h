@@ -33,7 +33,8 @@ std::string LineMessage(std::string_view prefix, long lineNo, std::string_view t
 std::string GetHeaderValue(std::string_view defLine, std::int32_t ddNo, std::string_view valueLine);
 
 // The "DH" and "VH" lines of event 990001 written now. An empty national or
-// manufacturer version leaves its group and field out.
+// manufacturer version leaves its group and field out; control characters in
+// the versions are written as blanks.
 std::string HeaderDefinitionLine(std::string_view nationalVersion,
                                  std::string_view manufacturerVersion);
 std::string HeaderValueLine(std::string_view version, std::string_view nationalVersion,

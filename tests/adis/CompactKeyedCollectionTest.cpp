@@ -8,7 +8,7 @@ namespace {
 std::vector<std::string> Keys(const clsAdisDataLines& lines) {
     std::vector<std::string> keys;
     for (const auto& line : lines)
-        keys.push_back(line->Key);
+        keys.emplace_back(line->Key);
     return keys;
 }
 
@@ -23,11 +23,9 @@ TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
     for (int i = 0; i < 100; ++i)
         ASSERT_TRUE(lines.AddItem(Key(i), "V", "N", 1));
     EXPECT_FALSE(lines.AddItem("k5", "V", "N", 1));
-    auto extra = std::make_shared<clsAdisDataLine>();
-    extra->Key = "before-k1";
+    auto extra = std::make_shared<clsAdisDataLine>("before-k1");
     lines.Add(extra, "k1");
-    auto after = std::make_shared<clsAdisDataLine>();
-    after->Key = "after-k1";
+    auto after = std::make_shared<clsAdisDataLine>("after-k1");
     lines.Add(after, {}, "k1");
     EXPECT_EQ(Keys(lines)[1], "before-k1");
     EXPECT_EQ(Keys(lines)[3], "after-k1");
@@ -46,8 +44,8 @@ TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
     EXPECT_FALSE(lines.Item(0));
     // Inserting in front many times grows the index like appending does.
     for (int i = 0; i < 300; ++i) {
-        auto front = std::make_shared<clsAdisDataLine>();
-        front->Key = std::string("front").append(std::to_string(i));
+        auto front =
+            std::make_shared<clsAdisDataLine>(std::string("front").append(std::to_string(i)));
         lines.Add(front, lines.Item(1)->Key);
     }
     EXPECT_EQ(lines.Item(1)->Key, "front299");
@@ -56,4 +54,29 @@ TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
     lines.Clear();
     EXPECT_FALSE(lines.Exists("k1"));
     EXPECT_TRUE(lines.AddItem("k1", "V", "N", 1));
+}
+
+// Renumbered keys: every line is re-keyed in place, some to keys that other
+// lines still hold; the order stays and every key is found, old keys are not.
+TEST(DataLinesCollection, ChangeKeyKeepsPlaceAndIndex) {
+    clsAdisDataLines lines;
+    constexpr int kLines = 2000;
+    for (int i = 0; i < kLines; ++i)
+        lines.AddItem(Key(i), "V", "N", 1);
+    EXPECT_FALSE(lines.ChangeKey("absent", "new"));
+    EXPECT_FALSE(lines.ChangeKey(Key(1), Key(2))); // the new key is taken
+    EXPECT_FALSE(lines.ChangeKey(Key(1), Key(1)));
+    const auto kept = lines.Item(Key(7));
+    for (int i = kLines - 1; i >= 0; --i) // to i + 1: the higher key was moved first
+        ASSERT_TRUE(lines.ChangeKey(Key(i), Key(i + 1))) << i;
+    EXPECT_EQ(kept->Key, Key(8));
+    EXPECT_EQ(lines.Item(8L), kept);
+    EXPECT_FALSE(lines.Exists(Key(0)));
+    for (int i = 1; i <= kLines; ++i) {
+        const auto line = lines.Item(Key(i));
+        ASSERT_TRUE(line) << i;
+        EXPECT_EQ(line, lines.Item(static_cast<long>(i)));
+    }
+    EXPECT_TRUE(lines.AddItem(Key(0), "V", "N", 1));
+    EXPECT_FALSE(lines.AddItem(Key(kLines), "V", "N", 1));
 }

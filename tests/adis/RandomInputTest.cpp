@@ -57,11 +57,7 @@ TEST(RandomInput, ParsersNeverCrashOrRaise) {
             request.AddSearchLineItems(dict, mutate(searchLine));
         });
     }
-    // Writing raises LinkError for DD numbers the dictionary lacks, nothing else.
-    for (const auto& line : *lines) {
-        try {
-            line->LineString(dict.Items());
-        } catch (const LinkError&) {
-        }
-    }
+    // Every stored line can be written with any items, whatever it holds.
+    for (const auto& line : *lines)
+        EXPECT_NO_THROW(line->LineString(dict.Items()));
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -37,45 +39,135 @@ std::string ModelText(const clsAdisDataFile& file) {
     return out.str();
 }
 
-// The "VH" line without the date and time of writing.
-std::string WithoutTimestamp(std::string bytes) {
-    const auto at = bytes.find("VH990001DD      ");
-    if (at != std::string::npos)
-        bytes.replace(at + 24, 14, 14, '#');
-    return bytes;
+// The lines from the first "TN" on.
+std::vector<std::string> Body(const std::vector<std::string>& lines) {
+    const auto tn = std::find(lines.begin(), lines.end(), "TN");
+    return {tn, lines.end()};
 }
 
-TEST(Writer, ReadWriteReadGivesTheSameModelAndTheSameBytes) {
+// A file in the writer's own layout is written back as it was read: the
+// written body is the input's body, byte for byte.
+TEST(Writer, ReadFileIsWrittenBackAsTheInput) {
     TempDir dir;
-    const auto original = WriteLines(
+    const auto input = WriteLines(
         dir, "in.dat",
-        {HeaderDef, HeaderValues, Def55021, Value55021("Dödfödd Ålund"),
-         Value55021("SE2", "????????", "||||"), "DF055021009000801600090007008000900054041",
-         "VF055021SE3             20240229 -12", "DN05502100900080160",
-         Value55021("SE1").substr(0, 24), "ZN"});
+        {HeaderDef, HeaderValues, "TN", Def55021, Value55021("Dödfödd Ålund"),
+         Value55021("SE2", "????????", "||||"), Value55021("SE4", "20240301", "   0"), "TN",
+         "DF055021009000801600090007008000900054041", "VF055021SE3             20240229 -12", "TN",
+         "DN05502100900080160", Value55021("SE1").substr(0, 24), "EN", "ZN"});
     auto dict = SmallDictionary();
-    clsAdisDataFile first;
+    clsAdisDataFile file;
     clsMessages messages;
-    ASSERT_TRUE(first.Read(original, messages, dict, nullptr, false, true));
+    ASSERT_TRUE(file.Read(input, messages, dict, nullptr, false, true));
     ASSERT_EQ(messages.Count(), 0);
-    const std::string written = dir.File("out1.dat");
-    ASSERT_TRUE(first.WriteData(nullptr, written));
-
-    clsAdisDataFile second;
-    ASSERT_TRUE(second.Read(written, messages, dict, nullptr, false, true));
-    EXPECT_EQ(messages.Count(), 0);
-    EXPECT_EQ(ModelText(second), ModelText(first));
-    EXPECT_EQ(second.Version(), "2000");
-    EXPECT_EQ(second.ManufacturerVersion(), "ZIRAZ22 ");
-    EXPECT_EQ(second.Sender(), "Kestrom Vantor Link SE  ");
-
-    const std::string rewritten = dir.File("out2.dat");
-    ASSERT_TRUE(second.WriteData(nullptr, rewritten));
-    EXPECT_EQ(WithoutTimestamp(FileBytes(rewritten)), WithoutTimestamp(FileBytes(written)));
+    const std::string written = dir.File("out.dat");
+    ASSERT_TRUE(file.WriteData(nullptr, written));
+    EXPECT_EQ(Body(FileLines(written)), Body(FileLines(input)));
     EXPECT_NE(FileBytes(written).find("D\xf6"
                                       "df\xf6"
                                       "dd"),
               std::string::npos); // windows-1252
+
+    clsAdisDataFile again;
+    ASSERT_TRUE(again.Read(written, messages, dict, nullptr, false, true));
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(ModelText(again), ModelText(file));
+    EXPECT_EQ(again.Version(), "2000");
+    EXPECT_EQ(again.ManufacturerVersion(), "ZIRAZ22 ");
+    EXPECT_EQ(again.Sender(), "Kestrom Vantor Link SE  ");
+}
+
+// Lines built in code: each field stands where the event's items put it,
+// whatever order the values were added in; a missing value is Empty; a value
+// of a DD number the event lacks is not written; control characters are blanks.
+TEST(Writer, BuiltLinesAreLaidOutByTheEventsItems) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::int32_t, AdisValue>> values;
+        std::string written;
+    };
+    const std::vector<Case> cases = {
+        {"values in another order",
+         {{900054, AdisValues::Number(7)}, {900080, AdisValues::Text("SE1")}},
+         "VN055021SE1             ||||||||  70"},
+        {"a value missing",
+         {{900080, AdisValues::Text("SE2")}, {900054, AdisValues::Number(1)}},
+         "VN055021SE2             ||||||||  10"},
+        {"a value the event lacks",
+         {{900080, AdisValues::Text("SE3")},
+          {900099, AdisValues::Text("not written")},
+          {900070, *AdisDate::Make(2024, 2, 29)},
+          {900054, AdisNull{}}},
+         "VN055021SE3             20240229????"},
+        {"line breaks and other control characters",
+         {{900080, AdisValues::Text("SE4 a\r\nZN\tb\x7f")},
+          {900070, *AdisDate::Make(2024, 3, 1)},
+          {900054, AdisValues::Number(2)}},
+         "VN055021SE4 a  ZN b     20240301  20"},
+        {"control characters in a text outside ASCII",
+         {{900080, AdisValues::Text("Ö\n\x01ö")},
+          {900070, AdisEmpty{}},
+          {900054, AdisValues::Number(3)}},
+         "VN055021Ö  ö            ||||||||  30"},
+    };
+    clsAdisDataFile file;
+    file.DataDict = SmallDictionary();
+    for (const std::int32_t ddNo : {900080, 900070, 900054})
+        file.AddDataEventItem(55021, ddNo);
+    const auto event = file.DataEvents.ItemOf(55021);
+    for (const auto& test : cases) {
+        clsAdisItemValues values;
+        for (const auto& [ddNo, value] : test.values)
+            values.AddItem(ddNo, value);
+        ASSERT_TRUE(event->DataLines()->AddItem(test.name, "V", "N", 55021, std::move(values)));
+        EXPECT_EQ(event->DataLines()->Item(test.name)->LineString(*event->Items()), test.written)
+            << test.name;
+    }
+    TempDir dir;
+    const std::string path = dir.File("out.dat");
+    ASSERT_TRUE(file.WriteData(nullptr, path));
+    std::vector<std::string> expected = {"TN", "DN055021009000801600090007008000900054041"};
+    for (const auto& test : cases)
+        expected.push_back(TextEncoding::Utf8ToCp1252(test.written));
+    expected.insert(expected.end(), {"EN", "ZN"});
+    EXPECT_EQ(Body(FileLines(path)), expected);
+
+    // Every line reads back with its values in their fields.
+    clsAdisDataFile again;
+    clsMessages messages;
+    ASSERT_TRUE(again.Read(path, messages, file.DataDict, nullptr, true, true));
+    EXPECT_EQ(messages.Count(), 0);
+    const auto lines = again.DataEvents.ItemOf(55021)->DataLines();
+    ASSERT_EQ(lines->Count(), static_cast<long>(cases.size()));
+    const auto first = lines->Item(AdisText::PadRight("SE1", 16));
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->ItemValues.ValueOf(900054), AdisValue(AdisNumber(70, 1)));
+    EXPECT_TRUE(IsEmpty(*first->ItemValues.ValueOf(900070)));
+    EXPECT_FALSE(lines->Item(AdisText::PadRight("SE3", 16))->ItemValues.ValueOf(900099));
+}
+
+// The line type and status are one windows-1252 character each: one outside
+// ASCII is kept, a control character is written as a blank.
+TEST(Writer, LineTypeAndStatusCharacters) {
+    clsAdisDataEvent event;
+    event.EventNo = 55021;
+    event.Items()->AddItem(900080, 3, 4, 0);
+    clsAdisItemValues values;
+    values.AddItem(900080, AdisValues::Text("a"));
+    const auto line = event.DataLines()->AddItem("a", "V", "é", 55021, std::move(values));
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->Status, '\xe9');
+    EXPECT_EQ(line->LineString(*event.Items()), "Vé055021a   ");
+    line->LineType = '\n';
+    EXPECT_EQ(line->LineString(*event.Items()), " é055021a   ");
+    EXPECT_EQ(modADIS::DefinitionLine("D", "\r", 55021, event.Items().get()),
+              "D 05502100900080040");
+}
+
+TEST(Writer, ControlCharactersInHeaderValues) {
+    const std::string values = modADIS::HeaderValueLine("20\r\n00", "N\tV", "M\x7f");
+    EXPECT_EQ(values.substr(0, 24), "VH990001DD      20  00  ");
+    EXPECT_EQ(values.substr(values.size() - 16), "N V     M       ");
 }
 
 TEST(Writer, LineOrderOfAnEvent) {
@@ -91,7 +183,7 @@ TEST(Writer, LineOrderOfAnEvent) {
         clsAdisItemValues values;
         values.AddItem(900080, AdisValues::Text(key));
         values.AddItem(900054, AdisValues::Number(15, 1));
-        event->DataLines()->AddItem(key, "V", status, eventNo, &values);
+        event->DataLines()->AddItem(key, "V", status, eventNo, std::move(values));
     }
     TempDir dir;
     ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
@@ -129,16 +221,17 @@ TEST(Writer, HeaderVariants) {
 
 TEST(Writer, FailuresLeaveTheTargetUntouched) {
     TempDir dir;
-    const std::string target = WriteLines(dir, "target.dat", {"old"});
     clsAdisDataFile file;
     file.DataDict = SmallDictionary();
     file.AddDataEventItem(55021, 900080);
     clsAdisItemValues values;
     values.AddItem(900080, AdisValues::Text("a"));
-    values.AddItem(900070, AdisValues::Text("not in the event"));
-    file.DataEvents.Item("055021")->DataLines()->AddItem("a", "V", "N", 55021, &values);
-    EXPECT_FALSE(file.WriteData(nullptr, target));
-    EXPECT_EQ(FileBytes(target), "old\r\n");
+    file.DataEvents.Item("055021")->DataLines()->AddItem("a", "V", "N", 55021, std::move(values));
+    // A folder in the target's place cannot be replaced; nothing is left behind.
+    const std::string folder = dir.File("folder.dat");
+    std::filesystem::create_directory(Platform::PathFromUtf8(folder));
+    EXPECT_FALSE(file.WriteData(nullptr, folder));
+    EXPECT_TRUE(std::filesystem::is_directory(Platform::PathFromUtf8(folder)));
     EXPECT_EQ(dir.FileCount(), 1u);
     EXPECT_FALSE(file.WriteData(nullptr, dir.File("no/such/folder/out.dat")));
     EXPECT_FALSE(file.WriteData(nullptr, "")); // no path at all

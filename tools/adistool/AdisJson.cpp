@@ -2,6 +2,7 @@
 
 #include "adis/clsAdisDataFile.h"
 #include "adis/clsAdisSearchItems.h"
+#include "common/TextEncoding.h"
 
 #include <cstdio>
 
@@ -142,11 +143,16 @@ std::string RequestJson(const std::shared_ptr<clsAdisEvent>& event) {
         .Text();
 }
 
+// A line's type or status character (its windows-1252 byte) as UTF-8 text.
+std::string Character(char cp1252) {
+    return TextEncoding::Cp1252ToUtf8(std::string_view(&cp1252, 1));
+}
+
 std::string LineJson(const std::shared_ptr<clsAdisDataLine>& line) {
     return JsonObject()
         .Member("key", JsonString(line->Key))
-        .Member("lineType", JsonString(std::string(1, line->LineType)))
-        .Member("status", JsonString(std::string(1, line->Status)))
+        .Member("lineType", JsonString(Character(line->LineType)))
+        .Member("status", JsonString(Character(line->Status)))
         .Member("eventNo", line->EventNo)
         .Member("values", Array(line->ItemValues,
                                 [](const clsAdisItemValue& value) {

@@ -86,7 +86,7 @@ void AnswerRequests(SqliteDb& db, const clsAdisDataFile& input, clsAdisDataFile&
             }
             ++lines;
             dataEvent->DataLines()->AddItem(std::to_string(lines), "V", "N", request->EventNo,
-                                            &values);
+                                            std::move(values));
         }
         log.Info("Event " + eventText + ": " + std::to_string(lines) + " lines answered");
     }

@@ -1,0 +1,123 @@
+// Values, DD numbers and line keys are changed through the stored model, and
+// the changes reach the written file.
+
+#include "AdisTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Lookups hand out read-only copies, and a line takes its values over: code
+// that would change a copy and expect the stored line to change does not compile.
+template <class Values> constexpr bool CanAssignThroughItem = requires(Values& values) {
+    values.Item(1L)->Value = AdisValue();
+};
+template <class Values> constexpr bool CanAssignThroughIteration = requires(Values& values) {
+    (*values.begin()).Value = AdisValue();
+};
+template <class Lines, class Values>
+constexpr bool CanAddACopy = requires(Lines& lines, Values& values) {
+    lines.AddItem("k", "V", "N", 1, values);
+};
+template <class Line> constexpr bool CanAssignKey = requires(Line& line) {
+    line.Key = line.Key;
+};
+static_assert(!CanAssignThroughItem<clsAdisItemValues>);
+static_assert(!CanAssignThroughIteration<clsAdisItemValues>);
+static_assert(!CanAddACopy<clsAdisDataLines, clsAdisItemValues>);
+static_assert(!CanAssignKey<clsAdisDataLine>);
+
+std::vector<std::string> BodyLines(const std::string& path) {
+    const std::string bytes = FileBytes(path);
+    std::vector<std::string> lines;
+    for (std::size_t start = bytes.find("TN\r\n"), end;
+         (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+} // namespace
+
+TEST(InPlaceChange, ValuesDDNumbersAndKeysReachTheWrittenFile) {
+    TempDir dir;
+    const auto input = WriteLines(dir, "in.dat",
+                                  {HeaderDef, HeaderValues, "TN", Def55021, Value55021("SE1"),
+                                   Value55021("SE2", "20240201", "  30"), "EN", "ZN"});
+    auto dict = SmallDictionary();
+    clsAdisDataFile file;
+    clsMessages messages;
+    ASSERT_TRUE(file.Read(input, messages, dict, nullptr, false, true));
+    const auto event = file.DataEvents.ItemOf(55021);
+    auto& lines = *event->DataLines();
+    const std::string se1 = AdisText::PadRight("SE1", 16);
+    const auto first = lines.Item(se1);
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->ItemValues.SetValue(900054, AdisValues::Number(55, 1)));
+    EXPECT_TRUE(first->ItemValues.SetValue(900080, AdisValues::Text("SE9")));
+    EXPECT_TRUE(lines.ChangeKey(se1, "SE9"));
+    EXPECT_EQ(first->Key, "SE9");
+    EXPECT_EQ(lines.Item(1L), first);
+    EXPECT_TRUE(event->ChangeDDNo(900070, 50151));
+    EXPECT_EQ(event->LineString("D", "N"), "DN055021009000801600005015108000900054041");
+
+    const std::string output = dir.File("out.dat");
+    ASSERT_TRUE(file.WriteData(nullptr, output));
+    EXPECT_EQ(BodyLines(output),
+              (std::vector<std::string>{"TN", "DN055021009000801600005015108000900054041",
+                                        "VN055021SE9             20240131  55",
+                                        "VN055021SE2             20240201  30", "EN", "ZN"}));
+
+    clsAdisDataFile again;
+    ASSERT_TRUE(again.Read(output, messages, dict, nullptr, false, true));
+    const auto changed =
+        again.DataEvents.ItemOf(55021)->DataLines()->Item(AdisText::PadRight("SE9", 16));
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(changed->ItemValues.ValueOf(900054), AdisValue(AdisNumber(55, 1)));
+    EXPECT_EQ(changed->ItemValues.ValueOf(50151), AdisValue(std::string("20240131")));
+    // The dictionary's own items and events are not renumbered with the file's.
+    EXPECT_TRUE(dict->Items().ItemOf(900070));
+    EXPECT_TRUE(dict->Events().ItemOf(55021)->Items()->ItemOf(900070));
+}
+
+TEST(InPlaceChange, ChangesThatWouldLoseOrMixValuesAreRefused) {
+    clsAdisItemValues values;
+    values.AddItem(900080, AdisValues::Text("a"));
+    values.AddItem(900054, AdisValues::Number(1));
+    EXPECT_FALSE(values.ChangeDDNo(900070, 900071)); // absent
+    EXPECT_FALSE(values.ChangeDDNo(900080, 900054)); // taken
+    EXPECT_TRUE(values.ChangeDDNo(900080, 900081));
+    EXPECT_EQ(values.Item(1L)->DDNo, 900081);
+    EXPECT_EQ(values.ValueOf(900081), AdisValue(std::string("a")));
+    EXPECT_FALSE(values.SetValue(900080, AdisNull{}));
+
+    // An event built from the dictionary's own items: renumbering one leaves
+    // the dictionary's item as it is.
+    clsAdisDataFile file;
+    file.DataDict = SmallDictionary();
+    const auto shared = file.AddDataEventItem(55021, 900070);
+    file.AddDataEventItem(55021, 900054);
+    const auto event = file.DataEvents.ItemOf(55021);
+    clsAdisItemValues stray;
+    stray.AddItem(900070, *AdisDate::Make(2024, 1, 1));
+    stray.AddItem(900099, AdisValues::Text("not in the event"));
+    event->DataLines()->AddItem("stray", "V", "N", 55021, std::move(stray));
+    struct Case {
+        std::int32_t from, to;
+        bool changed;
+    };
+    for (const auto& test : std::vector<Case>{{900080, 900081, false}, // no such item
+                                              {900070, 900054, false}, // the new one exists
+                                              {900070, 900099, false}, // a line holds it
+                                              {900070, 900071, true}}) {
+        EXPECT_EQ(event->ChangeDDNo(test.from, test.to), test.changed) << test.from;
+    }
+    EXPECT_EQ(shared->DDNo, 900070);
+    EXPECT_EQ(file.DataDict->Items().ItemOf(900070), shared);
+    EXPECT_EQ(event->Items()->Item(1L)->DDNo, 900071);
+    EXPECT_EQ(event->Items()->Item(2L)->DDNo, 900054);
+    const auto line = event->DataLines()->Item("stray");
+    EXPECT_TRUE(line->ItemValues.ValueOf(900071));
+    EXPECT_FALSE(line->ItemValues.ValueOf(900070));
+}
