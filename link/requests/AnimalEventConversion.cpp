@@ -1,6 +1,7 @@
 #include "requests/AnimalEventConversion.h"
 
 #include "adis/clsAdisDataFile.h"
+#include "adis/clsAdisSearchItems.h"
 #include "adis/clsMessages.h"
 #include "dictionary/clsAdisDataDict.h"
 #include "requests/ConversionCodes.h"
@@ -116,6 +117,35 @@ std::string AnimalNotFound(const clsAdisDataLine& line) {
            TrimmedText(ValueIn(line, kLineIdentity)) + "' not found in database";
 }
 
+AdisValue WithoutFill(const AdisValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        std::string trimmed = *text;
+        trimmed.erase(trimmed.find_last_not_of(' ') + 1);
+        return trimmed;
+    }
+    return value;
+}
+
+// Whether a converted line lies in the request's search ranges. Texts compare
+// without the blanks that fill their fields: the herd's and the national fields
+// of an identity differ in length.
+bool InRequestedRange(const clsAdisEvent& request, const clsAdisItemValues& values) {
+    if (!request.HasSearchItems())
+        return true;
+    for (const auto& search : *request.SearchItems()) {
+        const auto value = values.ValueOf(search->DDNo);
+        if (!value)
+            continue;
+        if (IsNull(*value))
+            return false;
+        const AdisValue comparable = WithoutFill(*value);
+        if (AdisValues::Compare(comparable, WithoutFill(search->LowValue)).value_or(0) < 0 ||
+            AdisValues::Compare(comparable, WithoutFill(search->HighValue)).value_or(0) > 0)
+            return false;
+    }
+    return true;
+}
+
 class EventConverter {
 public:
     EventConverter(const HerdAnimals& animals, const ExitCodes& exitCodes)
@@ -170,28 +200,36 @@ void ConvertAnimalEvents(const clsAdisDataFile& request, const clsAdisDataFile& 
             if (rule->eventNo == kExitEvent &&
                 AdisValues::ToText(identity).starts_with(kStillbornMark))
                 continue;
+            const auto animal = animals.ByIdentity(identity);
+            // Once a value of the missing animal is needed, the line gets no
+            // further values; the range is judged on every value it could have.
+            clsAdisItemValues values, judged;
+            bool animalMissing = false;
+            for (const auto& item : *requested->Items()) {
+                const ItemSource* source = SourceOf(*rule, item->DDNo);
+                if (!source || !nationalDict.Items().Exists(item->DDNoStr()))
+                    continue;
+                if (NeedsAnimal(source->from) && !animal) {
+                    animalMissing = true;
+                    continue;
+                }
+                const AdisValue value = converter.Evaluate(*source, *line, animal.get());
+                judged.AddItem(item->DDNo, value);
+                if (!animalMissing)
+                    values.AddItem(item->DDNo, value);
+            }
+            if (!InRequestedRange(*requested, judged))
+                continue;
+            if (animalMissing)
+                messages.Add(AnimalNotFound(*line));
             if (!answerEvent) {
                 if (const auto earlier = answer.DataEvents.ItemOf(rule->eventNo))
                     answer.DataEvents.Remove(earlier->Key);
                 answerEvent =
                     answer.DataEvents.AddItem(rule->eventNo, 0, requested->Items(), nullptr);
             }
-            const auto animal = animals.ByIdentity(identity);
-            const auto answerLine =
-                answerEvent->DataLines()->AddItem(line->Key, "V", "N", rule->eventNo);
-            if (!answerLine)
-                continue;
-            for (const auto& item : *requested->Items()) {
-                const ItemSource* source = SourceOf(*rule, item->DDNo);
-                if (!source || !nationalDict.Items().Exists(item->DDNoStr()))
-                    continue;
-                if (NeedsAnimal(source->from) && !animal) {
-                    messages.Add(AnimalNotFound(*line));
-                    break;
-                }
-                answerLine->ItemValues.AddItem(item->DDNo,
-                                               converter.Evaluate(*source, *line, animal.get()));
-            }
+            answerEvent->DataLines()->AddItem(line->Key, "V", "N", rule->eventNo,
+                                              std::move(values));
         }
     }
 }

@@ -88,8 +88,8 @@ bool SameNumber(const AdisValue& a, const AdisValue& b) {
     return x && x == WholeNumberOf(b);
 }
 
-std::string KeyWithoutCalfMark(const std::string& key) {
-    std::string plain = key;
+std::string KeyWithoutCalfMark(std::string_view key) {
+    std::string plain(key);
     if (const auto mark = plain.find(ExitCodes::kSecondCalfMark); mark != std::string::npos)
         plain.erase(mark, ExitCodes::kSecondCalfMark.size());
     return plain;
@@ -157,7 +157,8 @@ void CompleteCalvings(clsAdisDataEvent& event, const HerdAnimals& animals) {
     std::vector<std::shared_ptr<clsAdisDataLine>> answered(lines.begin(), lines.end());
     for (const auto& line : answered) {
         EmptyToNull(*line, {kEase, kFate, kCalfBreed});
-        const bool second = line->Key.find(ExitCodes::kSecondCalfMark) != std::string::npos;
+        const bool second =
+            line->Key.View().find(ExitCodes::kSecondCalfMark) != std::string_view::npos;
         const auto cow = CowAtLastCalving(*line, animals);
         if (!cow)
             continue;

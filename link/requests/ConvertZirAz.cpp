@@ -65,19 +65,6 @@ bool RemoveRequests(clsAdisEvents& requests, std::int32_t eventNo) {
     return removed;
 }
 
-// The DD number of an answer item and of its values in every line.
-void ChangeEventDDNo(clsAdisDataEvent& event, std::int32_t oldDDNo, std::int32_t newDDNo) {
-    if (!event.Items()->ChangeDDNo(oldDDNo, newDDNo))
-        return;
-    for (const auto& line : *event.DataLines()) {
-        const auto value = line->ItemValues.ValueOf(oldDDNo);
-        if (!value || line->ItemValues.ValueOf(newDDNo))
-            continue;
-        line->ItemValues.Remove(std::to_string(oldDDNo));
-        line->ItemValues.AddItem(newDDNo, *value);
-    }
-}
-
 const clsAdisSearchItems& SearchItemsOf(const clsAdisEvent& request) {
     return *request.SearchItems();
 }
@@ -270,7 +257,7 @@ void RequestRun::AssembleAnswer() {
     clsAdisDataFile& answer = Answer();
     if (const auto inseminations = answer.DataEvents.ItemOf(kInseminations)) {
         modUtils::WriteLog("Exchange dd no 350305 for 50085 in event 055031");
-        ChangeEventDDNo(*inseminations, kHerdBullId, kBullId);
+        inseminations->ChangeDDNo(kHerdBullId, kBullId);
     }
     if (pregServed_)
         AnswerPregnancyChecks(request_, pregnancyChecks_.get(), *national_, answer);

@@ -26,7 +26,9 @@ struct HerdRequestRanges {
 };
 
 // The bounds over the request's events: the herd-number range only for an ISO
-// application of version 5.5 or later, the earliest date always.
+// application of version 5.5 or later; the earliest requested start date,
+// none when a request answered from the animal events (055022-055027) gives no
+// start date (it asks for the whole history).
 HerdRequestRanges CollectHerdRequestRanges(const clsAdisDataFile& request, bool newIsoVersion);
 
 struct HerdRequestOptions {

@@ -13,7 +13,8 @@ constexpr std::array<std::int32_t, 12> kHerdRangeEvents{55021, 55022, 55023, 550
                                                         55027, 55033, 55036, 55051, 55042, 55043};
 constexpr std::int32_t kHerdNumber = 50011;
 
-// Each request's start date.
+// Each request's start date. 055021 and 055036 are answered by the herd side,
+// yet their start dates bound the herd's animal events too.
 constexpr std::array<std::pair<std::int32_t, std::int32_t>, 8> kStartDates{{
     {55021, 900053},
     {55022, 900034},
@@ -50,12 +51,19 @@ HerdRequestRanges CollectHerdRequestRanges(const clsAdisDataFile& request, bool 
                 ranges.rangeHigh = high;
         }
     }
+    bool unbounded = false;
     for (const auto& [eventNo, ddNo] : kStartDates) {
         const auto search = request.GetSearchItem(eventNo, ddNo);
         const auto* date = search ? std::get_if<AdisDate>(&search->LowValue) : nullptr;
         if (date && (!ranges.earliestDate || *date < *ranges.earliestDate))
             ranges.earliestDate = *date;
+        // A request answered from the animal events that gives no start date
+        // asks for their whole history.
+        if (!date && eventNo != 55021 && eventNo != 55036 && request.RequestEvents.ItemOf(eventNo))
+            unbounded = true;
     }
+    if (unbounded)
+        ranges.earliestDate.reset();
     return ranges;
 }
 

@@ -112,7 +112,8 @@ TEST(HerdRequest, RangesTakeTheWidestBoundsOverTheRequests) {
               "VH990001DD      2000    20261206101500National office         0422    ZIRAZ22 \r\n" +
                   search("055021", "12000000", "00900053080", "2026050120260630") +
                   search("055023", "11000000", "00050134080", "2026040120260430") +
-                  search("055024", "13000000", "", "") + "EN\r\nZN\r\n"));
+                  search("055024", "13000000", "00050135080", "2026050120260531") +
+                  "EN\r\nZN\r\n"));
     auto national = std::make_shared<clsAdisDataDict>();
     ASSERT_TRUE(BuildNationalDict(*national, "ZIRAZ22 "));
     clsAdisDataFile request;
@@ -129,6 +130,11 @@ TEST(HerdRequest, RangesTakeTheWidestBoundsOverTheRequests) {
     EXPECT_TRUE(old.rangeLow.empty());
     EXPECT_TRUE(old.rangeHigh.empty());
     EXPECT_EQ(*old.earliestDate, (AdisDate{2026, 4, 1}));
+
+    // Without its start date 055024, answered from the animal events, asks for
+    // their whole history.
+    request.RequestEvents.ItemOf(55024)->SearchItems()->Remove("50135");
+    EXPECT_FALSE(CollectHerdRequestRanges(request, true).earliestDate);
 }
 
 } // namespace

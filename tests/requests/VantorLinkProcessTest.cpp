@@ -77,6 +77,19 @@ TEST_F(VantorLinkProcess, AnimalEventsAreConvertedEventByEvent) {
     EXPECT_FALSE(modUtils::FileExists(modCommon::ClInFilePath()));
 }
 
+// Each converted answer keeps to its own request's ranges; one request's start
+// date does not cut the history another request asks for.
+TEST_F(VantorLinkProcess, ConvertedAnswersKeepToTheRequestedRanges) {
+    RequestedEvent inseminations = kInseminations;
+    inseminations.search = {{50134, AdisDate{2026, 11, 1}, AdisDate{2026, 11, 30}}};
+    RequestedEvent exits = kExits;
+    exits.search = {{900080, std::string("SE-100001-0003"), std::string("SE-100001-0004")}};
+    const auto answer = Answer(WriteRequest("request.dat", {inseminations, exits}));
+    ASSERT_TRUE(answer);
+    EXPECT_THAT(EventRows(*answer, 55023, {900070}), IsEmpty());
+    EXPECT_THAT(EventRows(*answer, 55025, {900070}), ElementsAre("103", "104"));
+}
+
 TEST_F(VantorLinkProcess, OlderNationalVersionsKeepTheHerdsExitCodes) {
     ASSERT_EQ(modUtils::RunProgramAndWait({ADISTOOL_PATH, "dict", "national", "--national-version",
                                            "ZIRAZ19 ", "-o", File("ziraz_dd.ini")},

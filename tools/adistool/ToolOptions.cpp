@@ -4,6 +4,7 @@ const char* const UsageText =
     "usage: adistool check FILE [--dict DICT] [--national-version V] [--check-events] "
     "[--require-header]\n"
     "       adistool dump FILE [options as for check]\n"
+    "       adistool show FILE [options as for check] [--lines N]\n"
     "       adistool rewrite FILE -o OUT [options as for check]\n"
     "       adistool dict herd|national [--national-version V] -o FILE\n"
     "DICT is a dictionary file, or \"herd\" or \"national\" for the built-in ones.\n";
@@ -14,8 +15,8 @@ std::optional<ToolOptions> ParseToolOptions(const std::vector<std::string>& args
     ToolOptions options;
     options.command = args[0];
     options.file = args[1];
-    const bool readsFile =
-        options.command == "check" || options.command == "dump" || options.command == "rewrite";
+    const bool readsFile = options.command == "check" || options.command == "dump" ||
+                           options.command == "rewrite" || options.command == "show";
     if (!readsFile && options.command != "dict")
         return std::nullopt;
     for (std::size_t i = 2; i < args.size(); ++i) {
@@ -31,7 +32,13 @@ std::optional<ToolOptions> ParseToolOptions(const std::vector<std::string>& args
             options.checkEvents = true;
         else if (arg == "--require-header" && readsFile)
             options.requireHeader = true;
-        else
+        else if (arg == "--lines" && hasValue && options.command == "show") {
+            const std::string& count = args[++i];
+            if (count.empty() || count.find_first_not_of("0123456789") != std::string::npos ||
+                count.size() > 6)
+                return std::nullopt;
+            options.lines = std::stoi(count);
+        } else
             return std::nullopt;
     }
     const bool needsOutput = options.command == "rewrite" || options.command == "dict";

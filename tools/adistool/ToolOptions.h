@@ -7,6 +7,7 @@
 // The command line of adistool:
 //   adistool check FILE [--dict DICT] [--national-version V] [--check-events] [--require-header]
 //   adistool dump FILE [same options]
+//   adistool show FILE [same options] [--lines N]
 //   adistool rewrite FILE -o OUT [same options]
 //   adistool dict herd|national [--national-version V] -o FILE
 struct ToolOptions {
@@ -17,6 +18,7 @@ struct ToolOptions {
     std::string nationalVersion;
     bool checkEvents = false;
     bool requireHeader = false;
+    int lines = 5; // lines of each data event that "show" prints
 };
 
 // Nothing for a usage error.

@@ -4,6 +4,7 @@
 // writing) succeeded, 1 when not, 2 for a usage error.
 
 #include "AdisJson.h"
+#include "AdisSummary.h"
 #include "BuiltInDictionaries.h"
 #include "ToolOptions.h"
 
@@ -51,10 +52,21 @@ int Run(const ToolOptions& options) {
         Print(stderr, "adistool: cannot load the dictionary " + options.dict + "\n");
         return ExitUsage;
     }
+    // "show" lists every line, whatever the keys of the dictionary's events make
+    // of it: a summary for people, not a check.
+    clsAdisEvents keyless;
+    if (options.command == "show")
+        for (const auto& event : dict->Events())
+            keyless.AddItem(event->EventNo, std::make_shared<clsAdisKeyItems>(), 0, event->Items());
     clsAdisDataFile file;
     clsMessages messages;
-    const bool result = file.Read(options.file, messages, dict, nullptr, options.checkEvents,
-                                  options.requireHeader);
+    const bool result =
+        file.Read(options.file, messages, dict, options.command == "show" ? &keyless : nullptr,
+                  options.checkEvents, options.requireHeader);
+    if (options.command == "show") {
+        Print(stdout, AdisSummary(file, messages, result, options.lines));
+        return result ? 0 : ExitFailure;
+    }
     if (options.command == "dump") {
         Print(stdout, AdisFileJson(file, messages, result));
         return result ? 0 : ExitFailure;
