@@ -1,0 +1,3 @@
+#include "RelayRegistry.h"
+
+void RemoveRelayKey() {}
