@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <sstream>
-#include <thread>
 
 using namespace Relay;
 
@@ -42,21 +41,14 @@ TEST(RelayHeadless, AnsweredRun) {
     RecordingShare share;
     RelayRun run(config, share);
 
-    // The herd server, answering once the request is there.
-    std::thread server([&] {
-        for (int i = 0; i < 400 && !Exists(config.RemoteIn()); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        WriteText(config.RemoteOut(), "answer");
-        std::filesystem::remove(Platform::PathFromUtf8(config.RemoteIn()));
-    });
+    const FolderServer server(config.remoteName);
     std::ostringstream status;
     const int exitCode =
         RunHeadless(run, "-f " + sandbox.File("in.dat") + " -o " + sandbox.File("out.dat"), status);
-    server.join();
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(status.str(), "Connecting to " + config.remoteName +
                                 "\nWaiting for outfile to be created...\nCopying files...\n");
-    EXPECT_EQ(ReadText(sandbox.File("out.dat")), "answer");
+    EXPECT_EQ(ReadText(sandbox.File("out.dat")), "answer to request");
 }
 
 TEST(RelayHeadless, ChosenByTheEnvironment) {

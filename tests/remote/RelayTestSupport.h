@@ -2,10 +2,14 @@
 
 #include "common/Platform.h"
 #include "common/TextStream.h"
+#include "common/modUtils.h"
 #include "relay/ShareConnection.h"
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 // A share that is a folder, as the relay uses it outside Windows. Wine has no
@@ -40,3 +44,44 @@ inline bool Exists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(Platform::PathFromUtf8(path), ec);
 }
+
+// A herd server in a thread of the test: whenever "isoin.dat" is on the share it
+// writes "answer to " and the request into "isoout.dat", "log" into "iso.log",
+// and (unless it keeps requests) takes the request away.
+class FolderServer {
+public:
+    explicit FolderServer(std::string share, bool keepRequest = false)
+        : share_(std::move(share)), keepRequest_(keepRequest), thread_([this] { Serve(); }) {}
+    ~FolderServer() {
+        stop_ = true;
+        thread_.join();
+    }
+    FolderServer(const FolderServer&) = delete;
+    FolderServer& operator=(const FolderServer&) = delete;
+
+    std::string OnShare(const char* name) const { return modUtils::AddBackslash(share_) + name; }
+
+private:
+    void Serve() {
+        while (!stop_) {
+            std::string request;
+            if (Exists(OnShare("isoin.dat")) && !answered_ &&
+                ReadFileBytes(OnShare("isoin.dat"), request)) {
+                WriteText(OnShare("isoout.dat"), "answer to " + request);
+                WriteText(OnShare("iso.log"), "log");
+                std::error_code ec;
+                if (keepRequest_)
+                    answered_ = true;
+                else
+                    std::filesystem::remove(Platform::PathFromUtf8(OnShare("isoin.dat")), ec);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+
+    std::string share_;
+    bool keepRequest_;
+    bool answered_ = false;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};

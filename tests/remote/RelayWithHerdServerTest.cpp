@@ -181,28 +181,6 @@ TEST_F(RelayWithHerdServer, NoUsableAnswerEndsInTheTimeout) {
     }
 }
 
-TEST_F(RelayWithHerdServer, EachFailureEndsWithItsOwnExitStatus) {
-    Serve();
-    struct Case {
-        std::vector<std::string> arguments;
-        int exitCode;
-        const char* what;
-    };
-    const Case cases[] = {
-        {{"-o", LocalOut(), "/n"}, 1, "no request file"},
-        {{"-f", sandbox_.File("missing.dat"), "-o", LocalOut()}, 3, "request copy fails"},
-        {{"-f", LocalIn(), "-o", sandbox_.File("no folder/out.dat")}, 4, "answer copy fails"},
-    };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.what);
-        EXPECT_EQ(RunRelay(test.arguments), test.exitCode);
-        EXPECT_FALSE(Exists(LocalOut()));
-    }
-    Configure("RemoteName", sandbox_.File("no share"));
-    EXPECT_EQ(RunRelay(), 2) << "connection refused";
-    EXPECT_FALSE(Exists(LocalOut()));
-}
-
 TEST_F(RelayWithHerdServer, CancelWhileWaitingLeavesNoAnswer) {
     Serve("slow-serve=3000");
     Relay::RelayConfig config = Relay::ReadRelayConfig();
