@@ -65,10 +65,4 @@ TEST(RelayTimeout, OnlyAPositiveWholeNumberCounts) {
         EXPECT_EQ(TimeoutSecondsFromText(text, 600), 600) << text;
 }
 
-TEST(RelayRemotePaths, AShareEndingInASeparatorGetsNoSecond) {
-    RelayConfig config;
-    config.remoteName = modUtils::AddBackslash("share");
-    EXPECT_EQ(config.RemoteLog(), modUtils::AddBackslash("share") + "iso.log");
-}
-
 } // namespace

@@ -80,12 +80,6 @@ TEST_F(RelayProgram, EachFailureEndsWithItsOwnExitStatus) {
     EXPECT_FALSE(Exists(sandbox_.File("out2.dat")));
 }
 
-TEST_F(RelayProgram, ARequestLeftOnTheShareEndsInTheTimeout) {
-    const FolderServer server(share_, true);
-    EXPECT_EQ(RunRelay({"-f", LocalIn(), "-o", LocalOut()}), 6);
-    EXPECT_FALSE(Exists(LocalOut()));
-}
-
 // The link program's side: the relay in the program folder is its ISO
 // application, and only the relay's success is the exchange's success.
 TEST_F(RelayProgram, TheLinkProgramsExchangeRunsThroughTheRelay) {

@@ -47,11 +47,11 @@ inline bool Exists(const std::string& path) {
 
 // A herd server in a thread of the test: whenever "isoin.dat" is on the share it
 // writes "answer to " and the request into "isoout.dat", "log" into "iso.log",
-// and (unless it keeps requests) takes the request away.
+// and takes the request away.
 class FolderServer {
 public:
-    explicit FolderServer(std::string share, bool keepRequest = false)
-        : share_(std::move(share)), keepRequest_(keepRequest), thread_([this] { Serve(); }) {}
+    explicit FolderServer(std::string share)
+        : share_(std::move(share)), thread_([this] { Serve(); }) {}
     ~FolderServer() {
         stop_ = true;
         thread_.join();
@@ -65,23 +65,17 @@ private:
     void Serve() {
         while (!stop_) {
             std::string request;
-            if (Exists(OnShare("isoin.dat")) && !answered_ &&
-                ReadFileBytes(OnShare("isoin.dat"), request)) {
+            if (Exists(OnShare("isoin.dat")) && ReadFileBytes(OnShare("isoin.dat"), request)) {
                 WriteText(OnShare("isoout.dat"), "answer to " + request);
                 WriteText(OnShare("iso.log"), "log");
                 std::error_code ec;
-                if (keepRequest_)
-                    answered_ = true;
-                else
-                    std::filesystem::remove(Platform::PathFromUtf8(OnShare("isoin.dat")), ec);
+                std::filesystem::remove(Platform::PathFromUtf8(OnShare("isoin.dat")), ec);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     }
 
     std::string share_;
-    bool keepRequest_;
-    bool answered_ = false;
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };

@@ -149,14 +149,6 @@ private slots:
         QVERIFY(!QFile::exists(LocalOut()));
     }
 
-    void escapeCancelsToo() {
-        RelayDialog& dialog = Open("-f " + LocalIn(), Share());
-        QTRY_VERIFY(QFile::exists(Share() + "/isoin.dat"));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(static_cast<int>(run_->Exit()), 5);
-    }
-
     void aboutFromTheWindowMenuShowsTheVersionData() {
         RelayDialog& dialog = Open("-o x /n", Share());
         QAction* about = dialog.AboutAction();
