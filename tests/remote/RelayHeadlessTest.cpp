@@ -43,12 +43,15 @@ TEST(RelayHeadless, AnsweredRun) {
 
     const FolderServer server(config.remoteName);
     std::ostringstream status;
-    const int exitCode =
-        RunHeadless(run, "-f " + sandbox.File("in.dat") + " -o " + sandbox.File("out.dat"), status);
+    const int exitCode = RunHeadless(run,
+                                     "-f " + sandbox.File("in.dat") + " -o " +
+                                         sandbox.File("out.dat") + " -l " + sandbox.File("log.txt"),
+                                     status);
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(status.str(), "Connecting to " + config.remoteName +
                                 "\nWaiting for outfile to be created...\nCopying files...\n");
     EXPECT_EQ(ReadText(sandbox.File("out.dat")), "answer to request");
+    EXPECT_EQ(ReadText(sandbox.File("log.txt")), "log");
 }
 
 TEST(RelayHeadless, ChosenByTheEnvironment) {

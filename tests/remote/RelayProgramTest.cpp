@@ -48,6 +48,7 @@ protected:
 
     std::string LocalIn() const { return sandbox_.File("request in.dat"); }
     std::string LocalOut() const { return sandbox_.File("answer-out.dat"); }
+    std::string LocalLog() const { return sandbox_.File("iso log.txt"); }
 
     LinkSandbox sandbox_;
     std::string share_;
@@ -64,15 +65,18 @@ TEST_F(RelayProgram, EachFailureEndsWithItsOwnExitStatus) {
     const Case cases[] = {
         {{"-o", LocalOut(), "/n"}, 1, "no request file"},
         {{"-f", sandbox_.File("missing.dat"), "-o", LocalOut()}, 3, "request copy fails"},
-        {{"-f", LocalIn(), "-o", sandbox_.File("no folder/out.dat")}, 4, "answer copy fails"},
+        {{"-f", LocalIn(), "-o", sandbox_.File("no folder/out.dat"), "-l", LocalLog()},
+         4,
+         "answer copy fails"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.what);
         EXPECT_EQ(RunRelay(test.arguments), test.exitCode);
         EXPECT_FALSE(Exists(LocalOut()));
     }
-    EXPECT_EQ(RunRelay({"-f", LocalIn(), "-o", LocalOut(), "/n"}), 0);
+    EXPECT_EQ(RunRelay({"-f", LocalIn(), "-o", LocalOut(), "-l", LocalLog(), "/n"}), 0);
     EXPECT_EQ(ReadText(LocalOut()), "answer to request\r\n");
+    EXPECT_EQ(ReadText(LocalLog()), "log");
 
     Configure("RemoteName", sandbox_.File("no share"));
     EXPECT_EQ(RunRelay({"-f", LocalIn(), "-o", sandbox_.File("out2.dat")}), 2)
