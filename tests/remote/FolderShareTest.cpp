@@ -1,4 +1,4 @@
-#include "LinkSandbox.h"
+#include "RelaySandbox.h"
 #include "RelayTestSupport.h"
 
 #include "relay/RelayFiles.h"
@@ -8,7 +8,7 @@
 using namespace Relay;
 
 TEST(FolderShare, OnlyAnExistingFolderConnects) {
-    LinkSandbox sandbox;
+    RelaySandbox sandbox;
     WriteText(sandbox.File("file.dat"), "x");
     FolderShare share;
     EXPECT_TRUE(share.Connect(sandbox.Folder(), "kestrom", "mobrikanet"));
@@ -18,7 +18,7 @@ TEST(FolderShare, OnlyAnExistingFolderConnects) {
 }
 
 TEST(RelayFiles, CopyReplacesTheTargetWholeAndLeavesNoTemporaryFile) {
-    LinkSandbox sandbox;
+    RelaySandbox sandbox;
     std::string big(300 * 1024, '\0');
     for (std::size_t i = 0; i < big.size(); ++i)
         big[i] = static_cast<char>(i * 7 % 251);

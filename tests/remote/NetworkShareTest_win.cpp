@@ -1,7 +1,7 @@
 // The network share's calls of the system, through their seam: Wine has no real
 // network share to connect to.
 
-#include "LinkSandbox.h"
+#include "RelaySandbox.h"
 
 #include "relay/NetworkShare_win.h"
 
@@ -71,7 +71,7 @@ TEST(NetworkShare, UncShareIsConnectedAndCancelledWithTheSystemCalls) {
 
 TEST(NetworkShare, AFolderIsUsedAsAFolder) {
     recorded = {};
-    LinkSandbox sandbox;
+    RelaySandbox sandbox;
     NetworkShare share({&FakeAdd, &FakeCancel});
     EXPECT_TRUE(share.Connect(sandbox.Folder(), "kestrom", "mobrikanet"));
     EXPECT_FALSE(share.Connect(sandbox.File("missing"), "kestrom", "mobrikanet"));

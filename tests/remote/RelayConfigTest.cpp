@@ -1,5 +1,4 @@
-#include "LinkSandbox.h"
-#include "RelayRegistry.h"
+#include "RelaySandbox.h"
 
 #include "common/modUtils.h"
 #include "relay/RelayConfig.h"
@@ -12,15 +11,12 @@ namespace {
 
 class RelayConfiguration : public ::testing::Test {
 protected:
-    void SetUp() override { RemoveRelayKey(); }
-    void TearDown() override { RemoveRelayKey(); }
-
     static void Set(const char* name, const std::string& value) {
         ASSERT_TRUE(modUtils::RegWriteString(value, modUtils::RegRoot::LocalMachine,
                                              kRelayRegistryKey, name));
     }
 
-    LinkSandbox sandbox_;
+    RelaySandbox sandbox_;
 };
 
 TEST_F(RelayConfiguration, DefaultsWithoutTheKey) {

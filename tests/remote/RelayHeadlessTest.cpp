@@ -1,6 +1,6 @@
 // The relay without its window: the same steps, the status texts on a stream.
 
-#include "LinkSandbox.h"
+#include "RelaySandbox.h"
 #include "RelayTestSupport.h"
 
 #include "relay/RelayHeadless.h"
@@ -15,7 +15,7 @@ using namespace Relay;
 namespace {
 
 TEST(RelayHeadless, StatusTextsGoToTheStreamAndAFailureEndsTheRunAtOnce) {
-    LinkSandbox sandbox;
+    RelaySandbox sandbox;
     RelayConfig config;
     config.remoteName = sandbox.File("missing-share");
     RecordingShare share;
@@ -33,7 +33,7 @@ TEST(RelayHeadless, StatusTextsGoToTheStreamAndAFailureEndsTheRunAtOnce) {
 }
 
 TEST(RelayHeadless, AnsweredRun) {
-    LinkSandbox sandbox;
+    RelaySandbox sandbox;
     std::filesystem::create_directories(sandbox.Path() / "share");
     RelayConfig config;
     config.remoteName = sandbox.File("share");

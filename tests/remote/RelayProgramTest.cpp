@@ -2,8 +2,7 @@
 // the program folder, headless, with the share a folder served by the test
 // (on Windows under Wine too, where the network share cannot be had).
 
-#include "LinkSandbox.h"
-#include "RelayRegistry.h"
+#include "RelaySandbox.h"
 #include "RelayTestSupport.h"
 
 #include "common/modUtils.h"
@@ -21,7 +20,6 @@ namespace fs = std::filesystem;
 class RelayProgram : public ::testing::Test {
 protected:
     void SetUp() override {
-        RemoveRelayKey();
         share_ = Platform::Utf8FromPath(sandbox_.Path() / "share");
         fs::create_directories(Platform::PathFromUtf8(share_));
         Configure("RemoteName", share_);
@@ -31,10 +29,7 @@ protected:
         fs::copy_file(Platform::PathFromUtf8(RELAY_PROGRAM_PATH), Platform::PathFromUtf8(relay_));
         WriteText(LocalIn(), "request\r\n");
     }
-    void TearDown() override {
-        Platform::SetEnvironmentValue("LINK_HEADLESS", std::nullopt);
-        RemoveRelayKey();
-    }
+    void TearDown() override { Platform::SetEnvironmentValue("LINK_HEADLESS", std::nullopt); }
 
     static void Configure(const char* name, const std::string& value) {
         ASSERT_TRUE(modUtils::RegWriteString(value, modUtils::RegRoot::LocalMachine,
@@ -50,7 +45,7 @@ protected:
     std::string LocalOut() const { return sandbox_.File("answer-out.dat"); }
     std::string LocalLog() const { return sandbox_.File("iso log.txt"); }
 
-    LinkSandbox sandbox_;
+    RelaySandbox sandbox_;
     std::string share_;
     std::string relay_;
 };

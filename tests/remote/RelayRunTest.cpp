@@ -1,6 +1,6 @@
 // The relay's steps, tick by tick, with the test in the herd server's place.
 
-#include "LinkSandbox.h"
+#include "RelaySandbox.h"
 #include "RelayTestSupport.h"
 
 #include "relay/RelayFiles.h"
@@ -71,7 +71,7 @@ protected:
         EXPECT_NE(static_cast<int>(exit), 0);
     }
 
-    LinkSandbox sandbox_;
+    RelaySandbox sandbox_;
     RelayConfig config_;
     RecordingShare share_;
     std::chrono::steady_clock::time_point now_{};

@@ -2,7 +2,7 @@
 // folder, the relay program started as the link program starts it, and the
 // link program's own exchange through the relay.
 
-#include "LinkSandbox.h"
+#include "RelaySandbox.h"
 #include "RelayTestSupport.h"
 
 #include "adis/clsAdisDataFile.h"
@@ -137,7 +137,7 @@ protected:
     std::string LocalLog() const { return sandbox_.File("iso log.txt"); }
     std::string OnShare(const char* name) const { return modUtils::AddBackslash(share_) + name; }
 
-    LinkSandbox sandbox_;
+    RelaySandbox sandbox_;
     std::string share_;
     std::string database_;
     std::shared_ptr<clsAdisDataDict> dict_;

@@ -1,3 +1,0 @@
-#include "RelayRegistry.h"
-
-void RemoveRelayKey() {}
