@@ -15,6 +15,9 @@ namespace HerdSim {
 //   sleep=MS     wait MS milliseconds before answering
 //   bad-line     add a value line whose length does not match its definition
 //   warn-answer  add an item the dictionary does not know and a repeated line
+// and, when serving a share folder:
+//   slow-serve=MS  wait MS milliseconds before taking each request
+//   keep-request   answer, but leave the request on the share
 struct Faults {
     std::optional<int> exitCode;
     bool noAnswer = false;
@@ -23,6 +26,8 @@ struct Faults {
     int sleepMs = 0;
     bool badLine = false;
     bool warnAnswer = false;
+    int slowServeMs = 0;
+    bool keepRequest = false;
     // Words not understood, for the log.
     std::string unknown;
 };

@@ -9,9 +9,11 @@ namespace HerdSim {
 const char* const kUsage =
     "usage: herd-iso-sim -f IN -o OUT -l LOG [-d DB] [/n]\n"
     "       herd-iso-sim --init DB [--demo] [--today YYYY-MM-DD] [--seed FILE.sql]\n"
+    "       herd-iso-sim --serve FOLDER [--db DB]\n"
     "The herd database is the -d value when it names a file, else $HERD_ISO_SIM_DB,\n"
     "else herd.db beside the program. HERD_ISO_SIM_FAULT injects faults for tests:\n"
-    "exit=N, no-answer, no-header, error-log, sleep=MS, bad-line, warn-answer.\n";
+    "exit=N, no-answer, no-header, error-log, sleep=MS, bad-line, warn-answer,\n"
+    "and when serving: slow-serve=MS, keep-request.\n";
 
 std::optional<SimOptions> ParseOptions(const std::vector<std::string>& args, std::string& error) {
     SimOptions options;
@@ -41,6 +43,12 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& args, std
         } else if (arg == "--init") {
             if (!value(options.initDatabase))
                 return std::nullopt;
+        } else if (arg == "--serve") {
+            if (!value(options.serveFolder))
+                return std::nullopt;
+        } else if (arg == "--db") {
+            if (!value(options.database))
+                return std::nullopt;
         } else if (arg == "--today") {
             if (!value(today))
                 return std::nullopt;
@@ -59,7 +67,7 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& args, std
             return std::nullopt;
         }
     }
-    if (options.help || !options.initDatabase.empty())
+    if (options.help || !options.initDatabase.empty() || !options.serveFolder.empty())
         return options;
     if (options.inFile.empty() || options.outFile.empty() || options.logFile.empty()) {
         error = "-f, -o and -l are required";

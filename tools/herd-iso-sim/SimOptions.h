@@ -10,12 +10,15 @@ namespace HerdSim {
 //   herd-iso-sim -f IN -o OUT -l LOG [-d DB] [/n]
 // or the database set-up
 //   herd-iso-sim --init DB [--demo] [--today YYYY-MM-DD] [--seed FILE.sql]
+// or the herd server's side of a share
+//   herd-iso-sim --serve FOLDER [--db DB]
 struct SimOptions {
     std::string inFile;
     std::string outFile;
     std::string logFile;
     std::string database;
     std::string initDatabase;
+    std::string serveFolder;
     bool demo = false;
     std::string seedFile; // SQL run on the new database (test herds)
     std::optional<std::string> today;

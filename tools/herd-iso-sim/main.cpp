@@ -1,4 +1,5 @@
 #include "HerdDatabase.h"
+#include "ServeFolder.h"
 #include "SimDates.h"
 #include "SimOptions.h"
 #include "SimRun.h"
@@ -49,5 +50,7 @@ int main(int argc, char** argv) {
         }
         return ExitOk;
     }
+    if (!options->serveFolder.empty())
+        return ServeFolder(*options);
     return RunExchange(*options);
 }
