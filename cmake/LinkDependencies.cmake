@@ -17,9 +17,14 @@ if(LINK_BUILD_TESTS)
 endif()
 
 # Herd database access: ODBC (Windows' own driver manager, unixODBC elsewhere) and
-# pugixml for the herd-management client's configuration. Debian has no pugixml
-# for MinGW: the Windows cross build goes without it (see link/CMakeLists.txt).
+# pugixml for the herd-management client's configuration. For the Windows cross
+# build scripts/mingw-deps builds pugixml from Debian's source package.
 if(NOT WIN32)
   find_package(ODBC REQUIRED)
 endif()
 find_package(pugixml QUIET)
+if(NOT pugixml_FOUND)
+  message(FATAL_ERROR "pugixml not found: the herd-management client's configuration "
+                      "cannot be read without it. Run scripts/install-deps (for the Windows "
+                      "build it builds pugixml into /opt/vantorlink-deps).")
+endif()

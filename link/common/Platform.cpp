@@ -1,5 +1,7 @@
 #include "Platform.h"
 
+#include <thread>
+
 namespace Platform {
 
 std::optional<std::filesystem::path> NearestExisting(const std::string& path) {
@@ -13,6 +15,25 @@ std::optional<std::filesystem::path> NearestExisting(const std::string& path) {
             probe = ".";
     }
     return probe;
+}
+
+FileLock::FileLock(const std::string& lockFilePath, std::chrono::milliseconds wait,
+                   const std::function<void()>& betweenTries) {
+    Open(lockFilePath);
+    if (!Opened())
+        return;
+    using Clock = std::chrono::steady_clock;
+    constexpr auto kRetryEvery = std::chrono::milliseconds(5);
+    const auto deadline = Clock::now() + wait;
+    while (!TryLock()) {
+        const auto now = Clock::now();
+        if (now >= deadline)
+            return;
+        std::this_thread::sleep_for(std::min<Clock::duration>(kRetryEvery, deadline - now));
+        if (betweenTries)
+            betweenTries();
+    }
+    locked_ = true;
 }
 
 } // namespace Platform

@@ -4,10 +4,12 @@
 // Platform_posix.cpp and Platform_win.cpp (what both share in Platform.cpp).
 // Paths are UTF-8 text everywhere.
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,8 +27,18 @@ inline std::string Utf8FromPath(const std::filesystem::path& path) {
 // fopen with a UTF-8 path (wide-character API on Windows).
 std::FILE* OpenFile(const std::string& path, const char* mode);
 
-// Renames a file, replacing an existing target.
+// Renames a file, replacing an existing target; the new name is on the disk when
+// this returns true (the folder is synced, or the move is written through).
 bool RenameReplacing(const std::string& from, const std::string& to);
+
+// A new file, opened for writing by this object alone: while it is open,
+// RemoveAbandonedFile leaves it alone. Nothing when it exists or cannot be made.
+std::FILE* CreateExclusiveFile(const std::string& path);
+// Flushes the file's buffers and makes the system write its data to the disk.
+bool SyncFile(std::FILE* file);
+// Removes a file that no writer has open any more; false when one still has it
+// open or it cannot be removed.
+bool RemoveAbandonedFile(const std::string& path);
 
 // Whether this user may write the file; for a file that does not exist yet,
 // whether the nearest existing folder on its path may be written.
@@ -50,13 +62,23 @@ std::string ExecutablePath();
 // of the object; other processes and other objects in this process wait for it.
 class FileLock {
 public:
+    // Waits as long as it takes.
     explicit FileLock(const std::string& lockFilePath);
+    // Waits at most `wait`, calling betweenTries while it waits; Locked() is false
+    // when the time ran out.
+    FileLock(const std::string& lockFilePath, std::chrono::milliseconds wait,
+             const std::function<void()>& betweenTries = {});
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
+    // False when the lock file could not be opened or created.
+    bool Opened() const { return handle_ != -1; }
     bool Locked() const { return locked_; }
 
 private:
+    void Open(const std::string& lockFilePath);
+    // One attempt without waiting.
+    bool TryLock();
     std::intptr_t handle_ = -1;
     bool locked_ = false;
 };

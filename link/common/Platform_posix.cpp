@@ -16,8 +16,61 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }
 
+namespace {
+
+// Makes the folder's entries (a rename into it) durable.
+void SyncFolderOf(const std::string& path) {
+    auto folder = PathFromUtf8(path).parent_path();
+    if (folder.empty())
+        folder = ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool TryLockExclusive(int fd) {
+    int result;
+    do {
+        result = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+} // namespace
+
 bool RenameReplacing(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    if (std::rename(from.c_str(), to.c_str()) != 0)
+        return false;
+    SyncFolderOf(to);
+    return true;
+}
+
+std::FILE* CreateExclusiveFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return nullptr;
+    // The lock shows other writers that this file is in use; closing releases it.
+    TryLockExclusive(fd);
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file)
+        ::close(fd);
+    return file;
+}
+
+bool SyncFile(std::FILE* file) {
+    return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+}
+
+bool RemoveAbandonedFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool abandoned = TryLockExclusive(fd);
+    const bool removed = abandoned && ::unlink(path.c_str()) == 0;
+    ::close(fd);
+    return removed;
 }
 
 bool IsWritable(const std::string& path) {
@@ -54,14 +107,27 @@ std::string ExecutablePath() {
     return buffer;
 }
 
-FileLock::FileLock(const std::string& lockFilePath) {
+void FileLock::Open(const std::string& lockFilePath) {
     const int fd = ::open(lockFilePath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return;
-    handle_ = fd;
+    if (fd >= 0)
+        handle_ = fd;
+}
+
+bool FileLock::TryLock() {
     int result;
     do {
-        result = ::flock(fd, LOCK_EX);
+        result = ::flock(static_cast<int>(handle_), LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+FileLock::FileLock(const std::string& lockFilePath) {
+    Open(lockFilePath);
+    if (!Opened())
+        return;
+    int result;
+    do {
+        result = ::flock(static_cast<int>(handle_), LOCK_EX);
     } while (result != 0 && errno == EINTR);
     locked_ = result == 0;
 }

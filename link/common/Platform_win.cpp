@@ -2,7 +2,9 @@
 #include "WideText_win.h"
 #include "modUtils.h"
 
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 
 const char modUtils::PathSeparator = '\\';
@@ -19,7 +21,8 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
     // A reader that has the target open for a moment makes the replace fail with a
     // sharing violation; a few short retries ride that out.
     for (int attempt = 0; attempt < 20; ++attempt) {
-        if (::MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        if (::MoveFileExW(source.c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         const DWORD error = ::GetLastError();
         if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED &&
@@ -28,6 +31,31 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
         ::Sleep(10);
     }
     return false;
+}
+
+// Files opened by the C runtime share reading and writing but not deleting, so a
+// writer's file cannot be removed while it is open.
+std::FILE* CreateExclusiveFile(const std::string& path) {
+    const int fd =
+        ::_wopen(WideFromUtf8(path).c_str(),
+                 _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = ::_fdopen(fd, "wb");
+    if (!file)
+        ::_close(fd);
+    return file;
+}
+
+bool SyncFile(std::FILE* file) {
+    if (std::fflush(file) != 0)
+        return false;
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file)));
+    return handle != INVALID_HANDLE_VALUE && ::FlushFileBuffers(handle);
+}
+
+bool RemoveAbandonedFile(const std::string& path) {
+    return ::DeleteFileW(WideFromUtf8(path).c_str()) != 0;
 }
 
 bool IsWritable(const std::string& path) {
@@ -75,15 +103,28 @@ std::string ExecutablePath() {
     }
 }
 
-FileLock::FileLock(const std::string& lockFilePath) {
+void FileLock::Open(const std::string& lockFilePath) {
     HANDLE file = ::CreateFileW(WideFromUtf8(lockFilePath).c_str(), GENERIC_READ | GENERIC_WRITE,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    handle_ = reinterpret_cast<std::intptr_t>(file);
+    if (file != INVALID_HANDLE_VALUE)
+        handle_ = reinterpret_cast<std::intptr_t>(file);
+}
+
+bool FileLock::TryLock() {
     OVERLAPPED whole{};
-    locked_ = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole) != 0;
+    return ::LockFileEx(reinterpret_cast<HANDLE>(handle_),
+                        LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD,
+                        &whole) != 0;
+}
+
+FileLock::FileLock(const std::string& lockFilePath) {
+    Open(lockFilePath);
+    if (!Opened())
+        return;
+    OVERLAPPED whole{};
+    locked_ = ::LockFileEx(reinterpret_cast<HANDLE>(handle_), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD,
+                           MAXDWORD, &whole) != 0;
 }
 
 FileLock::~FileLock() {

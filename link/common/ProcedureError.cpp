@@ -9,10 +9,19 @@
 
 namespace LinkUi {
 
+void ShowErrorAndLog(std::string_view text, std::string_view caption,
+                     std::optional<std::string_view> detail) {
+    if (!Ui().LogsMessageBoxes())
+        modUtils::WriteLog(text);
+    std::string boxText(text);
+    if (detail)
+        boxText += "\r\n\r\n" + std::string(*detail);
+    Ui().MessageBox(boxText, Buttons::Ok, Icon::Critical, caption);
+}
+
 void ShowProcedureError(long number, std::string_view description) {
-    const std::string text = std::to_string(number) + " " + std::string(description);
-    modUtils::WriteLog(text);
-    Ui().MessageBox(text, Buttons::Ok, Icon::Critical, modCommon::ResString(168));
+    ShowErrorAndLog(std::to_string(number) + " " + std::string(description),
+                    modCommon::ResString(168));
 }
 
 void ShowProcedureError(const std::exception& error) {

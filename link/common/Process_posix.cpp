@@ -52,6 +52,17 @@ std::optional<std::int32_t> Poll(pid_t pid) {
     return result == pid ? ExitCode(status) : -1;
 }
 
+std::int32_t WaitFor(pid_t pid, int pollMs, const EventPump& pump) {
+    const auto step = std::chrono::milliseconds(pollMs > 0 ? pollMs : 1);
+    for (;;) {
+        if (const auto code = Poll(pid))
+            return *code;
+        std::this_thread::sleep_for(step);
+        if (pump)
+            pump();
+    }
+}
+
 } // namespace
 
 std::int32_t RunProgram(const std::vector<std::string>& argv, int, int) {
@@ -75,14 +86,17 @@ std::int32_t RunProgramAndWait(const std::vector<std::string>& argv, int pollMs,
     const auto pid = Spawn(argv);
     if (!pid)
         return -1;
-    const auto step = std::chrono::milliseconds(pollMs > 0 ? pollMs : 1);
-    for (;;) {
-        if (const auto code = Poll(*pid))
-            return *code;
-        std::this_thread::sleep_for(step);
-        if (pump)
-            pump();
-    }
+    return WaitFor(*pid, pollMs, pump);
+}
+
+// The argument vector is the program and its arguments; the text is for Windows.
+std::int32_t RunCallAndWait(const ProgramCall& call, int pollMs, const EventPump& pump, int, int) {
+    std::vector<std::string> argv = {call.program};
+    argv.insert(argv.end(), call.arguments.begin(), call.arguments.end());
+    const auto pid = Spawn(argv);
+    if (!pid)
+        return -1;
+    return WaitFor(*pid, pollMs, pump);
 }
 
 } // namespace modUtils

@@ -42,20 +42,28 @@ std::wstring CommandLine(const std::vector<std::string>& argv) {
     return commandLine;
 }
 
-HANDLE Start(const std::vector<std::string>& argv, int showMode, int creationFlags) {
-    if (argv.empty() || argv.front().empty())
-        return nullptr;
-    std::wstring commandLine = CommandLine(argv);
+// Starts the program. With an application path the command line goes over exactly
+// as given and the path alone names the program (no search of the path list);
+// without one the command line's first word names it.
+HANDLE Start(const std::wstring& application, std::wstring commandLine, int showMode,
+             int creationFlags) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showMode);
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                          static_cast<DWORD>(creationFlags), nullptr, nullptr, &startup, &process))
+    if (!::CreateProcessW(application.empty() ? nullptr : application.c_str(), commandLine.data(),
+                          nullptr, nullptr, TRUE, static_cast<DWORD>(creationFlags), nullptr,
+                          nullptr, &startup, &process))
         return nullptr;
     ::CloseHandle(process.hThread);
     return process.hProcess;
+}
+
+HANDLE Start(const std::vector<std::string>& argv, int showMode, int creationFlags) {
+    if (argv.empty() || argv.front().empty())
+        return nullptr;
+    return Start(std::wstring(), CommandLine(argv), showMode, creationFlags);
 }
 
 std::int32_t ExitCodeOf(HANDLE process) {
@@ -63,6 +71,17 @@ std::int32_t ExitCodeOf(HANDLE process) {
     if (!::GetExitCodeProcess(process, &code))
         return -1;
     return static_cast<std::int32_t>(code);
+}
+
+std::int32_t WaitFor(HANDLE process, int pollMs, const EventPump& pump) {
+    const DWORD step = static_cast<DWORD>(pollMs > 0 ? pollMs : 1);
+    while (::WaitForSingleObject(process, step) == WAIT_TIMEOUT) {
+        if (pump)
+            pump();
+    }
+    const std::int32_t code = ExitCodeOf(process);
+    ::CloseHandle(process);
+    return code;
 }
 
 } // namespace
@@ -79,16 +98,18 @@ std::int32_t RunProgram(const std::vector<std::string>& argv, int showMode, int 
 std::int32_t RunProgramAndWait(const std::vector<std::string>& argv, int pollMs,
                                const EventPump& pump, int showMode, int creationFlags) {
     HANDLE process = Start(argv, showMode, creationFlags);
-    if (!process)
+    return process ? WaitFor(process, pollMs, pump) : -1;
+}
+
+// The program receives the command-line text exactly as built; the arguments are
+// for the platforms that pass a vector.
+std::int32_t RunCallAndWait(const ProgramCall& call, int pollMs, const EventPump& pump,
+                            int showMode, int creationFlags) {
+    if (call.program.empty())
         return -1;
-    const DWORD step = static_cast<DWORD>(pollMs > 0 ? pollMs : 1);
-    while (::WaitForSingleObject(process, step) == WAIT_TIMEOUT) {
-        if (pump)
-            pump();
-    }
-    const std::int32_t code = ExitCodeOf(process);
-    ::CloseHandle(process);
-    return code;
+    HANDLE process = Start(Platform::WideFromUtf8(call.program),
+                           Platform::WideFromUtf8(call.commandLine), showMode, creationFlags);
+    return process ? WaitFor(process, pollMs, pump) : -1;
 }
 
 } // namespace modUtils

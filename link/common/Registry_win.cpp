@@ -5,7 +5,9 @@
 #include <windows.h>
 
 // The system registry through its ANSI functions; names and texts are converted
-// between UTF-8 and the ANSI code page.
+// between UTF-8 and the ANSI code page. Every key is opened in the 32-bit view:
+// the program this one replaces and the herd-management product are 32-bit
+// programs, so on 64-bit Windows their machine-wide keys lie under WOW6432Node.
 namespace modUtils {
 namespace {
 
@@ -17,6 +19,7 @@ class OpenKey {
 public:
     OpenKey(RegRoot root, std::string_view key, REGSAM access, bool create) {
         const std::string name = Platform::AnsiFromUtf8(key);
+        access |= KEY_WOW64_32KEY;
         const LONG result =
             create ? ::RegCreateKeyExA(RootKey(root), name.c_str(), 0, nullptr,
                                        REG_OPTION_NON_VOLATILE, access, nullptr, &key_, nullptr)

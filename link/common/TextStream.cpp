@@ -4,24 +4,64 @@
 #include "Platform.h"
 #include "TextEncoding.h"
 
+#include <chrono>
 #include <cstring>
 #include <random>
+#include <string_view>
 
 namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr long kDeviceIoError = 57;
 
+// Temporary files are named "<target>.<16 hex digits>.tmp".
+constexpr std::size_t kTempDigits = 16;
+constexpr std::string_view kTempExtension = ".tmp";
+// A temporary file younger than this may belong to a writer that is just starting.
+constexpr auto kAbandonedAfter = std::chrono::seconds(2);
+
 std::string UniqueTempPath(const std::string& target) {
     static const char digits[] = "0123456789abcdef";
     std::random_device random;
     std::string suffix;
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < kTempDigits / 8; ++i) {
         unsigned value = random();
         for (int d = 0; d < 8; ++d, value >>= 4)
             suffix += digits[value & 0xF];
     }
-    return target + "." + suffix + ".tmp";
+    return target + "." + suffix + std::string(kTempExtension);
+}
+
+bool IsTempNameOf(const std::string& name, const std::string& targetName) {
+    if (name.size() != targetName.size() + 1 + kTempDigits + kTempExtension.size() ||
+        name.compare(0, targetName.size(), targetName) != 0 || name[targetName.size()] != '.' ||
+        name.compare(name.size() - kTempExtension.size(), kTempExtension.size(), kTempExtension) !=
+            0)
+        return false;
+    const std::string_view digits(name.data() + targetName.size() + 1, kTempDigits);
+    return digits.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+// Removes the temporary files of the target that writers killed before their
+// commit left behind; those of writers still at work stay.
+void RemoveAbandonedTempFiles(const std::string& target) {
+    std::error_code ec;
+    const auto targetPath = Platform::PathFromUtf8(target);
+    auto folder = targetPath.parent_path();
+    if (folder.empty())
+        folder = ".";
+    const std::string targetName = Platform::Utf8FromPath(targetPath.filename());
+    const auto oldEnough = std::filesystem::file_time_type::clock::now() - kAbandonedAfter;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = Platform::Utf8FromPath(it->path().filename());
+        if (!IsTempNameOf(name, targetName))
+            continue;
+        std::error_code timeError;
+        const auto written = std::filesystem::last_write_time(it->path(), timeError);
+        if (!timeError && written < oldEnough)
+            Platform::RemoveAbandonedFile(Platform::Utf8FromPath(it->path()));
+    }
 }
 
 // A read-only target stays as it is; a writable one keeps its permissions.
@@ -119,7 +159,7 @@ std::string TextStreamReader::ReadLine() {
 
 AtomicTextWriter::AtomicTextWriter(const std::string& targetPath)
     : target_(targetPath), temp_(UniqueTempPath(targetPath)) {
-    file_ = Platform::OpenFile(temp_, "wb");
+    file_ = Platform::CreateExclusiveFile(temp_);
     ok_ = file_ != nullptr;
 }
 
@@ -150,12 +190,16 @@ bool AtomicTextWriter::WriteLine(std::string_view utf8Text) {
 bool AtomicTextWriter::Commit() {
     if (!file_)
         return false;
-    const bool written = ok_ && std::fflush(file_) == 0 && !std::ferror(file_);
+    // The data reach the disk before the new name does, so that a power cut leaves
+    // either the old file or the whole new one.
+    const bool written = ok_ && !std::ferror(file_) && Platform::SyncFile(file_);
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (written && closed && KeepsTargetRules(temp_, target_) &&
-        Platform::RenameReplacing(temp_, target_))
+        Platform::RenameReplacing(temp_, target_)) {
+        RemoveAbandonedTempFiles(target_);
         return true;
+    }
     std::error_code ec;
     std::filesystem::remove(Platform::PathFromUtf8(temp_), ec);
     ok_ = false;

@@ -35,10 +35,12 @@ private:
     long line_ = 0;
 };
 
-// Writes a file to a temporary name beside the target; Commit renames it over
-// the target, which keeps its permissions. A read-only target is not replaced.
-// Without a successful Commit the target is left untouched and the temporary
-// file is removed.
+// Writes a file to a temporary name beside the target ("<target>.<16 hex
+// digits>.tmp"); Commit syncs it to the disk and renames it over the target,
+// which keeps its permissions, then syncs the folder. A read-only target is not
+// replaced. Without a successful Commit the target is left untouched and the
+// temporary file is removed. A successful Commit also removes the temporary files
+// of the same target that killed writers left behind.
 class AtomicTextWriter {
 public:
     explicit AtomicTextWriter(const std::string& targetPath);

@@ -29,16 +29,30 @@ std::shared_ptr<UserInterface>& Installed() {
 
 } // namespace
 
+std::string OneLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            line += text[i];
+            continue;
+        }
+        while (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n'))
+            ++i;
+        line += " | ";
+    }
+    return line;
+}
+
 Answer HeadlessUserInterface::MessageBox(std::string_view text, Buttons buttons, Icon,
                                          std::string_view caption) {
     std::string line(caption);
     line += ": ";
-    line += text;
+    line += OneLine(text);
+    modUtils::WriteLog(line);
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);
-    line.pop_back();
-    modUtils::WriteLog(line);
     return FirstButton(buttons);
 }
 

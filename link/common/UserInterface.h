@@ -25,13 +25,17 @@ public:
     virtual void OpenTextFile(const std::string& path) = 0;
     // Lets the window handle its pending events; nothing when headless.
     virtual void PumpEvents() = 0;
+    // Whether MessageBox writes the box to the trace log itself.
+    virtual bool LogsMessageBoxes() const { return false; }
 };
 
-// Writes message boxes to standard error and the trace log; answers Ok (or the
-// first button of the set). Text files are shown the platform's way (see
+// Writes each message box as one line ("<caption>: <text>", its line breaks
+// replaced) to standard error and the trace log; answers Ok (or the first button
+// of the set). Text files are shown the platform's way (see
 // modUtils::ShowTextFile).
 class HeadlessUserInterface : public UserInterface {
 public:
+    bool LogsMessageBoxes() const override { return true; }
     Answer MessageBox(std::string_view text, Buttons buttons, Icon icon,
                       std::string_view caption) override;
     void SetWaitPointer(bool) override {}
@@ -63,6 +67,9 @@ public:
     bool waitPointer = false;
     long pumps = 0;
 };
+
+// The text on one line: each run of line breaks becomes " | ".
+std::string OneLine(std::string_view text);
 
 // The program-wide user interface (headless until the program installs another).
 UserInterface& Ui();

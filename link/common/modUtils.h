@@ -95,6 +95,19 @@ std::int32_t RunProgramAndWait(const std::vector<std::string>& argv, int pollMs,
                                const EventPump& pump = {}, int showMode = 1,
                                int creationFlags = 32);
 
+// A program call in both forms: the program with its arguments, for platforms
+// that start programs from an argument vector; and the whole command-line text,
+// which a Windows program receives exactly as written (nothing is quoted), the
+// program itself being started from `program` whatever blanks its path holds.
+struct ProgramCall {
+    std::string program;
+    std::vector<std::string> arguments;
+    std::string commandLine;
+};
+// RunProgramAndWait for such a call.
+std::int32_t RunCallAndWait(const ProgramCall& call, int pollMs, const EventPump& pump = {},
+                            int showMode = 1, int creationFlags = 32);
+
 std::string ProgramFilesFolder();
 
 // ---- Dates and versions ---------------------------------------------------------

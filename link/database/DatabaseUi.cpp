@@ -1,6 +1,8 @@
 #include "DatabaseUi.h"
 
+#include "OdbcConnectionString.h"
 #include "common/LinkError.h"
+#include "common/ProcedureError.h"
 #include "common/TraceLog.h"
 #include "common/UserInterface.h"
 
@@ -38,14 +40,12 @@ FailureText CurrentFailure() {
 }
 
 void ReportFailure(const FailureText& failure) {
-    LinkUi::Ui().MessageBox(failure.Text(), LinkUi::Buttons::Ok, LinkUi::Icon::Critical, kCaption);
-    modUtils::WriteLog(failure.Text());
+    LinkUi::ShowErrorAndLog(MaskPassword(failure.Text()), kCaption);
 }
 
 void ReportFailure(const FailureText& failure, std::string_view detail) {
-    LinkUi::Ui().MessageBox(failure.Text() + "\r\n\r\n" + std::string(detail), LinkUi::Buttons::Ok,
-                            LinkUi::Icon::Critical, kCaption);
-    modUtils::WriteLog(failure.Text());
+    const std::string masked = MaskPassword(detail);
+    LinkUi::ShowErrorAndLog(MaskPassword(failure.Text()), kCaption, masked);
 }
 
 } // namespace modNational

@@ -24,9 +24,11 @@ struct FailureText {
 FailureText CurrentFailure();
 
 // The failure as the database procedures report it: a critical message box with
-// "<number> <description>" and the line "<number> <description>" in the trace log.
+// "<number> <description>" and the line "<number> <description>" in the trace log
+// (once, LinkUi::ShowErrorAndLog). Passwords in the texts are masked.
 void ReportFailure(const FailureText& failure);
-// The same with two line breaks and the detail below the text in the box.
+// The same with two line breaks and the detail (a connection string) below the
+// text in the box.
 void ReportFailure(const FailureText& failure, std::string_view detail);
 
 } // namespace modNational

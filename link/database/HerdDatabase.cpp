@@ -40,23 +40,6 @@ std::string ValueOf(const std::string& text, std::string_view key) {
     return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-std::shared_ptr<DatabaseConnection> Connect(const std::string& connectionString,
-                                            int loginTimeoutSeconds) {
-    const std::string dataSource = DataSourceOf(connectionString);
-    if (dataSource.empty())
-        throw LinkError(kUnspecifiedError, "The connection string names no data source");
-    const std::string driver = SqlServerOdbcDriver();
-    // FreeTDS asks the server browser for a named instance without regard to the
-    // login time-out; the lookup here keeps to it.
-    std::optional<int> instancePort;
-    if (const auto instance = SplitInstance(dataSource); instance && IsFreeTdsDriver(driver))
-        instancePort = LookUpInstancePort(
-            *instance,
-            (loginTimeoutSeconds > 0 ? loginTimeoutSeconds : kLoginTimeoutSeconds) * 1000);
-    return std::make_shared<OdbcDatabaseConnection>(
-        OdbcConnectionStringFor(connectionString, driver, instancePort), loginTimeoutSeconds);
-}
-
 } // namespace
 
 std::string ClientConfigPath() {
@@ -89,19 +72,39 @@ std::string GetConnectionString(const std::string& password) {
     return ConnectionStringFromClientConfig(ClientConfigPath(), password);
 }
 
-std::shared_ptr<DatabaseConnection> OpenDatabase(int loginTimeoutSeconds) {
+std::shared_ptr<DatabaseConnection> OpenOdbcDatabase(const std::string& connectionString,
+                                                     int loginTimeoutSeconds,
+                                                     int statementTimeoutSeconds) {
+    const std::string driver = SqlServerOdbcDriver();
+    const std::string dataSource = DataSourceForDriver(DataSourceOf(connectionString), driver);
+    if (dataSource.empty())
+        throw LinkError(kUnspecifiedError, "The connection string names no data source");
+    // FreeTDS asks the server browser for a named instance without regard to the
+    // login time-out; the lookup here keeps to it.
+    std::optional<int> instancePort;
+    if (const auto instance = SplitInstance(dataSource); instance && IsFreeTdsDriver(driver))
+        instancePort = LookUpInstancePort(
+            *instance,
+            (loginTimeoutSeconds > 0 ? loginTimeoutSeconds : kLoginTimeoutSeconds) * 1000);
+    return std::make_shared<OdbcDatabaseConnection>(
+        OdbcConnectionStringFor(connectionString, driver, instancePort), loginTimeoutSeconds,
+        statementTimeoutSeconds);
+}
+
+std::shared_ptr<DatabaseConnection>
+OpenDatabase(int loginTimeoutSeconds, int statementTimeoutSeconds, const DatabaseOpener& opener) {
     WaitPointerScope wait;
     std::string connectionString;
     try {
         connectionString = GetConnectionString(kFirstPassword);
         try {
-            return Connect(connectionString, loginTimeoutSeconds);
+            return opener(connectionString, loginTimeoutSeconds, statementTimeoutSeconds);
         } catch (const LinkError&) {
             // Servers set up later accept only the second password.
         }
         connectionString = GetConnectionString(kSecondPassword);
         try {
-            return Connect(connectionString, loginTimeoutSeconds);
+            return opener(connectionString, loginTimeoutSeconds, statementTimeoutSeconds);
         } catch (...) {
             ReportFailure(CurrentFailure(), connectionString);
             return nullptr;

@@ -2,6 +2,7 @@
 
 #include "DatabaseConnection.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,8 @@
 namespace modNational {
 
 inline constexpr int kLoginTimeoutSeconds = 30;
+// Statements get as long as ADO commands always had by default.
+inline constexpr int kStatementTimeoutSeconds = 30;
 
 // The herd-management client's configuration file under the program-files folder.
 std::string ClientConfigPath();
@@ -20,10 +23,23 @@ std::string GetConnectionString(const std::string& password);
 std::string ConnectionStringFromClientConfig(const std::string& configPath,
                                              const std::string& password);
 
+// Opens a connection for the connection string the user sees, with the login
+// time-out for the opening and the statement time-out for each statement run on
+// it; raises LinkError when it cannot.
+using DatabaseOpener = std::function<std::shared_ptr<DatabaseConnection>(
+    const std::string& connectionString, int loginTimeoutSeconds, int statementTimeoutSeconds)>;
+// The program's own: ODBC with the SQL Server driver (SqlServerOdbcDriver).
+std::shared_ptr<DatabaseConnection> OpenOdbcDatabase(const std::string& connectionString,
+                                                     int loginTimeoutSeconds,
+                                                     int statementTimeoutSeconds);
+
 // A new, open connection, tried with the first and then the second password;
-// nothing (after a critical message box with the connection string tried) when
-// both fail. The login time-out bounds each attempt.
-std::shared_ptr<DatabaseConnection> OpenDatabase(int loginTimeoutSeconds = kLoginTimeoutSeconds);
+// nothing (after a critical message box with the connection string tried, its
+// password masked) when both fail. The login time-out bounds each attempt.
+std::shared_ptr<DatabaseConnection>
+OpenDatabase(int loginTimeoutSeconds = kLoginTimeoutSeconds,
+             int statementTimeoutSeconds = kStatementTimeoutSeconds,
+             const DatabaseOpener& opener = OpenOdbcDatabase);
 
 // Runs one statement on DbConnection (opened first when empty); false, after a
 // critical message box, when it could not run.

@@ -237,6 +237,21 @@ DbValue Statement::GetValue(std::size_t index) {
 
 // ---- Whole results ----------------------------------------------------------------
 
+std::vector<std::string> InstalledDrivers() {
+    std::vector<std::string> names;
+    SQLHANDLE env = SQL_NULL_HANDLE;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
+        return names;
+    SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION,
+                  reinterpret_cast<SQLPOINTER>(static_cast<std::intptr_t>(SQL_OV_ODBC3)), 0);
+    std::string name;
+    for (SQLUSMALLINT direction = SQL_FETCH_FIRST;
+         SQL_SUCCEEDED(TextCalls::NextDriver(env, direction, name)); direction = SQL_FETCH_NEXT)
+        names.push_back(name);
+    SQLFreeHandle(SQL_HANDLE_ENV, env);
+    return names;
+}
+
 modNational::Recordset FetchAll(Connection& connection, const std::string& sql) {
     Statement statement(connection);
     statement.ExecDirect(sql);

@@ -80,6 +80,9 @@ private:
     std::vector<short> sqlTypes_;
 };
 
+// The names of the drivers the driver manager knows, in its order.
+std::vector<std::string> InstalledDrivers();
+
 // Runs the SQL text and fetches every row of its first result set.
 modNational::Recordset FetchAll(Connection& connection, const std::string& sql);
 // Runs the SQL text, discarding any rows.

@@ -1,5 +1,6 @@
 #include "OdbcConnectionString.h"
 
+#include "OdbcApi.h"
 #include "SqlServerInstance.h"
 #include "common/Platform.h"
 
@@ -92,13 +93,125 @@ const char* OdbcKeyFor(const std::string& key) {
     return nullptr;
 }
 
+// The number N of "<prefix>N<suffix>" (case ignored); nothing for other names.
+std::optional<double> VersionIn(std::string_view name, std::string_view prefix,
+                                std::string_view suffix) {
+    const std::string lower = Lower(name);
+    if (lower.size() <= prefix.size() + suffix.size() || lower.rfind(prefix, 0) != 0 ||
+        lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return std::nullopt;
+    const std::string number =
+        lower.substr(prefix.size(), lower.size() - prefix.size() - suffix.size());
+    if (number.empty() || number.find_first_not_of("0123456789.") != std::string::npos ||
+        !std::isdigit(static_cast<unsigned char>(number.front())))
+        return std::nullopt;
+    return std::stod(number);
+}
+
+std::optional<double> MicrosoftOdbcDriverVersion(std::string_view driver) {
+    return VersionIn(driver, "odbc driver ", " for sql server");
+}
+
+// The installed driver with the highest version of the family.
+std::optional<std::string> Newest(const std::vector<std::string>& installed,
+                                  std::string_view prefix, std::string_view suffix) {
+    std::optional<std::string> best;
+    double bestVersion = -1;
+    for (const auto& name : installed)
+        if (const auto version = VersionIn(name, prefix, suffix); version && *version > bestVersion)
+            best = name, bestVersion = *version;
+    return best;
+}
+
+bool IsLocalHostName(std::string_view host) {
+    const std::string lower = Lower(host);
+    return lower == "." || lower == "(local)";
+}
+
+// Where a value that starts at valueStart ends: at the ";" after it (after its
+// closing brace or quote when it has them), or at the end of the text.
+std::size_t ValueEnd(std::string_view text, std::size_t valueStart) {
+    std::size_t pos = valueStart;
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
+    if (pos < text.size() && text[pos] == '{') {
+        for (++pos; pos < text.size(); ++pos) {
+            if (text[pos] != '}')
+                continue;
+            if (pos + 1 < text.size() && text[pos + 1] == '}')
+                ++pos; // "}}" stands for one "}"
+            else
+                break;
+        }
+    } else if (pos < text.size() && (text[pos] == '"' || text[pos] == '\'')) {
+        pos = text.find(text[pos], pos + 1);
+    }
+    const std::size_t semicolon = pos == std::string_view::npos ? pos : text.find(';', pos);
+    return semicolon == std::string_view::npos ? text.size() : semicolon;
+}
+
 } // namespace
 
 std::string SqlServerOdbcDriver() {
     const auto configured = Platform::EnvironmentValue("LINK_ODBC_DRIVER");
     if (configured && !configured->empty())
         return *configured;
+    return ChooseSqlServerDriver(Odbc::InstalledDrivers());
+}
+
+std::string ChooseSqlServerDriver(const std::vector<std::string>& installed) {
+    if (auto driver = Newest(installed, "odbc driver ", " for sql server"))
+        return *driver;
+    if (auto driver = Newest(installed, "sql server native client ", ""))
+        return *driver;
+    for (const auto& name : installed)
+        if (Lower(name) == "sql server")
+            return name;
+    for (const auto& name : installed)
+        if (Lower(name) == "freetds")
+            return name;
     return DefaultSqlServerOdbcDriver();
+}
+
+std::string DataSourceForDriver(std::string_view dataSource, std::string_view driver) {
+    if (!IsFreeTdsDriver(driver))
+        return std::string(dataSource);
+    const std::size_t hostEnd = std::min(dataSource.find('\\'), dataSource.find(','));
+    const std::string_view host = dataSource.substr(0, hostEnd);
+    if (!IsLocalHostName(host))
+        return std::string(dataSource);
+    return "127.0.0.1" +
+           std::string(hostEnd == std::string_view::npos ? "" : dataSource.substr(hostEnd));
+}
+
+std::string MaskPassword(std::string_view connectionString) {
+    std::string masked;
+    std::size_t pos = 0;
+    while (pos < connectionString.size()) {
+        const std::size_t equals = connectionString.find('=', pos);
+        const std::size_t semicolon = connectionString.find(';', pos);
+        if (equals == std::string_view::npos)
+            break;
+        if (semicolon < equals) { // a part without a value
+            masked += connectionString.substr(pos, semicolon + 1 - pos);
+            pos = semicolon + 1;
+            continue;
+        }
+        const std::string key = Lower(Trim(connectionString.substr(pos, equals - pos)));
+        const std::size_t end = ValueEnd(connectionString, equals + 1);
+        masked += connectionString.substr(pos, equals + 1 - pos);
+        if (key == "password" || key == "pwd")
+            masked += "***";
+        else
+            masked += connectionString.substr(equals + 1, end - equals - 1);
+        pos = end;
+        if (pos < connectionString.size()) {
+            masked += ';';
+            ++pos;
+        }
+    }
+    masked += connectionString.substr(std::min(pos, connectionString.size()));
+    return masked;
 }
 
 std::string OdbcConnectionStringFor(std::string_view connectionString, std::string_view driver,
@@ -108,15 +221,19 @@ std::string OdbcConnectionStringFor(std::string_view connectionString, std::stri
         const char* odbcKey = OdbcKeyFor(key);
         if (!odbcKey)
             continue;
-        const auto instance = SplitInstance(value);
-        if (instancePort && instance && std::string_view(odbcKey) == "Server")
+        const bool server = std::string_view(odbcKey) == "Server";
+        const std::string shown = server ? DataSourceForDriver(value, driver) : value;
+        const auto instance = SplitInstance(shown);
+        if (instancePort && instance && server)
             odbc += "Server=" + OdbcValue(instance->host) +
                     ";Port=" + std::to_string(*instancePort) + ";";
         else
-            odbc += std::string(odbcKey) + "=" + OdbcValue(value) + ";";
+            odbc += std::string(odbcKey) + "=" + OdbcValue(shown) + ";";
     }
     if (IsFreeTdsDriver(driver))
         odbc += std::string("TDS_Version=") + kFreeTdsProtocolVersion + ";ClientCharset=UTF-8;";
+    if (const auto version = MicrosoftOdbcDriverVersion(driver); version && *version >= 18)
+        odbc += "Encrypt=no;";
     return odbc;
 }
 

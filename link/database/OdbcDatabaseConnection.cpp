@@ -1,17 +1,12 @@
 #include "OdbcDatabaseConnection.h"
 
 namespace modNational {
-namespace {
-
-// Statements get as long as ADO commands always had by default.
-constexpr int kStatementTimeoutSeconds = 30;
-
-} // namespace
 
 OdbcDatabaseConnection::OdbcDatabaseConnection(const std::string& odbcConnectionString,
-                                               int loginTimeoutSeconds) {
+                                               int loginTimeoutSeconds,
+                                               int statementTimeoutSeconds) {
     connection_.Open(odbcConnectionString, loginTimeoutSeconds);
-    connection_.SetQueryTimeout(kStatementTimeoutSeconds);
+    connection_.SetQueryTimeout(statementTimeoutSeconds);
 }
 
 Recordset OdbcDatabaseConnection::Query(const std::string& sql) {

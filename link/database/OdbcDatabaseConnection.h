@@ -8,8 +8,10 @@ namespace modNational {
 // A database connection through ODBC.
 class OdbcDatabaseConnection : public DatabaseConnection {
 public:
-    // Connects with a complete ODBC connection string; raises Odbc::Error.
-    OdbcDatabaseConnection(const std::string& odbcConnectionString, int loginTimeoutSeconds);
+    // Connects with a complete ODBC connection string; raises Odbc::Error. The
+    // statement time-out bounds each statement run on the connection (0 = none).
+    OdbcDatabaseConnection(const std::string& odbcConnectionString, int loginTimeoutSeconds,
+                           int statementTimeoutSeconds = 30);
 
     Recordset Query(const std::string& sql) override;
     void Execute(const std::string& sql) override;

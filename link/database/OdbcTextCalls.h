@@ -14,6 +14,9 @@
 namespace Odbc::TextCalls {
 
 SQLRETURN DriverConnect(SQLHDBC dbc, const std::string& connectionString);
+// The description (name) of the next installed driver: direction SQL_FETCH_FIRST,
+// then SQL_FETCH_NEXT; SQL_NO_DATA after the last.
+SQLRETURN NextDriver(SQLHENV env, SQLUSMALLINT direction, std::string& name);
 SQLRETURN ExecDirect(SQLHSTMT stmt, const std::string& sql);
 // The diagnostic record (1-based); nothing when there is no such record.
 std::optional<Diagnostic> DiagnosticRecord(SQLSMALLINT handleType, SQLHANDLE handle,

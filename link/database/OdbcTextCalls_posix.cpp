@@ -18,6 +18,18 @@ SQLRETURN DriverConnect(SQLHDBC dbc, const std::string& connectionString) {
                             nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT);
 }
 
+SQLRETURN NextDriver(SQLHENV env, SQLUSMALLINT direction, std::string& name) {
+    SQLCHAR description[512] = {};
+    SQLCHAR attributes[1024] = {};
+    SQLSMALLINT descriptionLength = 0, attributesLength = 0;
+    const SQLRETURN rc =
+        SQLDrivers(env, direction, description, sizeof description, &descriptionLength, attributes,
+                   sizeof attributes, &attributesLength);
+    if (SQL_SUCCEEDED(rc))
+        name = reinterpret_cast<const char*>(description);
+    return rc;
+}
+
 SQLRETURN ExecDirect(SQLHSTMT stmt, const std::string& sql) {
     std::string text = sql;
     return SQLExecDirect(stmt, Chars(text), static_cast<SQLINTEGER>(text.size()));

@@ -28,6 +28,21 @@ SQLRETURN DriverConnect(SQLHDBC dbc, const std::string& connectionString) {
                              nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT);
 }
 
+SQLRETURN NextDriver(SQLHENV env, SQLUSMALLINT direction, std::string& name) {
+    SQLWCHAR description[512] = {};
+    SQLWCHAR attributes[1024] = {};
+    SQLSMALLINT descriptionLength = 0, attributesLength = 0;
+    const SQLRETURN rc = SQLDriversW(env, direction, description, 512, &descriptionLength,
+                                     attributes, 1024, &attributesLength);
+    if (SQL_SUCCEEDED(rc)) {
+        std::size_t length = 0;
+        while (length < 511 && description[length] != 0)
+            ++length;
+        name = Narrow(description, length);
+    }
+    return rc;
+}
+
 SQLRETURN ExecDirect(SQLHSTMT stmt, const std::string& sql) {
     WideString text = Wide(sql);
     return SQLExecDirectW(stmt, text.data(), static_cast<SQLINTEGER>(text.size()));

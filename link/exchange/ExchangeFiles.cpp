@@ -36,6 +36,12 @@ std::string IsoApplicationPath(bool useRelay) {
     if (!modUtils::RegReadString(path, modUtils::RegRoot::LocalMachine, IsoRegistryKey,
                                  IsoApplicationValue))
         return {};
+    // A path written with quotes around it (as command lines need them) names the
+    // same program; the quotes would make it unstartable.
+    const std::size_t first = path.find_first_not_of(' ');
+    const std::size_t last = path.find_last_not_of(' ');
+    if (first != std::string::npos && last > first && path[first] == '"' && path[last] == '"')
+        return path.substr(first + 1, last - first - 1);
     return path;
 }
 

@@ -2,11 +2,12 @@
 #include "common/TraceLog.h"
 #include "common/UserInterface.h"
 #include "common/modUtils.h"
-#include "exchange/ExchangeLock.h"
+#include "exchange/ExchangeSession.h"
 #include "exchange/ExchangeShared.h"
 #include "exchange/modMirelCom.h"
 
 #include <string>
+#include <utility>
 
 namespace modMirelCom {
 namespace {
@@ -21,9 +22,9 @@ constexpr int kShowNormal = 1;
 void AppendArgument(IsoCommand& command, const char* option, const std::string& value) {
     if (value.empty())
         return;
-    command.argv.emplace_back(option);
-    command.argv.push_back(value);
-    command.text += std::string(" ") + option + " " + value;
+    command.arguments.emplace_back(option);
+    command.arguments.push_back(value);
+    command.commandLine += std::string(" ") + option + " " + value;
 }
 
 } // namespace
@@ -32,14 +33,14 @@ IsoCommand BuildIsoCommand(const std::string& application, const std::string& in
                            const std::string& outFile, const std::string& logFile,
                            const std::string& database) {
     IsoCommand command;
-    command.argv.push_back(application);
-    command.text = application;
+    command.program = application;
+    command.commandLine = application;
     AppendArgument(command, "-f", inFile);
     AppendArgument(command, "-o", outFile);
     AppendArgument(command, "-l", logFile);
     AppendArgument(command, "-d", database);
-    command.argv.emplace_back("/n");
-    command.text += " /n";
+    command.arguments.emplace_back("/n");
+    command.commandLine += " /n";
     return command;
 }
 
@@ -48,11 +49,9 @@ bool RunIsoProcess(bool useRelay, int showWindow, const std::string& inFile,
                    const std::string& database) {
     const std::string application = IsoApplicationPath(useRelay);
     const IsoCommand command = BuildIsoCommand(application, inFile, outFile, logFile, database);
-    modUtils::WriteLog("Execute: " + command.text);
-    // The program and each value go over as separate arguments, so paths with
-    // blanks or "-" in them arrive intact.
-    const std::int32_t exitCode = modUtils::RunProgramAndWait(
-        command.argv, kPollMs, [] { LinkUi::Ui().PumpEvents(); }, showWindow, kCreationFlags);
+    modUtils::WriteLog("Execute: " + command.commandLine);
+    const std::int32_t exitCode = modUtils::RunCallAndWait(
+        command, kPollMs, [] { LinkUi::Ui().PumpEvents(); }, showWindow, kCreationFlags);
     modUtils::WriteLog("Result: " + std::to_string(exitCode));
     if (exitCode != 0 && MainWindowVisible()) {
         const std::string text = modCommon::ResString(166) + "\r\n\r\n\"" + application + "\" (" +
@@ -63,9 +62,10 @@ bool RunIsoProcess(bool useRelay, int showWindow, const std::string& inFile,
     return exitCode == 0;
 }
 
-bool ExecuteIsoApp(bool useRelay, std::string inFile, std::string outFile, std::string logFile,
-                   const std::string& database) {
-    const ExchangeLock lock;
+bool ExecuteIsoApp(const ExchangeSession& session, bool useRelay, std::string inFile,
+                   std::string outFile, std::string logFile, const std::string& database) {
+    if (!session.Active())
+        return false;
     if (inFile.empty())
         inFile = IsoInFilePath();
     if (outFile.empty())
@@ -85,6 +85,13 @@ bool ExecuteIsoApp(bool useRelay, std::string inFile, std::string outFile, std::
         return false;
     }
     return modUtils::FileExists(outFile);
+}
+
+bool ExecuteIsoApp(bool useRelay, std::string inFile, std::string outFile, std::string logFile,
+                   const std::string& database) {
+    const ExchangeSession session;
+    return ExecuteIsoApp(session, useRelay, std::move(inFile), std::move(outFile),
+                         std::move(logFile), database);
 }
 
 } // namespace modMirelCom

@@ -3,7 +3,7 @@
 #include "adis/modADISFiles.h"
 #include "common/modUtils.h"
 #include "dictionary/clsAdisDataDict.h"
-#include "exchange/ExchangeLock.h"
+#include "exchange/ExchangeSession.h"
 #include "exchange/ExchangeShared.h"
 #include "exchange/modMirelCom.h"
 
@@ -11,8 +11,9 @@
 
 namespace modMirelCom {
 
-bool SendIsoRequest(const clsAdisEvents& events, bool useRelay) {
-    const ExchangeLock lock;
+bool SendIsoRequest(const ExchangeSession& session, const clsAdisEvents& events, bool useRelay) {
+    if (!session.Active())
+        return false;
     clsMessages& messages = SharedMessages();
     modUtils::DeleteFileQuiet(LinkLogFilePath());
     messages.Clear();
@@ -21,7 +22,7 @@ bool SendIsoRequest(const clsAdisEvents& events, bool useRelay) {
     if (!modADIS::WriteRequestFile(events, IsoInFilePath(), *dict, dict->Version,
                                    dict->NationalVersion, dict->ManufacturerVersion))
         return false;
-    if (!ExecuteIsoApp(useRelay))
+    if (!ExecuteIsoApp(session, useRelay))
         return false;
 
     clsAdisDataFile& answer = SharedAnswerFile();
@@ -34,6 +35,11 @@ bool SendIsoRequest(const clsAdisEvents& events, bool useRelay) {
         return false;
     }
     return read;
+}
+
+bool SendIsoRequest(const clsAdisEvents& events, bool useRelay) {
+    const ExchangeSession session;
+    return SendIsoRequest(session, events, useRelay);
 }
 
 } // namespace modMirelCom

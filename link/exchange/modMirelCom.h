@@ -4,6 +4,8 @@
 // files in the program folder, finding and starting the application, one
 // complete request exchange, and the reports of the link log "~link.log".
 
+#include "common/modUtils.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -14,6 +16,8 @@ class clsAdisEvents;
 class clsMessages;
 
 namespace modMirelCom {
+
+class ExchangeSession;
 
 // ---- Exchange files (full paths in the program folder) --------------------------
 
@@ -32,19 +36,17 @@ inline constexpr const char* IsoRegistryKey = "Software\\Kestrom\\Zova Dirovedav
 inline constexpr const char* IsoApplicationValue = "IsoApplication";
 
 // With the relay: the relay program in the program folder. Otherwise the
-// machine-wide registry value "IsoApplication"; the empty text when missing.
+// machine-wide registry value "IsoApplication" without surrounding quotes; the
+// empty text when missing.
 std::string IsoApplicationPath(bool useRelay);
 
 // ---- Starting the ISO application ------------------------------------------------
 
-// The ISO application's call: the program and its arguments as separate strings,
-// and the same call as one command-line text (for the trace log).
-struct IsoCommand {
-    std::vector<std::string> argv;
-    std::string text;
-};
-// " -f " InFile, " -o " OutFile, " -l " LogFile, " -d " Database, each only when
-// not empty, then always " /n"; no quotes around anything.
+// The ISO application's call: the program, its arguments, and the command-line
+// text " -f " InFile, " -o " OutFile, " -l " LogFile, " -d " Database (each only
+// when not empty), then always " /n", with no quotes around anything. Windows
+// programs receive exactly this text; elsewhere the arguments go over as a vector.
+using IsoCommand = modUtils::ProgramCall;
 IsoCommand BuildIsoCommand(const std::string& application, const std::string& inFile,
                            const std::string& outFile, const std::string& logFile,
                            const std::string& database);
@@ -58,14 +60,22 @@ bool RunIsoProcess(bool useRelay, int showWindow, const std::string& inFile,
 
 // Empty InFile, OutFile and LogFile become the default exchange files. Any file at
 // the answer path is deleted before the run, so that only this run's answer is
-// read. True when the application succeeded and left its answer file.
+// read. True when the application succeeded and left its answer file; false at
+// once when the session is not active.
+bool ExecuteIsoApp(const ExchangeSession& session, bool useRelay, std::string inFile = {},
+                   std::string outFile = {}, std::string logFile = {},
+                   const std::string& database = {});
+// The same as an exchange of its own (refused while another exchange runs).
 bool ExecuteIsoApp(bool useRelay, std::string inFile = {}, std::string outFile = {},
                    std::string logFile = {}, const std::string& database = {});
 
 // One complete request exchange: writes the request events in the herd-management
 // dictionary, runs the ISO application on the default exchange files and reads
 // its answer into the shared answer file. False when a step fails or a message of
-// the reading contains "Error" (then "~link.log" holds the report).
+// the reading contains "Error" (then "~link.log" holds the report); false at once
+// when the session is not active.
+bool SendIsoRequest(const ExchangeSession& session, const clsAdisEvents& events, bool useRelay);
+// The same as an exchange of its own (refused while another exchange runs).
 bool SendIsoRequest(const clsAdisEvents& events, bool useRelay);
 
 // ---- Reports ---------------------------------------------------------------------

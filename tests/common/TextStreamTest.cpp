@@ -2,6 +2,11 @@
 #include "TestFiles.h"
 #include "common/LinkError.h"
 #include "common/TextEncoding.h"
+#include "common/modUtils.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -117,4 +122,46 @@ TEST(TextStream, AWriterWithoutCommitLeavesTheTargetUntouched) {
     EXPECT_FALSE(elsewhere.IsOpen());
     EXPECT_FALSE(elsewhere.WriteLine("x"));
     EXPECT_FALSE(elsewhere.Commit());
+}
+
+TEST(TextStream, ASuccessfulWriteRemovesWhatKilledWritersOfTheSameFileLeft) {
+    TempDir dir;
+    const std::string file = dir.File("link.ini");
+    const auto aged = [](const std::string& path) {
+        std::filesystem::last_write_time(Platform::PathFromUtf8(path),
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::minutes(5));
+    };
+    // Left by writers killed before their commit, some time ago.
+    const std::string killed = file + ".0123456789abcdef.tmp";
+    ASSERT_TRUE(WriteFileBytesAtomic(killed, "half"));
+    aged(killed);
+    // Not temporary files of this target.
+    const std::vector<std::string> others = {
+        file + ".0123456789abcdeg.tmp", file + ".012345678.tmp",
+        dir.File("other.ini.0123456789abcdef.tmp"), file + ".0123456789abcdef.tmp.bak"};
+    for (const auto& other : others) {
+        ASSERT_TRUE(WriteFileBytesAtomic(other, "x"));
+        aged(other);
+    }
+    // A writer still at work keeps its file, however old.
+    AtomicTextWriter working(file);
+    ASSERT_TRUE(working.WriteLine("still writing"));
+    std::string workingTemp;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Folder())) {
+        const std::string name = Platform::Utf8FromPath(entry.path());
+        if (name != killed && std::find(others.begin(), others.end(), name) == others.end())
+            workingTemp = name;
+    }
+    ASSERT_FALSE(workingTemp.empty());
+    aged(workingTemp);
+
+    ASSERT_TRUE(WriteFileBytesAtomic(file, "new\r\n"));
+    EXPECT_FALSE(modUtils::FileExists(killed));
+    for (const auto& other : others)
+        EXPECT_TRUE(modUtils::FileExists(other)) << other;
+    EXPECT_TRUE(modUtils::FileExists(workingTemp));
+    EXPECT_TRUE(working.Commit());
+    EXPECT_EQ(FileBytes(file), "still writing\r\n");
+    EXPECT_EQ(dir.FileCount(), 1u + others.size());
 }

@@ -1,6 +1,7 @@
 #include "common/TraceLog.h"
 #include "TestFiles.h"
 #include "common/AppFolder.h"
+#include "common/ProcedureError.h"
 #include "common/UserInterface.h"
 #include "common/modUtils.h"
 
@@ -62,14 +63,43 @@ TEST_F(TraceLogTest, RotatesOnlyAboveTwoMillionBytes) {
 TEST_F(TraceLogTest, HeadlessMessageBoxesGoToTheLogAndAnswerTheFirstButton) {
     ASSERT_TRUE(WriteFileBytesAtomic(log, ""));
     LinkUi::HeadlessUserInterface ui;
-    EXPECT_EQ(
-        ui.MessageBox("3002 Cannot open", LinkUi::Buttons::Ok, LinkUi::Icon::Critical, "Error"),
-        LinkUi::Answer::Ok);
-    EXPECT_TRUE(IsLogLine(FileBytes(log), "Error: 3002 Cannot open"));
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(ui.MessageBox("3002 Cannot open\r\n\r\nC:\\x.dat\nlast\r", LinkUi::Buttons::Ok,
+                            LinkUi::Icon::Critical, "Error"),
+              LinkUi::Answer::Ok);
+    const std::string line = "Error: 3002 Cannot open | C:\\x.dat | last | ";
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), line + "\n");
+    EXPECT_TRUE(IsLogLine(FileBytes(log), line)) << FileBytes(log);
     EXPECT_EQ(ui.MessageBox("q", LinkUi::Buttons::YesNoCancel, LinkUi::Icon::Question, "c"),
               LinkUi::Answer::Yes);
     EXPECT_EQ(ui.MessageBox("q", LinkUi::Buttons::RetryCancel, LinkUi::Icon::Question, "c"),
               LinkUi::Answer::Retry);
+}
+
+TEST_F(TraceLogTest, AnErrorShownAndLoggedIsLoggedOnce) {
+    ASSERT_TRUE(WriteFileBytesAtomic(log, ""));
+    // Headless, the box is the log line.
+    ::testing::internal::CaptureStderr();
+    LinkUi::ShowProcedureError(3002, "Cannot open");
+    LinkUi::ShowErrorAndLog("91 Not set", "Vantor Link SE", "detail");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Error: 3002 Cannot open\nVantor Link SE: 91 Not set | detail\n");
+    std::vector<std::string> lines;
+    SplitToCollection(FileBytes(log), lines, "\r\n");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(IsLogLine(lines[0] + "\r\n", "Error: 3002 Cannot open"));
+    EXPECT_TRUE(IsLogLine(lines[1] + "\r\n", "Vantor Link SE: 91 Not set | detail"));
+
+    // With a window, the box and the log line without the detail.
+    ASSERT_TRUE(WriteFileBytesAtomic(log, ""));
+    auto recording = std::make_shared<LinkUi::RecordingUserInterface>();
+    LinkUi::SetUi(recording);
+    LinkUi::ShowErrorAndLog("91 Not set", "Vantor Link SE", "detail");
+    LinkUi::SetUi(nullptr);
+    ASSERT_EQ(recording->boxes.size(), 1u);
+    EXPECT_EQ(recording->boxes[0].text, "91 Not set\r\n\r\ndetail");
+    EXPECT_EQ(recording->boxes[0].icon, LinkUi::Icon::Critical);
+    EXPECT_TRUE(IsLogLine(FileBytes(log), "91 Not set"));
 }
 
 TEST(UserInterface, TheInstalledInterfaceReceivesTheCalls) {

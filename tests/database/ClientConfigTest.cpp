@@ -2,6 +2,7 @@
 #include "common/modUtils.h"
 #include "database/ClientConfigFile.h"
 #include "database/HerdDatabase.h"
+#include "database/OdbcApi.h"
 #include "database/OdbcConnectionString.h"
 #include "database/SqlServerInstance.h"
 
@@ -22,12 +23,6 @@ std::string ConfigWith(const std::string& connectionString) {
 
 class ClientConfigTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        WriteFileBytesAtomic(config, ConfigWith("Data Source=.;Initial Catalog=x"));
-        if (!ReadClientConfigConnection(config).loaded)
-            GTEST_SKIP() << "this build has no XML reader for the client configuration";
-    }
-
     std::string Read(const std::string& xml) {
         WriteFileBytesAtomic(config, xml);
         return ConnectionStringFromClientConfig(config, "pw");
@@ -93,6 +88,14 @@ TEST_F(ClientConfigTest, FoundUnderProgramFilesX86FirstThenProgramFiles) {
     EXPECT_EQ(GetConnectionString("pw").find("Initial Catalog=FromPlain;"), 18u);
 }
 
+TEST_F(ClientConfigTest, AFileUnderAFolderWithSwedishLettersIsRead) {
+    const std::string programFiles = recorded.dir.File("Programfiler (x86) åäö");
+    WriteClientConfig(programFiles, ConfigWith("Initial Catalog=Besättning;Data Source=."));
+    ScopedEnvironment x86("PROGRAMFILES(x86)", programFiles);
+    EXPECT_EQ(GetConnectionString("pw"),
+              "Provider=SQLOLEDB;Initial Catalog=Besättning;Data Source=.;User ID=sa;Password=pw;");
+}
+
 TEST(OdbcConnectionString, TranslatedForTheDriver) {
     const std::string shown = "Provider=SQLOLEDB;Initial Catalog=Herd;Data Source=FARM\\SQL;"
                               "User ID=sa;Password=akVinT352!;";
@@ -127,4 +130,92 @@ TEST(SqlServerInstance, NamedInstancesAndBrowserAnswers) {
         OdbcConnectionStringFor("Data Source=FARM\\VANTOR;Initial Catalog=H", "FreeTDS", 49172),
         "Driver={FreeTDS};Server=FARM;Port=49172;Database=H;TDS_Version=7.4;"
         "ClientCharset=UTF-8;");
+}
+
+TEST(OdbcConnectionString, TheLocalComputerIsNamedForFreeTds) {
+    struct Case {
+        const char* dataSource;
+        const char* forFreeTds;
+    } cases[] = {
+        {".", "127.0.0.1"},
+        {"(local)", "127.0.0.1"},
+        {".\\VANTOR", "127.0.0.1\\VANTOR"},
+        {"(LOCAL)\\VANTOR", "127.0.0.1\\VANTOR"},
+        {".,1433", "127.0.0.1,1433"},
+        {"FARMPC\\VANTOR", "FARMPC\\VANTOR"},
+        {"..\\X", "..\\X"},
+        {"127.0.0.1", "127.0.0.1"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DataSourceForDriver(c.dataSource, "FreeTDS"), c.forFreeTds) << c.dataSource;
+        EXPECT_EQ(DataSourceForDriver(c.dataSource, "SQL Server"), c.dataSource);
+    }
+    // The instance is still looked up at the server browser, on this computer.
+    const auto instance = SplitInstance(DataSourceForDriver(".\\VANTOR", "FreeTDS"));
+    ASSERT_TRUE(instance);
+    EXPECT_EQ(instance->host, "127.0.0.1");
+    EXPECT_EQ(
+        OdbcConnectionStringFor("Data Source=(local)\\VANTOR;Initial Catalog=H", "FreeTDS", 49172),
+        "Driver={FreeTDS};Server=127.0.0.1;Port=49172;Database=H;TDS_Version=7.4;"
+        "ClientCharset=UTF-8;");
+}
+
+TEST(OdbcConnectionString, TheNewestSqlServerDriverIsChosen) {
+    struct Case {
+        std::vector<std::string> installed;
+        std::string chosen;
+    } cases[] = {
+        {{"SQL Server", "ODBC Driver 17 for SQL Server", "ODBC Driver 18 for SQL Server",
+          "SQL Server Native Client 11.0"},
+         "ODBC Driver 18 for SQL Server"},
+        {{"Microsoft Access Driver (*.mdb)", "SQL Server Native Client 10.0",
+          "SQL Server Native Client 11.0", "SQL Server"},
+         "SQL Server Native Client 11.0"},
+        {{"SQL Server", "FreeTDS"}, "SQL Server"},
+        {{"FreeTDS", "SQLite3"}, "FreeTDS"},
+        {{"ODBC Driver 9 for SQL Server", "ODBC Driver 13 for SQL Server"},
+         "ODBC Driver 13 for SQL Server"},
+        {{"ODBC Driver for SQL Server", "SQLite3"}, DefaultSqlServerOdbcDriver()},
+        {{}, DefaultSqlServerOdbcDriver()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooseSqlServerDriver(c.installed), c.chosen);
+
+    // Drivers from version 18 on encrypt by default and would refuse a local server.
+    const std::string shown = "Initial Catalog=H;Data Source=.;User ID=sa;Password=p;";
+    EXPECT_EQ(OdbcConnectionStringFor(shown, "ODBC Driver 18 for SQL Server"),
+              "Driver={ODBC Driver 18 for SQL Server};Database=H;Server=.;UID=sa;PWD=p;"
+              "Encrypt=no;");
+    EXPECT_EQ(OdbcConnectionStringFor(shown, "ODBC Driver 17 for SQL Server"),
+              "Driver={ODBC Driver 17 for SQL Server};Database=H;Server=.;UID=sa;PWD=p;");
+
+    // The machine's own drivers, as the driver manager lists them (under Wine those
+    // of the Linux host, FreeTDS among them).
+    const ScopedEnvironment none("LINK_ODBC_DRIVER", std::nullopt);
+    const auto installed = Odbc::InstalledDrivers();
+    EXPECT_FALSE(installed.empty());
+    EXPECT_EQ(SqlServerOdbcDriver(), ChooseSqlServerDriver(installed));
+    const ScopedEnvironment chosen("LINK_ODBC_DRIVER", "My Driver");
+    EXPECT_EQ(SqlServerOdbcDriver(), "My Driver");
+}
+
+TEST(OdbcConnectionString, PasswordsAreMaskedForShowingAndLogging) {
+    struct Case {
+        const char* text;
+        const char* masked;
+    } cases[] = {
+        {"Provider=SQLOLEDB;Initial Catalog=H;Data Source=.;User ID=sa;Password=akVinT352!;",
+         "Provider=SQLOLEDB;Initial Catalog=H;Data Source=.;User ID=sa;Password=***;"},
+        {"Driver={FreeTDS};Server=s;UID=sa;PWD={p;w}};x};Database=H;",
+         "Driver={FreeTDS};Server=s;UID=sa;PWD=***;Database=H;"},
+        {"password = 'a;b' ;Data Source=x", "password =***;Data Source=x"},
+        {"Password=tuvarosek", "Password=***"},
+        {"Password=;", "Password=***;"},
+        {"x;Pwd=secret;y", "x;Pwd=***;y"},
+        {"Data Source=srv;Initial Catalog=H", "Data Source=srv;Initial Catalog=H"},
+        {"42 Login failed", "42 Login failed"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MaskPassword(c.text), c.masked) << c.text;
 }

@@ -17,6 +17,8 @@
 // has none of them.
 std::optional<std::string> SqliteOdbcDriverPath();
 std::optional<std::string> FreeTdsOdbcDriverPath();
+// A file's path as the driver names it (under Wine the host's path).
+std::string DriverFilePath(const std::string& path);
 
 // Writes the herd-management client's configuration under the program-files folder.
 inline void WriteClientConfig(const std::string& programFiles, const std::string& xml) {

@@ -176,7 +176,7 @@ TEST_F(FreeTdsTest, NothingListeningFailsAtOnceWithBothPasswords) {
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
 
     recorded.ExpectOpeningFailure("Provider=SQLOLEDB;Initial Catalog=Herd;Data Source=" +
-                                  dataSource + ";User ID=sa;Password=akVinT352!;");
+                                  dataSource + ";User ID=sa;Password=***;");
 }
 
 TEST_F(FreeTdsTest, ASilentServerFailsAfterTheLoginTimeOut) {
@@ -222,4 +222,23 @@ TEST_F(FreeTdsTest, ANamedInstanceIsReachedThroughTheBrowsersPortWithinTheTimeOu
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
     EXPECT_EQ(browser.Query(), std::string("\x04VANTOR\0", 8));
     EXPECT_EQ(server.Connections(), 2);
+}
+
+TEST_F(FreeTdsTest, TheLocalComputerIsReachedUnderItsShortNames) {
+    SilentServer server;
+    for (const char* local : {".", "(local)"}) {
+        Configure(std::string(local) + "," + std::to_string(server.Port()));
+        EXPECT_EQ(OpenDatabase(1), nullptr);
+    }
+    EXPECT_EQ(server.Connections(), 4) << "both passwords, both names";
+
+    // A named instance on this computer is looked up at its own browser.
+    FakeBrowser browser(kSqlServerBrowserPort, "ServerName;LOCAL;InstanceName;VANTOR;tcp;" +
+                                                   std::to_string(server.Port()) + ";;");
+    if (!browser.Bound())
+        GTEST_SKIP() << "the browser port is taken on this machine";
+    Configure(".\\VANTOR");
+    EXPECT_EQ(OpenDatabase(1), nullptr);
+    EXPECT_EQ(browser.Query(), std::string("\x04VANTOR\0", 8));
+    EXPECT_EQ(server.Connections(), 6);
 }

@@ -20,7 +20,8 @@ protected:
         const auto driver = SqliteOdbcDriverPath();
         if (!driver)
             GTEST_SKIP() << "SQLite's ODBC driver is not installed";
-        connectionString = "Driver={" + *driver + "};Database=" + dir.File("herd.db") + ";";
+        connectionString =
+            "Driver={" + *driver + "};Database=" + DriverFilePath(dir.File("herd.db")) + ";";
         connection.Open(connectionString, 5);
     }
 

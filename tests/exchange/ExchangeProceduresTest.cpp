@@ -7,15 +7,10 @@
 #include "common/Platform.h"
 #include "common/TextStream.h"
 #include "common/modUtils.h"
-#include "exchange/ExchangeLock.h"
 #include "exchange/modMirelCom.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <chrono>
-#include <thread>
 
 using namespace modMirelCom;
 using ::testing::ElementsAre;
@@ -27,7 +22,7 @@ TEST(IsoCommand, IsTheApplicationWithEachGivenValueThenTheNoWindowSwitch) {
     struct Case {
         std::string in, out, log, db;
         std::string text;
-        std::vector<std::string> argv;
+        std::vector<std::string> arguments;
     };
     const Case cases[] = {
         {"C:\\P\\~isoin.dat",
@@ -35,22 +30,22 @@ TEST(IsoCommand, IsTheApplicationWithEachGivenValueThenTheNoWindowSwitch) {
          "C:\\P\\~iso.log",
          "",
          "C:\\Iso\\Iso.exe -f C:\\P\\~isoin.dat -o C:\\P\\~isoout.dat -l C:\\P\\~iso.log /n",
-         {"C:\\Iso\\Iso.exe", "-f", "C:\\P\\~isoin.dat", "-o", "C:\\P\\~isoout.dat", "-l",
-          "C:\\P\\~iso.log", "/n"}},
+         {"-f", "C:\\P\\~isoin.dat", "-o", "C:\\P\\~isoout.dat", "-l", "C:\\P\\~iso.log", "/n"}},
         {"in file.dat",
          "",
          "",
          "Herd DB",
          "C:\\Iso\\Iso.exe -f in file.dat -d Herd DB /n",
-         {"C:\\Iso\\Iso.exe", "-f", "in file.dat", "-d", "Herd DB", "/n"}},
+         {"-f", "in file.dat", "-d", "Herd DB", "/n"}},
     };
     for (const auto& c : cases) {
         const IsoCommand command = BuildIsoCommand("C:\\Iso\\Iso.exe", c.in, c.out, c.log, c.db);
-        EXPECT_EQ(command.text, c.text);
-        EXPECT_EQ(command.argv, c.argv);
+        EXPECT_EQ(command.program, "C:\\Iso\\Iso.exe");
+        EXPECT_EQ(command.commandLine, c.text);
+        EXPECT_EQ(command.arguments, c.arguments);
     }
     // No application (registry value missing): the text starts with " -f ".
-    EXPECT_THAT(BuildIsoCommand("", "a", "", "", "").text, StartsWith(" -f a"));
+    EXPECT_THAT(BuildIsoCommand("", "a", "", "", "").commandLine, StartsWith(" -f a"));
 }
 
 TEST(ExchangeFiles, LieInTheProgramFolderAndTheRelayThereToo) {
@@ -119,61 +114,6 @@ TEST(CheckReport, IsWrittenOnlyWithEntries) {
     EXPECT_THAT(
         std::vector<std::string>(lines.begin() + 1, lines.end()),
         ElementsAre("Duplicate id's was found for the following cows:", "Cow 15 with id: 'SE-1'"));
-}
-
-TEST(ExchangeLock, NestsOnOneThreadAndMakesAnotherThreadWait) {
-    LinkSandbox sandbox;
-    std::atomic<bool> otherHasLock{false};
-    std::thread other;
-    {
-        const ExchangeLock outer;
-        ASSERT_TRUE(outer.Locked());
-        {
-            const ExchangeLock inner; // a procedure of the exchange taking its own
-            EXPECT_TRUE(inner.Locked());
-        }
-        other = std::thread([&] {
-            const ExchangeLock lock;
-            otherHasLock = lock.Locked();
-        });
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        EXPECT_FALSE(otherHasLock) << "the second exchange must wait for the first";
-    }
-    other.join();
-    EXPECT_TRUE(otherHasLock);
-}
-
-// Run as a second process by the test below: holds the exchange lock for the
-// milliseconds given in EXCHANGE_LOCK_HOLD_MS.
-TEST(ExchangeLockHolder, HoldsTheLockWhenAsked) {
-    const auto holdMs = Platform::EnvironmentValue("EXCHANGE_LOCK_HOLD_MS");
-    if (!holdMs)
-        GTEST_SKIP() << "run by ExchangeLock.MakesAnotherProcessWait";
-    const ExchangeLock lock;
-    ASSERT_TRUE(lock.Locked());
-    WriteFileBytesAtomic(modCommon::AppFolder() + "holder.started", "");
-    std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(*holdMs)));
-}
-
-TEST(ExchangeLock, MakesAnotherProcessWait) {
-    using Clock = std::chrono::steady_clock;
-    LinkSandbox sandbox;
-    Platform::SetEnvironmentValue("EXCHANGE_LOCK_HOLD_MS", "800");
-    const auto started =
-        modUtils::RunProgram({Platform::ExecutablePath(), "--gtest_filter=ExchangeLockHolder.*"});
-    Platform::SetEnvironmentValue("EXCHANGE_LOCK_HOLD_MS", std::nullopt);
-    ASSERT_NE(started, -1);
-    const auto deadline = Clock::now() + std::chrono::seconds(30);
-    while (!modUtils::FileExists(sandbox.File("holder.started")) && Clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    ASSERT_TRUE(modUtils::FileExists(sandbox.File("holder.started")));
-    const auto seen = Clock::now();
-    {
-        const ExchangeLock lock;
-        EXPECT_TRUE(lock.Locked());
-    }
-    EXPECT_GE(Clock::now() - seen, std::chrono::milliseconds(500))
-        << "the exchange of the other process must end first";
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "../common/TestFiles.h"
 #include "common/TextEncoding.h"
 #include "common/TextStream.h"
+#include "common/TraceLog.h"
+#include "common/modUtils.h"
 
 #include <string>
 #include <vector>
@@ -26,4 +29,30 @@ inline std::vector<std::string> ReadCrLfLines(const std::string& path) {
         start = end + 1;
     }
     return lines;
+}
+
+// Starts the trace log (it is written only when its file exists).
+inline void StartTraceLog() {
+    WriteFileBytesAtomic(modUtils::TraceLogPath(), "");
+}
+
+// The texts of the trace log's lines, without their date and time.
+inline std::vector<std::string> TraceTexts() {
+    std::vector<std::string> lines = ReadCrLfLines(modUtils::TraceLogPath());
+    for (std::string& line : lines)
+        line.erase(0, line.find('\t') + 1);
+    return lines;
+}
+
+// The child program of the exchange tests (tests/exchange/child).
+inline std::string ExchangeChildPath() {
+    return LINK_EXCHANGE_CHILD_PATH;
+}
+
+// The text in double quotes.
+inline std::string Quoted(const std::string& text) {
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(1, '"').append(text).append(1, '"');
+    return quoted;
 }

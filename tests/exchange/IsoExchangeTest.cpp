@@ -14,6 +14,7 @@
 #include "common/TraceLog.h"
 #include "common/modUtils.h"
 #include "dictionary/clsAdisDataDict.h"
+#include "exchange/ExchangeSession.h"
 #include "exchange/ExchangeShared.h"
 #include "exchange/HerdDictionary.h"
 #include "exchange/modMirelCom.h"
@@ -25,7 +26,9 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <thread>
+#include <functional>
+#include <optional>
+#include <utility>
 
 using namespace modMirelCom;
 using ::testing::Contains;
@@ -34,12 +37,7 @@ using ::testing::StartsWith;
 
 namespace {
 
-// Empty where the simulator is not built (no SQLite, as in the Windows build).
-#ifdef HERD_ISO_SIM_PATH
 const std::string kSimulator = HERD_ISO_SIM_PATH;
-#else
-const std::string kSimulator;
-#endif
 
 std::shared_ptr<clsAdisDataDict> BuiltHerdDictionary() {
     auto dict = std::make_shared<clsAdisDataDict>();
@@ -83,8 +81,6 @@ std::string ValueText(const clsAdisDataLine& line, std::int32_t ddNo) {
 class IsoExchange : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (kSimulator.empty())
-            GTEST_SKIP() << "herd-iso-sim is not built on this platform";
         Platform::SetEnvironmentValue("HERD_ISO_SIM_FAULT", std::nullopt);
         database_ = sandbox_.File("herd.db");
         ASSERT_EQ(modUtils::RunProgramAndWait({kSimulator, "--init", database_, "--demo"}, 1), 0);
@@ -109,9 +105,6 @@ protected:
     static void Fault(const std::string& faults) {
         Platform::SetEnvironmentValue("HERD_ISO_SIM_FAULT", faults);
     }
-
-    // Starts the trace log (it is written only when its file exists).
-    static void StartTraceLog() { WriteFileBytesAtomic(modUtils::TraceLogPath(), ""); }
 
     LinkSandbox sandbox_;
     std::string database_;
@@ -233,21 +226,24 @@ TEST_F(IsoExchange, WarningsAndNotesAloneSucceed) {
     EXPECT_EQ(modADIS::GetLogLevel(IsoLogFilePath()), 3);
 }
 
-TEST_F(IsoExchange, PathsWithBlanksAndDashesArriveIntact) {
-    const auto folder = sandbox_.Path() / "ISO app - test";
+TEST_F(IsoExchange, PathsWithBlanksDashesAndSwedishLettersArriveIntact) {
+    const auto folder = sandbox_.Path() / Platform::PathFromUtf8("ISO app - Ängö");
     std::filesystem::create_directories(folder / "-data dir");
-    const auto application = folder / "herd iso-sim";
-    std::filesystem::copy_file(kSimulator, application);
-    UseApplication(Platform::Utf8FromPath(application));
+    const auto simulator = Platform::PathFromUtf8(kSimulator);
+    const auto application = folder / ("herd iso-sim" + simulator.extension().string());
+    std::filesystem::copy_file(simulator, application);
+    // Registered with quotes around it, as a command line would need it.
+    UseApplication(Quoted(Platform::Utf8FromPath(application)));
 
     const auto file = [&](const char* name) {
-        return Platform::Utf8FromPath(folder / "-data dir" / name);
+        return Platform::Utf8FromPath(folder / "-data dir" / Platform::PathFromUtf8(name));
     };
     const auto dict = HerdDataDict();
-    ASSERT_TRUE(modADIS::WriteRequestFile(CheckRequest(), file("-f in.dat"), *dict, dict->Version,
+    ASSERT_TRUE(modADIS::WriteRequestFile(CheckRequest(), file("-f in å.dat"), *dict, dict->Version,
                                           dict->NationalVersion, dict->ManufacturerVersion));
-    std::filesystem::copy_file(database_, file("-d herd db.db"));
-    ASSERT_TRUE(ExecuteIsoApp(false, file("-f in.dat"), file("-o out.dat"), file("-l x.log"),
+    std::filesystem::copy_file(Platform::PathFromUtf8(database_),
+                               Platform::PathFromUtf8(file("-d herd db.db")));
+    ASSERT_TRUE(ExecuteIsoApp(false, file("-f in å.dat"), file("-o out.dat"), file("-l x.log"),
                               file("-d herd db.db")));
     clsAdisDataFile answer;
     clsMessages messages;
@@ -287,21 +283,56 @@ TEST_F(IsoExchange, NationalDataFilesAreTakenWithNotesForWhatIsNotUsed) {
     EXPECT_EQ(answer.DataEvents.Count(), 0);
 }
 
-TEST_F(IsoExchange, TwoExchangesStartedAtOnceRunOneAfterTheOther) {
+// Runs the nested exchange once from the event pump, while the outer one waits
+// for the ISO application.
+class NestingUserInterface : public LinkUi::RecordingUserInterface {
+public:
+    void PumpEvents() override {
+        RecordingUserInterface::PumpEvents();
+        if (nested)
+            std::exchange(nested, nullptr)();
+    }
+    std::function<void()> nested;
+};
+
+TEST_F(IsoExchange, AnExchangeStartedFromTheEventPumpIsRefusedAndTheOuterAnswerIsItsOwn) {
+    StartTraceLog();
+    Fault("sleep=300");
+    const auto ui = std::make_shared<NestingUserInterface>();
+    LinkUi::SetUi(ui);
+    clsAdisEvents herdRequest;
+    AddRequest(herdRequest, *HerdDataDict(), 0, {}, {308503, 308504, 308505});
+    std::optional<bool> nestedResult;
+    ui->nested = [&] { nestedResult = SendIsoRequest(herdRequest, false); };
+
+    const bool outerResult = SendIsoRequest(CheckRequest(), false);
+    LinkUi::SetUi(nullptr);
+    ASSERT_TRUE(nestedResult.has_value()) << "the pump ran while the ISO application worked";
+    EXPECT_FALSE(*nestedResult);
+    EXPECT_TRUE(outerResult);
+    EXPECT_FALSE(SharedAnswerFile().DataEvents.Item("000000"));
+    const auto animals = SharedAnswerFile().DataEvents.Item("000001");
+    ASSERT_TRUE(animals);
+    EXPECT_GE(animals->DataLines()->Count(), 55);
+    const auto trace = TraceTexts();
+    EXPECT_THAT(trace, Contains("Exchange refused: another exchange of this program is running"));
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "ExecuteIsoApp"), 1);
+}
+
+TEST_F(IsoExchange, AnOperationRunsSeveralExchangesInItsOneSession) {
     const clsAdisEvents request = CheckRequest();
-    ASSERT_TRUE(SendIsoRequest(request, false)); // leaves the request file
-    constexpr int kSleepMs = 400;
-    Fault("sleep=" + std::to_string(kSleepMs));
-    bool results[2] = {false, false};
-    const auto start = std::chrono::steady_clock::now();
-    std::thread first([&] { results[0] = ExecuteIsoApp(false); });
-    std::thread second([&] { results[1] = ExecuteIsoApp(false); });
-    first.join();
-    second.join();
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_TRUE(results[0]);
-    EXPECT_TRUE(results[1]);
-    EXPECT_GE(elapsed, std::chrono::milliseconds(2 * kSleepMs));
+    {
+        const ExchangeSession session;
+        ASSERT_TRUE(session.Active());
+        EXPECT_TRUE(SendIsoRequest(session, request, false));
+        const std::string answer = sandbox_.File("~~isoout.dat");
+        EXPECT_TRUE(
+            ExecuteIsoApp(session, false, IsoInFilePath(), answer, sandbox_.File("~~iso.log")));
+        EXPECT_TRUE(modUtils::FileExists(answer));
+        // An exchange of its own is not part of the operation.
+        EXPECT_FALSE(SendIsoRequest(request, false));
+    }
+    EXPECT_TRUE(SendIsoRequest(request, false));
 }
 
 TEST_F(IsoExchange, NewAnimalsAreImportedAndAKnownNumberIsAnErrorInTheIsoLog) {

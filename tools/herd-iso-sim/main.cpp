@@ -1,5 +1,6 @@
 #include "HerdDatabase.h"
 #include "ServeFolder.h"
+#include "ProgramArguments.h"
 #include "SimDates.h"
 #include "SimOptions.h"
 #include "SimRun.h"
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     using namespace HerdSim;
     // File-level problems of the input belong in the log, not on a screen.
     modCommon::SetCommandLineMode(true);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = ProgramArguments(argc, argv);
     std::string error;
     const auto options = ParseOptions(args, error);
     if (!options) {

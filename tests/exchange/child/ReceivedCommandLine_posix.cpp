@@ -1,0 +1,8 @@
+#include "ReceivedCommandLine.h"
+
+std::string ReceivedCommandLine(int argc, char** argv) {
+    std::string text;
+    for (int i = 0; i < argc; ++i)
+        text += (i ? " " : "") + std::string(argv[i]);
+    return text;
+}

@@ -1,0 +1,9 @@
+#include "ProgramArguments.h"
+
+namespace HerdSim {
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+} // namespace HerdSim
