@@ -9,7 +9,9 @@
 
 #include <gmock/gmock.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -244,6 +246,48 @@ TEST_F(VantorLinkProcess, PathsArriveWholeWithDashesBlanksAndSwedishLetters) {
     const auto answer = ReadAnswer(out);
     ASSERT_TRUE(answer);
     EXPECT_EQ(EventRows(*answer, 55023, {900070}).size(), 1u);
+}
+
+// The national side's program writes the call as one text without quotes; on
+// Windows VantorLink receives exactly that text.
+TEST_F(VantorLinkProcess, AnUnquotedCallKeepsItsPaths) {
+    const std::string folder = File("Mina filer -2/förfrågningar");
+    std::filesystem::create_directories(Platform::PathFromUtf8(folder));
+    const std::string request = folder + "/fråga 1.dat";
+    std::filesystem::copy_file(Platform::PathFromUtf8(WriteRequest("r.dat", {kInseminations})),
+                               Platform::PathFromUtf8(request));
+    const std::string out = folder + "/svar -1.dat";
+    const std::string log = folder + "/logg.txt";
+    modUtils::ProgramCall call{VANTORLINK_PATH, {"-f", request, "-o", out, "-l", log}, {}};
+    call.commandLine =
+        std::string(VANTORLINK_PATH) + " -f " + request + " -o " + out + " -l " + log;
+    EXPECT_EQ(modUtils::RunCallAndWait(call, 5), 0);
+    const auto answer = ReadAnswer(out);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(EventRows(*answer, 55023, {900070}).size(), 1u);
+    EXPECT_TRUE(modUtils::FileExists(log));
+}
+
+// Two requests at once: the second run waits until the first has ended, since
+// both use the exchange files of the program folder.
+TEST_F(VantorLinkProcess, ASecondRequestWaitsForTheFirst) {
+    const std::string request = WriteRequest("request.dat", {kInseminations});
+    ScopedEnvironment slow("HERD_ISO_SIM_FAULT", std::string("sleep=1500"));
+    int firstStatus = -1;
+    std::thread first([&] {
+        firstStatus = RunLink({"-f", request, "-o", File("first.dat"), "-l", File("first.log")});
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(RunLink({"-f", request, "-o", File("second.dat"), "-l", File("second.log")}), 0);
+    first.join();
+    EXPECT_EQ(firstStatus, 0);
+    std::vector<std::string> runs;
+    for (const std::string& line : TraceTexts())
+        if (line == "ConvertZirAz" || line.starts_with("objOutFile.WriteData"))
+            runs.push_back(line == "ConvertZirAz" ? "start" : "end");
+    EXPECT_THAT(runs, ElementsAre("start", "end", "start", "end"));
+    EXPECT_TRUE(ReadAnswer(File("first.dat")));
+    EXPECT_TRUE(ReadAnswer(File("second.dat")));
 }
 
 TEST_F(VantorLinkProcess, WithoutARequestFileItSaysHowToCallIt) {
