@@ -28,6 +28,7 @@
 #include <array>
 #include <exception>
 #include <memory>
+#include <optional>
 
 namespace modNational {
 namespace {
@@ -86,7 +87,8 @@ public:
 private:
     bool ReadRequest();
     void ServeFromDatabase();
-    void RunHerdSide(const modMirelCom::ExchangeSession& session);
+    std::optional<RequestOutcome> RunHerdSide(const modMirelCom::ExchangeSession& session,
+                                              const HerdRequestRanges& ranges);
     void PassOn(const modMirelCom::ExchangeSession& session);
     void AssembleAnswer();
     RequestOutcome WriteAnswer(bool withData);
@@ -188,37 +190,8 @@ RequestOutcome RequestRun::Run(const modMirelCom::ExchangeSession& session) {
     }
 
     if (passOn_.RequestEvents.Count() > 0 || removed_) {
-        modUtils::WriteLog("HandleIsoRequest");
-        HerdRequestOptions options;
-        options.nationalManufacturerVersion = national_->ManufacturerVersion;
-        options.newIsoVersion = newIsoVersion_;
-        options.milkServed = milkServed_;
-        const clsAdisEvents herdRequest = BuildHerdRequest(*herd_, options, ranges);
-        if (!modADIS::WriteRequestFile(herdRequest, modMirelCom::IsoInFilePath(), *herd_,
-                                       herd_->Version, herd_->NationalVersion,
-                                       herd_->ManufacturerVersion)) {
-            messages_.Add(
-                RunError("The herd request could not be written: " + modMirelCom::IsoInFilePath()));
-        } else if (!modMirelCom::ExecuteIsoApp(session, useRelay_)) {
-            messages_.Add(RunError("Error executing ISO application! " +
-                                   modMirelCom::IsoApplicationPath(useRelay_)));
-        } else {
-            messages_.Clear();
-            clsAdisDataFile& herdAnswer = modMirelCom::SharedAnswerFile();
-            if (herdAnswer.Read(modMirelCom::IsoOutFilePath(), messages_, herd_, &herdRequest,
-                                false, true)) {
-                modMirelCom::WriteLinkReport(
-                    WithExtension(modMirelCom::IsoOutFilePath(), ".dat", ".log"), herdAnswer,
-                    messages_);
-                const auto animalEvent = herdAnswer.DataEvents.ItemOf(1);
-                if (!animalEvent || animalEvent->DataLines()->Count() == 0)
-                    return WriteAnswer(false);
-                const HerdAnimals animals(herdAnswer);
-                PassOn(session);
-                CompleteAnswer(Answer(), animals);
-                ConvertAnimalEvents(request_, herdAnswer, animals, *national_, Answer(), messages_);
-            }
-        }
+        if (const auto withoutAnimals = RunHerdSide(session, ranges))
+            return *withoutAnimals;
     } else if (!milkServed_ && !pregServed_) {
         if (request_.DataEvents.Count() > 0)
             return HandOverDataFile(session);
@@ -226,6 +199,46 @@ RequestOutcome RequestRun::Run(const modMirelCom::ExchangeSession& session) {
     }
     AssembleAnswer();
     return WriteAnswer(true);
+}
+
+// The herd request, then the pass-on run and the conversion of the herd's data.
+// A herd without animals gets the answer without data (its outcome is
+// returned); a herd side that fails leaves the answer to the database.
+std::optional<RequestOutcome> RequestRun::RunHerdSide(const modMirelCom::ExchangeSession& session,
+                                                      const HerdRequestRanges& ranges) {
+    modUtils::WriteLog("HandleIsoRequest");
+    HerdRequestOptions options;
+    options.nationalManufacturerVersion = national_->ManufacturerVersion;
+    options.newIsoVersion = newIsoVersion_;
+    options.milkServed = milkServed_;
+    const clsAdisEvents herdRequest = BuildHerdRequest(*herd_, options, ranges);
+    if (!modADIS::WriteRequestFile(herdRequest, modMirelCom::IsoInFilePath(), *herd_,
+                                   herd_->Version, herd_->NationalVersion,
+                                   herd_->ManufacturerVersion)) {
+        messages_.Add(
+            RunError("The herd request could not be written: " + modMirelCom::IsoInFilePath()));
+        return std::nullopt;
+    }
+    if (!modMirelCom::ExecuteIsoApp(session, useRelay_)) {
+        messages_.Add(RunError("Error executing ISO application! " +
+                               modMirelCom::IsoApplicationPath(useRelay_)));
+        return std::nullopt;
+    }
+    messages_.Clear();
+    clsAdisDataFile& herdAnswer = modMirelCom::SharedAnswerFile();
+    if (!herdAnswer.Read(modMirelCom::IsoOutFilePath(), messages_, herd_, &herdRequest, false,
+                         true))
+        return std::nullopt;
+    modMirelCom::WriteLinkReport(WithExtension(modMirelCom::IsoOutFilePath(), ".dat", ".log"),
+                                 herdAnswer, messages_);
+    const auto animalEvent = herdAnswer.DataEvents.ItemOf(1);
+    if (!animalEvent || animalEvent->DataLines()->Count() == 0)
+        return WriteAnswer(false);
+    const HerdAnimals animals(herdAnswer);
+    PassOn(session);
+    CompleteAnswer(Answer(), animals);
+    ConvertAnimalEvents(request_, herdAnswer, animals, *national_, Answer(), messages_);
+    return std::nullopt;
 }
 
 void RequestRun::PassOn(const modMirelCom::ExchangeSession& session) {
