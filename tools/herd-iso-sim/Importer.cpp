@@ -123,8 +123,9 @@ std::int64_t HolderOf(SqliteDb& db, const clsAdisDataLine& line, std::int64_t ex
     const auto id = line.ItemValues.ValueOf(300348);
     if (!id || IsEmpty(*id) || IsNull(*id))
         return 0;
-    SqliteStatement query(
-        db, "SELECT animal_no FROM animals WHERE official_id = ? AND animal_no <> ? LIMIT 1");
+    SqliteStatement query(db,
+                          "SELECT animal_no FROM animals WHERE official_id = ? AND animal_no <> ? "
+                          "ORDER BY animal_no LIMIT 1");
     BindValue(query, 1, *id);
     query.Bind(2, except);
     return query.Step() ? query.Int(0) : 0;

@@ -25,7 +25,7 @@ namespace HerdSim {
 namespace {
 
 constexpr const char* kSenderName = "herd-iso-sim";
-constexpr const char* kSenderVersion = "1.0";
+constexpr const char* kSenderVersion = "0100";
 
 struct Input {
     std::unique_ptr<clsAdisDataFile> file;

@@ -16,7 +16,7 @@ int RunSettings(const CliCommand& command);
 void StoreAddAnimalsChoices(const AddAnimalsChoices& choices);
 
 // Prints what the window shows after a national command: its message, the
-// animals taken, and the report when the window would load it. Returns the
+// animals taken, and the report when the window opens its log view. Returns the
 // exit status.
 int PrintOutcome(const modNational::CommandOutcome& outcome, Command command);
 

@@ -72,7 +72,7 @@ int PrintOutcome(const modNational::CommandOutcome& outcome, Command command) {
         PrintLine(modCommon::ResString(157)); // the window says nothing; a tool says it is done
     if (outcome.tally)
         PrintTally(*outcome.tally);
-    if (outcome.loadLog)
+    if (outcome.openLog)
         PrintReport();
     std::fflush(stdout);
     return outcome.exitStatus;
