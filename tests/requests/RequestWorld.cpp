@@ -24,7 +24,9 @@ void RequestWorld::SetIsoVersion(const std::string& version) {
 void RequestWorld::SeedHerd(const std::string& sql) {
     ASSERT_FALSE(kSimulator.empty()) << "herd-iso-sim was not built";
     const std::string seed = File("seed.sql");
-    ASSERT_TRUE(WriteFileBytesAtomic(seed, "UPDATE herd SET herd_no = '12003456';\n" + sql));
+    std::string statements = "UPDATE herd SET herd_no = '12003456';\n";
+    statements += sql;
+    ASSERT_TRUE(WriteFileBytesAtomic(seed, statements));
     ASSERT_EQ(
         modUtils::RunProgramAndWait({kSimulator, "--init", File("herd.db"), "--seed", seed}, 5), 0);
 }
@@ -112,7 +114,7 @@ std::vector<std::string> EventRows(const clsAdisDataFile& file, std::int32_t eve
     for (const auto& line : *event->DataLines()) {
         std::string row;
         for (const std::int32_t ddNo : ddNos)
-            row += (row.empty() ? "" : "|") + ValueText(*line, ddNo);
+            row.append(row.empty() ? "" : "|").append(ValueText(*line, ddNo));
         rows.push_back(row);
     }
     return rows;
