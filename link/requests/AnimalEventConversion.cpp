@@ -100,11 +100,6 @@ bool NeedsAnimal(From from) {
     return from == From::Animal || from == From::AnimalSex;
 }
 
-bool Answers(const EventRule& rule, const AdisValue& kind) {
-    const auto number = WholeNumberOf(kind);
-    return number && std::find(rule.kinds.begin(), rule.kinds.end(), *number) != rule.kinds.end();
-}
-
 std::string TrimmedText(const AdisValue& value) {
     std::string text = AdisValues::ToText(value);
     text.erase(text.find_last_not_of(' ') + 1);
@@ -186,21 +181,38 @@ void ConvertAnimalEvents(const clsAdisDataFile& request, const clsAdisDataFile& 
     const ExitCodes exitCodes(nationalDict.ManufacturerVersion);
     const EventConverter converter(animals, exitCodes);
 
+    // What every conversion asks of a herd line, found once for all requests.
+    struct HerdEvent {
+        const clsAdisDataLine* line;
+        long long kind;
+        AdisValue identity;
+        std::shared_ptr<clsAdisDataLine> animal;
+        bool stillborn;
+    };
+    std::vector<HerdEvent> herdLines;
+    herdLines.reserve(static_cast<std::size_t>(herdEvents->DataLines()->Count()));
+    for (const auto& line : *herdEvents->DataLines()) {
+        AdisValue identity = ValueIn(*line, kLineIdentity);
+        const auto kind = WholeNumberOf(ValueIn(*line, kLineKind));
+        if (!IsGiven(identity) || !kind)
+            continue;
+        const bool stillborn = AdisValues::ToText(identity).starts_with(kStillbornMark);
+        herdLines.push_back({line.get(), *kind, identity, animals.ByIdentity(identity), stillborn});
+    }
+
     for (const auto& requested : request.RequestEvents) {
         const EventRule* rule = RuleOf(requested->EventNo);
         // A request repeated in the file ("055022#1") is answered once.
         if (!rule || requested->Key != requested->EventNoStr())
             continue;
         std::shared_ptr<clsAdisDataEvent> answerEvent;
-        for (const auto& line : *herdEvents->DataLines()) {
-            const AdisValue identity = ValueIn(*line, kLineIdentity);
-            const AdisValue kind = ValueIn(*line, kLineKind);
-            if (!IsGiven(identity) || !IsGiven(kind) || !Answers(*rule, kind))
+        for (const HerdEvent& herdEvent : herdLines) {
+            if (std::find(rule->kinds.begin(), rule->kinds.end(), herdEvent.kind) ==
+                    rule->kinds.end() ||
+                (rule->eventNo == kExitEvent && herdEvent.stillborn))
                 continue;
-            if (rule->eventNo == kExitEvent &&
-                AdisValues::ToText(identity).starts_with(kStillbornMark))
-                continue;
-            const auto animal = animals.ByIdentity(identity);
+            const clsAdisDataLine& line = *herdEvent.line;
+            const clsAdisDataLine* animal = herdEvent.animal.get();
             // Once a value of the missing animal is needed, the line gets no
             // further values; the range is judged on every value it could have.
             clsAdisItemValues values, judged;
@@ -213,7 +225,7 @@ void ConvertAnimalEvents(const clsAdisDataFile& request, const clsAdisDataFile& 
                     animalMissing = true;
                     continue;
                 }
-                const AdisValue value = converter.Evaluate(*source, *line, animal.get());
+                const AdisValue value = converter.Evaluate(*source, line, animal);
                 judged.AddItem(item->DDNo, value);
                 if (!animalMissing)
                     values.AddItem(item->DDNo, value);
@@ -221,14 +233,14 @@ void ConvertAnimalEvents(const clsAdisDataFile& request, const clsAdisDataFile& 
             if (!InRequestedRange(*requested, judged))
                 continue;
             if (animalMissing)
-                messages.Add(AnimalNotFound(*line));
+                messages.Add(AnimalNotFound(line));
             if (!answerEvent) {
                 if (const auto earlier = answer.DataEvents.ItemOf(rule->eventNo))
                     answer.DataEvents.Remove(earlier->Key);
                 answerEvent =
                     answer.DataEvents.AddItem(rule->eventNo, 0, requested->Items(), nullptr);
             }
-            answerEvent->DataLines()->AddItem(line->Key, "V", "N", rule->eventNo,
+            answerEvent->DataLines()->AddItem(line.Key, "V", "N", rule->eventNo,
                                               std::move(values));
         }
     }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -114,6 +115,14 @@ public:
     }
 
     void Store(SqliteDb& db) const;
+    // The same herd under other numbers: animal numbers (and with them the
+    // identities) moved by `offset`, for a larger herd made of several such parts.
+    void Shift(std::int64_t offset);
+    // Herd-health pregnancy checks every 21 days in the cows' lives, one cow
+    // after another, until `wanted` are added or the cows' lives are full.
+    void AddHerdHealthChecks(std::int64_t wanted);
+    std::size_t AnimalCount() const { return animals_.size(); }
+    std::size_t EventCount() const { return events_.size(); }
 
 private:
     Animal& NewAnimal(std::int64_t no, int sex) {
@@ -515,9 +524,60 @@ std::optional<std::int64_t> Wide(const std::optional<int>& value) {
     return value ? std::optional<std::int64_t>(*value) : std::nullopt;
 }
 
+void DemoBuilder::Shift(std::int64_t offset) {
+    // Each part's identities carry their own middle number, so that no two
+    // animals of the larger herd share one.
+    const std::string prefix = DemoOfficialId(0).substr(0, 9); // "SE-345612"
+    const std::string partPrefix =
+        "SE-" + std::to_string(std::stoll(prefix.substr(3)) + offset / 1000);
+    const auto shifted = [&](const std::string& identity) {
+        return identity.starts_with(prefix) ? partPrefix + identity.substr(prefix.size())
+                                            : identity;
+    };
+    for (Animal& a : animals_) {
+        a.no += offset;
+        if (a.officialId)
+            a.officialId = shifted(*a.officialId);
+        a.motherId = shifted(a.motherId);
+        for (auto& calf : a.calfNo)
+            if (calf)
+                *calf += offset;
+    }
+    for (Event& e : events_) {
+        if (e.animalNo)
+            *e.animalNo += offset;
+        e.identity = shifted(e.identity);
+        if (e.kind == Calving && e.number)
+            *e.number += offset;
+    }
+    for (Milking& m : milkings_)
+        m.animalNo += offset;
+}
+
+void DemoBuilder::AddHerdHealthChecks(std::int64_t wanted) {
+    std::vector<std::int64_t> calvings;
+    for (const Animal& cow : animals_) {
+        if (wanted <= 0)
+            break;
+        if (cow.sex != 1 || !cow.lastCalving)
+            continue;
+        calvings.clear();
+        for (const Event& e : events_)
+            if (e.kind == Calving && e.animalNo == cow.no)
+                calvings.push_back(e.date);
+        const std::int64_t end = cow.exit.value_or(today_);
+        for (std::int64_t date = cow.birth + 450; date < end && wanted > 0; date += 21) {
+            const bool pregnant = std::any_of(calvings.begin(), calvings.end(), [&](auto calving) {
+                return calving > date && calving - date <= 250;
+            });
+            AddEvent({cow.no, "", date, PregnancyCheck, pregnant ? 2 : 1,
+                      pregnant ? "Dräktig" : "Ej dräktig", {}, "", {}, {}, {}, {}, "V05"});
+            --wanted;
+        }
+    }
+}
+
 void DemoBuilder::Store(SqliteDb& db) const {
-    SqliteStatement herd(db, "INSERT INTO herd (herd_no) VALUES (?)");
-    herd.Bind(1, std::string_view(kDemoHerdNo)).Run();
 
     SqliteStatement animal(
         db, "INSERT INTO animals (animal_no, official_id, name, sex, sex_code, birth_date, "
@@ -612,10 +672,25 @@ std::string DemoOfficialId(std::int64_t animalNo) {
     return text;
 }
 
-void FillDemoHerd(SqliteDb& db, std::int64_t today) {
-    DemoBuilder builder(today);
-    builder.Build();
-    builder.Store(db);
+void FillDemoHerd(SqliteDb& db, std::int64_t today, const DemoSize& size) {
+    SqliteStatement herd(db, "INSERT INTO herd (herd_no) VALUES (?)");
+    herd.Bind(1, std::string_view(kDemoHerdNo)).Run();
+    // A larger herd is the demo herd several times over, each part under animal
+    // numbers 1000 higher than the one before; the checks that bring it to its
+    // events are shared out over the parts.
+    DemoBuilder first(today);
+    first.Build();
+    const auto perPart = static_cast<std::int64_t>(first.AnimalCount());
+    const std::int64_t parts = std::max<std::int64_t>(1, (size.animals + perPart - 1) / perPart);
+    const std::int64_t extra =
+        std::max<std::int64_t>(0, size.events - parts * static_cast<std::int64_t>(first.EventCount()));
+    for (std::int64_t part = 0; part < parts; ++part) {
+        DemoBuilder builder(today);
+        builder.Build();
+        builder.Shift(part * 1000);
+        builder.AddHerdHealthChecks(extra / parts + (part < extra % parts ? 1 : 0));
+        builder.Store(db);
+    }
 }
 
 } // namespace HerdSim

@@ -12,7 +12,14 @@ class SqliteDb;
 // open, inseminated and pregnant heifers; bulls; calves), their inseminations,
 // pregnancy checks, dry-offs, exits and two weeks of milkings. The same day gives
 // the same herd.
-void FillDemoHerd(SqliteDb& db, std::int64_t today);
+// At least `animals` animals (the demo herd several times over, under animal
+// numbers 1000 apart) and about `events` animal events (herd-health pregnancy
+// checks added to reach them); zero keeps the demo herd's own size.
+struct DemoSize {
+    std::int64_t animals = 0;
+    std::int64_t events = 0;
+};
+void FillDemoHerd(SqliteDb& db, std::int64_t today, const DemoSize& size = {});
 
 // The demo herd's national herd number and the identity of its animal numbers.
 inline constexpr const char* kDemoHerdNo = "12003456";

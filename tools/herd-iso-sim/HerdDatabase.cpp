@@ -12,14 +12,14 @@
 namespace HerdSim {
 
 void CreateHerdDatabase(const std::string& path, bool demo, std::optional<std::int64_t> today,
-                        const std::string& seedSql) {
+                        const std::string& seedSql, const DemoSize& demoSize) {
     std::error_code ec;
     std::filesystem::remove(Platform::PathFromUtf8(path), ec);
     SqliteDb db(path, true);
     db.Execute("BEGIN");
     db.Execute(kSchemaSql);
     if (demo)
-        FillDemoHerd(db, today.value_or(Today()));
+        FillDemoHerd(db, today.value_or(Today()), demoSize);
     else
         db.Execute("INSERT INTO herd (herd_no) VALUES ('00000000')");
     if (today) {

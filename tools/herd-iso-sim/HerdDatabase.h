@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "DemoHerd.h"
+
 namespace HerdSim {
 
 // Makes a new herd database at the path (an existing file is replaced): the
@@ -12,6 +14,6 @@ namespace HerdSim {
 // seedSql (a test's own herd), all in one transaction. A given day stays the
 // herd's present day in its answers; otherwise the herd follows the clock.
 void CreateHerdDatabase(const std::string& path, bool demo, std::optional<std::int64_t> today,
-                        const std::string& seedSql = {});
+                        const std::string& seedSql = {}, const DemoSize& demoSize = {});
 
 } // namespace HerdSim

@@ -8,7 +8,8 @@ namespace HerdSim {
 
 const char* const kUsage =
     "usage: herd-iso-sim -f IN -o OUT -l LOG [-d DB] [/n]\n"
-    "       herd-iso-sim --init DB [--demo] [--today YYYY-MM-DD] [--seed FILE.sql]\n"
+    "       herd-iso-sim --init DB [--demo [--size ANIMALS] [--events EVENTS]]\n"
+    "                    [--today YYYY-MM-DD] [--seed FILE.sql]\n"
     "       herd-iso-sim --serve FOLDER [--db DB]\n"
     "The herd database is the -d value when it names a file, else $HERD_ISO_SIM_DB,\n"
     "else herd.db beside the program. HERD_ISO_SIM_FAULT injects faults for tests:\n"
@@ -56,6 +57,17 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& args, std
         } else if (arg == "--seed") {
             if (!value(options.seedFile))
                 return std::nullopt;
+        } else if (arg == "--size" || arg == "--events") {
+            std::string count;
+            if (!value(count))
+                return std::nullopt;
+            const bool digits = !count.empty() && count.size() <= 7 &&
+                                count.find_first_not_of("0123456789") == std::string::npos;
+            if (!digits) {
+                error = arg + " needs a whole number below 10000000";
+                return std::nullopt;
+            }
+            (arg == "--size" ? options.demoAnimals : options.demoEvents) = std::stoll(count);
         } else if (arg == "--demo") {
             options.demo = true;
         } else if (arg == "--help" || arg == "-h") {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,7 +10,8 @@ namespace HerdSim {
 // The command line, either the ISO application's call
 //   herd-iso-sim -f IN -o OUT -l LOG [-d DB] [/n]
 // or the database set-up
-//   herd-iso-sim --init DB [--demo] [--today YYYY-MM-DD] [--seed FILE.sql]
+//   herd-iso-sim --init DB [--demo [--size ANIMALS] [--events EVENTS]] [--today YYYY-MM-DD]
+//                [--seed FILE.sql]
 // or the herd server's side of a share
 //   herd-iso-sim --serve FOLDER [--db DB]
 struct SimOptions {
@@ -20,6 +22,8 @@ struct SimOptions {
     std::string initDatabase;
     std::string serveFolder;
     bool demo = false;
+    std::int64_t demoAnimals = 0; // a larger demo herd (benchmarks)
+    std::int64_t demoEvents = 0;
     std::string seedFile; // SQL run on the new database (test herds)
     std::optional<std::string> today;
     bool help = false;

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
             return ExitUsage;
         }
         try {
-            CreateHerdDatabase(options->initDatabase, options->demo, today, seedSql);
+            CreateHerdDatabase(options->initDatabase, options->demo, today, seedSql,
+                               {options->demoAnimals, options->demoEvents});
         } catch (const std::exception& failure) {
             std::fprintf(stderr, "herd-iso-sim: %s\n", failure.what());
             return ExitDatabaseFailed;
