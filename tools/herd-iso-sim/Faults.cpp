@@ -47,7 +47,7 @@ Faults ParseFaults(std::string_view text) {
         else if (word == "warn-answer")
             faults.warnAnswer = true;
         else
-            faults.unknown += (faults.unknown.empty() ? "" : ",") + std::string(word);
+            faults.unknown.append(faults.unknown.empty() ? "" : ",").append(word);
     }
     return faults;
 }
