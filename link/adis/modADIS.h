@@ -26,6 +26,8 @@ inline constexpr std::int16_t TypeUnknown = -1;
 // Characters before the groups or fields of a line: type, status, event number.
 inline constexpr std::size_t LineFrameLength = 8;
 inline constexpr std::size_t DefGroupLength = 11;
+// The longest value line: line lengths are 16-bit numbers.
+inline constexpr long MaxValueLineLength = 32767;
 
 // At least six digits, zero-filled: "055021", "1234567".
 std::string FormatEventNo(std::int32_t eventNo);
@@ -70,6 +72,10 @@ AdisValue DecodeField(std::string_view field, std::int16_t dataType, std::int16_
 // The definition groups from character 9 of a D- or R-line as items (data type
 // not set); nothing when a group is unreadable.
 std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine);
+// ParseDefItems of a D-line, which gives its value lines their fields: nothing
+// as well when a group has length 0 or the value lines would be longer than
+// MaxValueLineLength (no value line could be read with the definition).
+std::shared_ptr<clsAdisItems> ParseDataDefItems(std::string_view defLine);
 // The search groups of an SN-line typed by `items`; nothing when unreadable.
 std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,
                                                     const clsAdisItems& items);
