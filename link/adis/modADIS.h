@@ -29,6 +29,14 @@ inline constexpr std::size_t DefGroupLength = 11;
 // The longest value line: line lengths are 16-bit numbers.
 inline constexpr long MaxValueLineLength = 32767;
 
+// Where a value stands in a value line: its DD number, field length and
+// resolution (an item of the line's definition).
+struct FieldFormat {
+    std::int32_t ddNo;
+    std::int16_t length;
+    std::int16_t resolution;
+};
+
 // At least six digits, zero-filled: "055021", "1234567".
 std::string FormatEventNo(std::int32_t eventNo);
 // DD number in 8 digits, length in 2, resolution in 1, each zero-filled.
@@ -51,13 +59,6 @@ std::string FormatValueField(const AdisValue& value, std::int16_t length, std::i
 // FormatValueField appended to `out` (value lines are formatted into one buffer).
 void AppendValueField(std::string& out, const AdisValue& value, std::int16_t length,
                       std::int16_t resolution);
-
-// FormatValueField written to `at` when the field is plain ASCII, as every
-// field but a text outside ASCII is: exactly `length` bytes (none when length
-// is not positive); returns the end of the field, or nullptr (nothing
-// written) when the value needs AppendValueField.
-char* PutPlainValueField(char* at, const AdisValue& value, std::int16_t length,
-                         std::int16_t resolution);
 
 // "yyyymmdd" -> date; Null when a part is not a number or the date does not exist.
 AdisValue ParseDateField(std::string_view text);
