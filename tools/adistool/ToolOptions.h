@@ -6,6 +6,7 @@
 
 // The command line of adistool:
 //   adistool check FILE [--dict DICT] [--national-version V] [--check-events] [--require-header]
+//                       [--key-events REQUEST_FILE]
 //   adistool dump FILE [same options]
 //   adistool rewrite FILE -o OUT [same options]
 //   adistool dict herd|national [--national-version V] -o FILE
@@ -15,6 +16,7 @@ struct ToolOptions {
     std::string output;
     std::string dict;
     std::string nationalVersion;
+    std::string keyEventsFile; // a request file whose request events key the value lines
     bool checkEvents = false;
     bool requireHeader = false;
 };
