@@ -1,5 +1,6 @@
 #include "CountingAllocator.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -11,16 +12,42 @@ std::atomic<std::size_t> peakBytes{0};
 // Each block carries its size in front, kept at the alignment operator new promises.
 constexpr std::size_t kHeader = alignof(std::max_align_t);
 
+void Count(std::size_t size) {
+    const std::size_t live = liveBytes.fetch_add(size, std::memory_order_relaxed) + size;
+    std::size_t peak = peakBytes.load(std::memory_order_relaxed);
+    while (live > peak && !peakBytes.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
+    }
+}
+
 void* Allocate(std::size_t size) {
     auto* block = static_cast<unsigned char*>(std::malloc(size + kHeader));
     if (!block)
         throw std::bad_alloc();
     *reinterpret_cast<std::size_t*>(block) = size;
-    const std::size_t live = liveBytes.fetch_add(size, std::memory_order_relaxed) + size;
-    std::size_t peak = peakBytes.load(std::memory_order_relaxed);
-    while (live > peak && !peakBytes.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
-    }
+    Count(size);
     return block + kHeader;
+}
+
+// Blocks of a larger alignment carry their size in a header of that alignment.
+void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
+    const auto align = std::max(static_cast<std::size_t>(alignment), kHeader);
+    auto* block = static_cast<unsigned char*>(
+        std::aligned_alloc(align, (size + 2 * align - 1) / align * align));
+    if (!block)
+        throw std::bad_alloc();
+    *reinterpret_cast<std::size_t*>(block + align - sizeof(std::size_t)) = size;
+    Count(size);
+    return block + align;
+}
+
+void ReleaseAligned(void* pointer, std::align_val_t alignment) noexcept {
+    if (!pointer)
+        return;
+    const auto align = std::max(static_cast<std::size_t>(alignment), kHeader);
+    auto* block = static_cast<unsigned char*>(pointer) - align;
+    liveBytes.fetch_sub(*reinterpret_cast<std::size_t*>(block + align - sizeof(std::size_t)),
+                        std::memory_order_relaxed);
+    std::free(block);
 }
 
 void Release(void* pointer) noexcept {
@@ -82,4 +109,22 @@ void operator delete(void* pointer, const std::nothrow_t&) noexcept {
 }
 void operator delete[](void* pointer, const std::nothrow_t&) noexcept {
     Release(pointer);
+}
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    return AllocateAligned(size, alignment);
+}
+void* operator new[](std::size_t size, std::align_val_t alignment) {
+    return AllocateAligned(size, alignment);
+}
+void operator delete(void* pointer, std::align_val_t alignment) noexcept {
+    ReleaseAligned(pointer, alignment);
+}
+void operator delete[](void* pointer, std::align_val_t alignment) noexcept {
+    ReleaseAligned(pointer, alignment);
+}
+void operator delete(void* pointer, std::size_t, std::align_val_t alignment) noexcept {
+    ReleaseAligned(pointer, alignment);
+}
+void operator delete[](void* pointer, std::size_t, std::align_val_t alignment) noexcept {
+    ReleaseAligned(pointer, alignment);
 }

@@ -5,6 +5,7 @@
 // reading as a multiple of the file size.
 //
 //   link_bench_readwrite [value lines] [folder for the files]
+//   link_bench_readwrite --generate FILE [value lines]    (only writes the file)
 
 #include "CountingAllocator.h"
 #include "adis/clsAdisDataFile.h"
@@ -116,6 +117,10 @@ long PeakResidentBytes() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 2 && std::strcmp(argv[1], "--generate") == 0) {
+        Generate(argv[2], *NationalDictionary(), argc > 3 ? std::atol(argv[3]) : 500000);
+        return 0;
+    }
     const long lines = argc > 1 ? std::atol(argv[1]) : 500000;
     const std::filesystem::path folder =
         argc > 2 ? std::filesystem::path(argv[2]) : std::filesystem::temp_directory_path();
@@ -161,9 +166,9 @@ int main(int argc, char** argv) {
                 fileSize / readTime / 1e6);
     std::printf("WriteData:     %8.3f s (%s, %.0f MB/s)\n", writeTime, writeOk ? "ok" : "FAILED",
                 fileSize / writeTime / 1e6);
-    std::printf("Read / baseline:      %6.1f (target at most 15)\n", readTime / baseline);
-    std::printf("WriteData / baseline: %6.1f (target at most 10)\n", writeTime / baseline);
-    std::printf("peak memory of reading: %.2f x file size (model held: %.2f x; target at most 6)\n",
+    std::printf("Read / baseline:      %6.1f (target at most 12)\n", readTime / baseline);
+    std::printf("WriteData / baseline: %6.1f (target at most 8)\n", writeTime / baseline);
+    std::printf("peak memory of reading: %.2f x file size (model held: %.2f x; target at most 4)\n",
                 peak / fileSize, held / fileSize);
     if (const long resident = PeakResidentBytes(); resident > 0)
         std::printf("peak resident memory of the process: %.2f x file size\n",

@@ -1,24 +1,28 @@
 #pragma once
 
+#include "MaybeOwned.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
 // The key of a value line: read-only text. A stored line is found by its key,
-// so only its collection changes it (clsAdisDataLines::ChangeKey).
+// so only its collection changes it (clsAdisDataLines::ChangeKey). The text of
+// a line read from a file is kept in the line's pooled block.
 class AdisLineKey {
 public:
     AdisLineKey() = default;
-    explicit AdisLineKey(std::string_view text) : text_(text) {}
-    AdisLineKey(const AdisLineKey&) = default;
+    explicit AdisLineKey(std::string_view text) { Assign(text); }
+    AdisLineKey(const AdisLineKey& other) { Assign(other.View()); }
     AdisLineKey& operator=(const AdisLineKey&) = delete;
 
-    std::string_view View() const { return text_; }
-    operator std::string_view() const { return text_; }
-    std::string Text() const { return text_; }
-    bool empty() const { return text_.empty(); }
-    std::size_t size() const { return text_.size(); }
+    std::string_view View() const { return {text_.get(), size_}; }
+    operator std::string_view() const { return View(); }
+    std::string Text() const { return std::string(View()); }
+    bool empty() const { return size_ == 0; }
+    std::size_t size() const { return size_; }
 
     friend bool operator==(const AdisLineKey& key, std::string_view text) {
         return key.View() == text;
@@ -33,7 +37,15 @@ public:
 
 private:
     friend class clsAdisDataLines;
-    void Assign(std::string_view text) { text_.assign(text); }
+    friend class AdisLinePool;
+    // A copy of the text of its own.
+    void Assign(std::string_view text);
+    // The text in storage that outlives the key.
+    void Borrow(const char* text, std::size_t size) {
+        text_ = BorrowedStorage(const_cast<char*>(text));
+        size_ = static_cast<std::uint32_t>(size);
+    }
 
-    std::string text_;
+    MaybeOwned<char> text_;
+    std::uint32_t size_ = 0;
 };

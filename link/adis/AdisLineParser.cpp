@@ -35,9 +35,27 @@ std::optional<DefGroup> ReadDefGroup(std::string_view line, std::size_t& pos) {
                     static_cast<std::int16_t>(*resolution)};
 }
 
-} // namespace
+// Whether the groups of a D-line give its value lines fields: none of length
+// 0, and no longer in all than a value line can be. Read before any item is
+// made, so that a hostile line costs no memory.
+bool FitsValueLines(std::string_view defLine) {
+    std::size_t pos = 0;
+    AdisText::TakeChars(defLine, pos, static_cast<long>(LineFrameLength));
+    std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
+    long valueLineLength = static_cast<long>(LineFrameLength);
+    for (; remaining >= DefGroupLength; remaining -= DefGroupLength) {
+        const auto group = ReadDefGroup(defLine, pos);
+        if (!group)
+            return true; // unreadable: ParseGroups says so
+        valueLineLength += group->length;
+        if (group->length == 0 || valueLineLength > MaxValueLineLength)
+            return false;
+    }
+    return true;
+}
 
-std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine) {
+// The definition groups as items.
+std::shared_ptr<clsAdisItems> ParseGroups(std::string_view defLine) {
     auto items = std::make_shared<clsAdisItems>();
     std::size_t pos = 0;
     AdisText::TakeChars(defLine, pos, static_cast<long>(LineFrameLength));
@@ -50,6 +68,16 @@ std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine) {
         remaining -= DefGroupLength;
     }
     return items;
+}
+
+} // namespace
+
+std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine) {
+    return ParseGroups(defLine);
+}
+
+std::shared_ptr<clsAdisItems> ParseDataDefItems(std::string_view defLine) {
+    return FitsValueLines(defLine) ? ParseGroups(defLine) : nullptr;
 }
 
 std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,

@@ -2,82 +2,107 @@
 
 #include "common/LinkError.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
-// The interface of KeyedCollection for collections of millions of elements: the
+// The interface of KeyedCollection for collections of millions of elements.
+// Elements are kept as plain pointers: those the derived collection makes live
+// in storage owned by `owner` (a pool), and every handle given out shares that
+// owner; an element added from elsewhere is kept alive by its own handle. The
 // key is kept only in the element's `Key` (not copied into an index), and the
 // index is an open-addressing table of 32-bit positions (each with its key's
-// hash bits) without a node per element. An element's Key must not change while it is stored.
+// hash bits) without a node per element. An element's Key must not change while
+// it is stored (ChangeKeyWith moves it).
 template <class T> class CompactKeyedCollection {
 public:
     using Element = std::shared_ptr<T>;
-    using const_iterator = typename std::vector<Element>::const_iterator;
+
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = Element;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = Element;
+        const_iterator() = default;
+        const_iterator(const CompactKeyedCollection* owner, std::size_t index)
+            : owner_(owner), index_(index) {}
+        Element operator*() const { return owner_->HandleAt(index_); }
+        const_iterator& operator++() {
+            ++index_;
+            return *this;
+        }
+        const_iterator operator++(int) {
+            const_iterator before = *this;
+            ++index_;
+            return before;
+        }
+        friend bool operator==(const const_iterator& a, const const_iterator& b) {
+            return a.index_ == b.index_;
+        }
+
+    private:
+        const CompactKeyedCollection* owner_ = nullptr;
+        std::size_t index_ = 0;
+    };
 
     // Stores the element at the end or before/after the element of the given key.
     // Raises LinkError on a duplicate key or an absent anchor.
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
         if (!element)
             RaiseInvalid();
-        if (before.empty() && after.empty()) {
-            if (!Append(element))
-                throw LinkError(
-                    LinkErrors::DuplicateKey,
-                    "This key is already associated with an element of this collection");
-            return true;
-        }
         if (Find(element->Key) != kFree)
             throw LinkError(LinkErrors::DuplicateKey,
                             "This key is already associated with an element of this collection");
-        const std::uint32_t anchor = Find(before.empty() ? after : before);
-        if (anchor == kFree)
-            RaiseInvalid();
-        const std::size_t position = anchor + (before.empty() ? 1 : 0);
+        std::size_t position = elements_.size();
+        if (!before.empty() || !after.empty()) {
+            const std::uint32_t anchor = Find(before.empty() ? after : before);
+            if (anchor == kFree)
+                RaiseInvalid();
+            position = anchor + (before.empty() ? 1 : 0);
+        }
         if (elements_.size() >= kFree - 1)
             RaiseInvalid();
-        elements_.insert(elements_.begin() + static_cast<std::ptrdiff_t>(position), element);
-        if (elements_.size() * 2 > table_.size())
-            Rebuild(table_.size() * 2);
-        else
-            Rebuild(table_.size()); // the positions behind the new element moved
+        if (!SharesOwner(element))
+            foreign_.emplace(element.get(), element);
+        if (position == elements_.size()) {
+            const auto hash = static_cast<std::uint32_t>(HashOf(element->Key));
+            GrowForOneMore();
+            StoreAt(FreeEntry(hash), element.get(), hash);
+            return true;
+        }
+        elements_.insert(elements_.begin() + static_cast<std::ptrdiff_t>(position), element.get());
+        Rebuild(std::max<std::size_t>(table_.size(), elements_.size() * 2));
         return true;
-    }
-
-    // Adds the element at the end unless its key is present; nothing on a duplicate.
-    Element AddIfAbsent(const Element& element) {
-        if (!element || !Append(element))
-            return nullptr;
-        return element;
-    }
-    // AddIfAbsent with the PrefetchKey hash of the element's key.
-    Element AddIfAbsent(const Element& element, std::uint32_t keyHash) {
-        if (!element || !Append(element, keyHash))
-            return nullptr;
-        return element;
     }
 
     Element Item(std::string_view key) const {
         const std::uint32_t position = Find(key);
-        return position == kFree ? nullptr : elements_[position];
+        return position == kFree ? nullptr : HandleAt(position);
     }
     Element Item(const char* key) const { return Item(std::string_view(key ? key : "")); }
     Element Item(const std::string& key) const { return Item(std::string_view(key)); }
     Element Item(long position) const {
         if (position < 1 || static_cast<std::size_t>(position) > elements_.size())
             return nullptr;
-        return elements_[static_cast<std::size_t>(position - 1)];
+        return HandleAt(static_cast<std::size_t>(position - 1));
     }
     Element Item(int position) const { return Item(static_cast<long>(position)); }
 
     bool Exists(std::string_view key) const { return Find(key) != kFree; }
     bool Exists(const char* key) const { return Exists(std::string_view(key ? key : "")); }
     bool Exists(const std::string& key) const { return Exists(std::string_view(key)); }
-    bool Exists(long position) const { return Item(position) != nullptr; }
+    bool Exists(long position) const {
+        return position >= 1 && static_cast<std::size_t>(position) <= elements_.size();
+    }
     bool Exists(int position) const { return Exists(static_cast<long>(position)); }
 
     void Remove(std::string_view key) {
@@ -89,7 +114,7 @@ public:
     void Remove(const char* key) { Remove(std::string_view(key ? key : "")); }
     void Remove(const std::string& key) { Remove(std::string_view(key)); }
     void Remove(long position) {
-        if (position < 1 || static_cast<std::size_t>(position) > elements_.size())
+        if (!Exists(position))
             RaiseInvalid();
         RemoveAt(static_cast<std::size_t>(position - 1));
     }
@@ -98,6 +123,8 @@ public:
     void Clear() {
         elements_.clear();
         table_.clear();
+        foreign_.clear();
+        owner_.reset(); // stays alive while handles to its elements do
     }
     long Count() const { return static_cast<long>(elements_.size()); }
     void Reserve(std::size_t n) {
@@ -109,21 +136,58 @@ public:
             Grow(capacity);
     }
 
-    // The hash the index keeps of a key, after starting to load the key's index
-    // entry: a key about to be added or looked up with that hash finds it loaded
-    // when other work came in between. (The hash is returned, which also keeps
-    // the compiler from dropping the load as work without an effect.)
-    std::uint32_t PrefetchKey(std::string_view key) const {
-        const auto hash = static_cast<std::uint32_t>(HashOf(key));
-        if (!table_.empty())
-            __builtin_prefetch(table_.data() + (hash & (table_.size() - 1)));
-        return hash;
+    const_iterator begin() const { return const_iterator(this, 0); }
+    const_iterator end() const { return const_iterator(this, elements_.size()); }
+
+    // Calls f(element) for every element in order, without handles.
+    template <class F> void ForEachElement(F&& f) const {
+        for (const T* element : elements_)
+            f(*element);
     }
 
-    const_iterator begin() const { return elements_.begin(); }
-    const_iterator end() const { return elements_.end(); }
-
 protected:
+    static constexpr std::size_t kNoEntry = SIZE_MAX;
+
+    static std::uint32_t HashOf(std::string_view key) {
+        return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
+    }
+
+    // The owner of the elements the derived collection makes; set once it
+    // makes the first.
+    const std::shared_ptr<void>& Owner() const { return owner_; }
+    void SetOwner(std::shared_ptr<void> owner) { owner_ = std::move(owner); }
+
+    // The handle of an element the derived collection made.
+    Element Handle(T* element) const { return Element(owner_, element); }
+
+    // Adding in two steps, for elements made only once their key proved new:
+    // EntryForNew gives the free table entry of the key (after making room for
+    // one more element), or kNoEntry when the key is present; StoreAt stores
+    // the element there (nothing may be added in between).
+    std::size_t EntryForNew(std::string_view key, std::uint32_t hash) {
+        if (elements_.size() >= kFree - 1)
+            RaiseInvalid();
+        GrowForOneMore();
+        const std::size_t mask = table_.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Entry& entry = table_[i];
+            if (entry.position == kFree)
+                return i;
+            if (entry.hash == hash && elements_[entry.position]->Key == key)
+                return kNoEntry;
+        }
+    }
+    void StoreAt(std::size_t entry, T* element, std::uint32_t hash) {
+        elements_.push_back(element);
+        table_[entry] = {static_cast<std::uint32_t>(elements_.size() - 1), hash};
+    }
+
+    // Starts loading the table entry of a hash, for an EntryForNew to come.
+    void Prefetch(std::uint32_t hash) const {
+        if (!table_.empty())
+            __builtin_prefetch(table_.data() + (hash & (table_.size() - 1)));
+    }
+
     // Gives the element of oldKey the key newKey in its place: setKey(element,
     // newKey) changes the element's Key. False (and no change) when oldKey is
     // absent or newKey present.
@@ -135,18 +199,16 @@ protected:
         const std::uint32_t position = table_[entry].position;
         EraseEntry(entry);
         setKey(*elements_[position], newKey);
-        Insert(position, static_cast<std::uint32_t>(HashOf(newKey)));
+        Insert(position, HashOf(newKey));
         return true;
     }
 
 private:
     static constexpr std::uint32_t kFree = UINT32_MAX;
-    static constexpr std::size_t kNoEntry = SIZE_MAX;
 
     [[noreturn]] static void RaiseInvalid() {
         throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
     }
-    static std::size_t HashOf(std::string_view key) { return std::hash<std::string_view>{}(key); }
 
     // Each table entry keeps the low 32 bits of its key's hash beside the
     // position: probes compare those before they touch the element, and the table
@@ -156,6 +218,17 @@ private:
         std::uint32_t hash;
     };
 
+    bool SharesOwner(const Element& element) const {
+        return owner_ && !element.owner_before(owner_) && !owner_.owner_before(element);
+    }
+    Element HandleAt(std::size_t position) const {
+        T* const element = elements_[position];
+        if (!foreign_.empty())
+            if (const auto found = foreign_.find(element); found != foreign_.end())
+                return found->second;
+        return Handle(element);
+    }
+
     std::uint32_t Find(std::string_view key) const {
         const std::size_t entry = FindEntry(key);
         return entry == kNoEntry ? kFree : table_[entry].position;
@@ -164,7 +237,7 @@ private:
     std::size_t FindEntry(std::string_view key) const {
         if (table_.empty())
             return kNoEntry;
-        const auto hash = static_cast<std::uint32_t>(HashOf(key));
+        const std::uint32_t hash = HashOf(key);
         const std::size_t mask = table_.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
             const Entry& entry = table_[i];
@@ -173,6 +246,14 @@ private:
             if (entry.hash == hash && elements_[entry.position]->Key == key)
                 return i;
         }
+    }
+    // The free entry a new key of the hash takes (its key known to be absent).
+    std::size_t FreeEntry(std::uint32_t hash) const {
+        const std::size_t mask = table_.size() - 1;
+        std::size_t i = hash & mask;
+        while (table_[i].position != kFree)
+            i = (i + 1) & mask;
+        return i;
     }
     // Frees a table entry; the entries of its probe run behind it move up so
     // that every key stays reachable from its home entry.
@@ -189,34 +270,12 @@ private:
         }
         table_[hole] = Entry{kFree, 0};
     }
-    // One probe sequence finds a duplicate or the free entry the new element takes.
-    bool Append(const Element& element) {
-        return Append(element, static_cast<std::uint32_t>(HashOf(element->Key)));
-    }
-    bool Append(const Element& element, std::uint32_t hash) {
-        if (elements_.size() >= kFree - 1)
-            RaiseInvalid();
+    void GrowForOneMore() {
         if ((elements_.size() + 1) * 2 > table_.size())
             Grow(table_.empty() ? 16 : table_.size() * 2);
-        const std::size_t mask = table_.size() - 1;
-        std::size_t i = hash & mask;
-        for (;; i = (i + 1) & mask) {
-            const Entry& entry = table_[i];
-            if (entry.position == kFree)
-                break;
-            if (entry.hash == hash && elements_[entry.position]->Key == element->Key)
-                return false;
-        }
-        elements_.push_back(element);
-        table_[i] = {static_cast<std::uint32_t>(elements_.size() - 1), hash};
-        return true;
     }
     void Insert(std::uint32_t position, std::uint32_t hash) {
-        const std::size_t mask = table_.size() - 1;
-        std::size_t i = hash & mask;
-        while (table_[i].position != kFree)
-            i = (i + 1) & mask;
-        table_[i] = {position, hash};
+        table_[FreeEntry(hash)] = {position, hash};
     }
     // A larger table for the same positions: the kept hashes place them.
     void Grow(std::size_t capacity) {
@@ -228,16 +287,21 @@ private:
     }
     // After positions moved: every key is hashed again.
     void Rebuild(std::size_t capacity) {
-        table_.assign(capacity < 16 ? 16 : capacity, Entry{kFree, 0});
+        std::size_t size = 16;
+        while (size < capacity)
+            size *= 2;
+        table_.assign(size, Entry{kFree, 0});
         for (std::size_t position = 0; position < elements_.size(); ++position)
-            Insert(static_cast<std::uint32_t>(position),
-                   static_cast<std::uint32_t>(HashOf(elements_[position]->Key)));
+            Insert(static_cast<std::uint32_t>(position), HashOf(elements_[position]->Key));
     }
     void RemoveAt(std::size_t position) {
+        foreign_.erase(elements_[position]);
         elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(position));
         Rebuild(table_.size());
     }
 
-    std::vector<Element> elements_;
+    std::vector<T*> elements_;
     std::vector<Entry> table_; // size 0 or a power of two, at most half full
+    std::shared_ptr<void> owner_;
+    std::unordered_map<const T*, Element> foreign_; // elements kept alive by their own handles
 };

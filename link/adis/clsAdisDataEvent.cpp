@@ -25,7 +25,7 @@ std::string clsAdisDataEvent::LineString(std::string_view lineType, std::string_
 }
 
 bool clsAdisDataEvent::AddDefLineItems(const clsAdisDataDict& dataDict, std::string_view defLine) {
-    auto items = modADIS::ParseDefItems(defLine);
+    auto items = modADIS::ParseDataDefItems(defLine);
     if (!items)
         return false;
     for (const auto& item : *items) {
@@ -40,7 +40,7 @@ std::int16_t clsAdisDataEvent::GetValueLineLength() const {
     long total = static_cast<long>(modADIS::LineFrameLength);
     for (const auto& item : *Items()) {
         total += item->Length;
-        if (total > 32767)
+        if (total > modADIS::MaxValueLineLength)
             throw LinkError(6, "Overflow");
     }
     return static_cast<std::int16_t>(total);

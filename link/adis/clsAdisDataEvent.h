@@ -32,7 +32,8 @@ public:
     // Line type, status, event number, then the definition group of every item.
     std::string LineString(std::string_view lineType, std::string_view status) const;
     // Items from the definition groups of the line, typed from the dictionary (-1
-    // for DD numbers it lacks); false when the line is unreadable.
+    // for DD numbers it lacks); false when the line is unreadable, has a group of
+    // length 0, or its value lines would be longer than 32767 characters.
     bool AddDefLineItems(const clsAdisDataDict& dataDict, std::string_view defLine);
     // 8 plus the lengths of all items. Raises LinkError (overflow) above 32767.
     std::int16_t GetValueLineLength() const;

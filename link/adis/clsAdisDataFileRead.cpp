@@ -202,6 +202,7 @@ private:
         currentDef_ = TextEncoding::Cp1252ToUtf8(raw_);
         current_.reset();
         valueLineLength_.reset();
+        layout_.reset();
         const std::int32_t eventNo = FrameEventNo(currentDef_);
         if (checkEvents_ && eventNo != 0 && !dict_->Events().ItemOf(eventNo)) {
             Note(lineNo_, Bracketed(" Not supported Event number", eventNo));
@@ -245,7 +246,25 @@ private:
             return;
         }
         const std::string_view line = AsUtf8(raw_, converted_);
-        if (!currentLines_->AddItemEx(*events_, *current_->Items(), currentDef_, line))
+        if (!layout_)
+            layout_.emplace(currentDef_, *current_->Items());
+        // As AddItemEx, with the definition's layout and the key event of the
+        // line's event number kept from line to line.
+        std::string_view eventField;
+        if (line.data() == raw_.data()) { // plain ASCII
+            eventField = line.substr(2, 6);
+        } else {
+            std::size_t pos = 0;
+            AdisText::TakeChars(line, pos, 2);
+            eventField = AdisText::TakeChars(line, pos, 6);
+        }
+        if (eventField != lineEventField_) {
+            lineEventField_ = eventField;
+            lineEventNo_ = clsAdisDataLines::LineEventNo(eventField);
+            lineKeyEvent_ = events_->Item(modADIS::FormatEventNo(lineEventNo_));
+        }
+        if (!lineKeyEvent_ ||
+            !currentLines_->AddValueLine(*layout_, *lineKeyEvent_, lineEventNo_, line))
             Note(lineNo_, " Key item is not unique, line skipped.");
     }
 
@@ -297,6 +316,10 @@ private:
     std::shared_ptr<clsAdisDataEvent> current_;
     clsAdisDataLines* currentLines_ = nullptr;
     std::optional<std::int16_t> valueLineLength_;
+    std::optional<AdisValueLineLayout> layout_; // of the current definition
+    std::string lineEventField_;                // of the last value line
+    std::int32_t lineEventNo_ = 0;
+    std::shared_ptr<clsAdisEvent> lineKeyEvent_;
     bool defLineError_ = false;
 };
 

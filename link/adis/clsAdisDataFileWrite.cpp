@@ -77,45 +77,14 @@ void AppendEventNo(std::string& text, std::int32_t eventNo) {
     }
 }
 
-struct FieldFormat {
-    std::int32_t ddNo;
-    std::int16_t length;
-    std::int16_t resolution;
-};
-
 // The value line as clsAdisDataLine::LineString makes it, with two placeholders
 // for its line type and status (EndValueLine puts them in): one field for each
 // item of the definition, in the definition's order.
 void AppendValueLine(std::string& text, const clsAdisDataLine& line,
-                     const std::vector<FieldFormat>& formats) {
+                     const std::vector<modADIS::FieldFormat>& formats) {
     text += "  ";
     AppendEventNo(text, line.EventNo);
-    for (std::size_t i = 0; i < formats.size(); ++i)
-        modADIS::AppendValueField(text, line.ItemValues.FieldValue(i, formats[i].ddNo),
-                                  formats[i].length, formats[i].resolution);
-}
-
-// AppendValueLine of a line whose fields are all plain ASCII (nearly all),
-// put together in `room`, which holds the longest line of the formats. False
-// (nothing appended) when a field needs AppendValueLine.
-bool AppendPlainValueLine(std::string& text, const clsAdisDataLine& line,
-                          const std::vector<FieldFormat>& formats, std::string& room) {
-    if (line.EventNo < 0 || line.EventNo > 999999)
-        return false;
-    char* const start = room.data();
-    char* at = start;
-    *at++ = ' ';
-    *at++ = ' ';
-    for (int i = 5, eventNo = line.EventNo; i >= 0; --i, eventNo /= 10)
-        at[i] = static_cast<char>('0' + eventNo % 10);
-    at += 6;
-    for (std::size_t i = 0; i < formats.size() && at; ++i)
-        at = modADIS::PutPlainValueField(at, line.ItemValues.FieldValue(i, formats[i].ddNo),
-                                         formats[i].length, formats[i].resolution);
-    if (!at)
-        return false;
-    text.append(start, static_cast<std::size_t>(at - start));
-    return true;
+    line.ItemValues.AppendFields(text, formats);
 }
 
 // The event block: "TN", the "DN" definition once before the first line that is
@@ -125,23 +94,17 @@ bool AppendPlainValueLine(std::string& text, const clsAdisDataLine& line,
 // definition: a value the line lacks is written Empty, and a value of a DD
 // number the event lacks has no field and is not written.
 bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
-    std::vector<FieldFormat> formats;
-    std::size_t longestLine = 8; // line type, status, event number
-    for (const auto& item : *event.Items()) {
+    std::vector<modADIS::FieldFormat> formats;
+    for (const auto& item : *event.Items())
         formats.push_back({item->DDNo, item->Length, item->Resolution});
-        longestLine += item->Length > 0 ? static_cast<std::size_t>(item->Length) : 0;
-    }
-    std::string room(longestLine, ' ');
     BlockWriter out(stream);
     bool ok = out.Line("TN");
     bool definitionWritten = false;
     std::string definitionF;
-    for (const auto& line : *event.DataLines()) {
-        if (!ok)
-            break;
-        if (line->EventNo != event.EventNo)
-            continue;
-        if (line->Status == 'F') {
+    event.DataLines()->ForEachLine([&](const clsAdisDataLine& line) {
+        if (!ok || line.EventNo != event.EventNo)
+            return;
+        if (line.Status == 'F') {
             if (definitionF.empty())
                 definitionF = event.LineString("D", "F");
             ok = out.Line(definitionF);
@@ -150,10 +113,9 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
             definitionWritten = true;
         }
         const std::size_t start = out.Mark();
-        if (ok && !AppendPlainValueLine(out.Text(), *line, formats, room))
-            AppendValueLine(out.Text(), *line, formats);
-        ok = ok && out.EndValueLine(start, line->LineType, line->Status);
-    }
+        AppendValueLine(out.Text(), line, formats);
+        ok = ok && out.EndValueLine(start, line.LineType, line.Status);
+    });
     return ok && out.Flush();
 }
 

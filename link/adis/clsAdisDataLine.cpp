@@ -5,10 +5,20 @@
 #include "dictionary/clsAdisItems.h"
 #include "modADIS.h"
 
+#include <algorithm>
+#include <cstring>
 #include <ostream>
+#include <vector>
 
 std::ostream& operator<<(std::ostream& out, const AdisLineKey& key) {
     return out << key.View();
+}
+
+void AdisLineKey::Assign(std::string_view text) {
+    text_ = OwnedStorage<char>(std::max<std::size_t>(text.size(), 1));
+    if (!text.empty())
+        std::memcpy(text_.get(), text.data(), text.size());
+    size_ = static_cast<std::uint32_t>(text.size());
 }
 
 std::string clsAdisDataLine::EventNoStr() const {
@@ -19,9 +29,10 @@ std::string clsAdisDataLine::LineString(const clsAdisItems& items) const {
     const char frame[] = {AdisText::BlankControl(LineType), AdisText::BlankControl(Status)};
     std::string line = TextEncoding::Cp1252ToUtf8(std::string_view(frame, 2));
     line += EventNoStr();
-    std::size_t position = 0;
+    std::vector<modADIS::FieldFormat> formats;
+    formats.reserve(static_cast<std::size_t>(items.Count()));
     for (const auto& item : items)
-        modADIS::AppendValueField(line, ItemValues.FieldValue(position++, item->DDNo), item->Length,
-                                  item->Resolution);
+        formats.push_back({item->DDNo, item->Length, item->Resolution});
+    ItemValues.AppendFields(line, formats);
     return line;
 }

@@ -16,6 +16,10 @@ public:
     clsAdisDataLine() = default;
     // A line to be stored with Add under the given key.
     explicit clsAdisDataLine(std::string_view key) : Key(key) {}
+    // A copy with storage of its own.
+    clsAdisDataLine(const clsAdisDataLine& other)
+        : Key(other.Key), LineType(other.LineType), Status(other.Status), EventNo(other.EventNo),
+          ItemValues(other.ItemValues) {}
 
     AdisLineKey Key; // read-only: clsAdisDataLines::ChangeKey re-keys a stored line
     char LineType = 'V';
@@ -29,4 +33,8 @@ public:
     // line has none) in the item's length and resolution. Values of DD numbers
     // that `items` lacks are not written. Control characters are written as blanks.
     std::string LineString(const clsAdisItems& items) const;
+
+private:
+    friend class AdisLinePool;
+    std::uint32_t poolBytes_ = 0; // the size of its block in a pool (0: not pooled)
 };

@@ -1,5 +1,6 @@
 #include "clsAdisDataLines.h"
 
+#include "AdisLinePool.h"
 #include "AdisText.h"
 #include "common/TextEncoding.h"
 #include "dictionary/clsAdisEvents.h"
@@ -19,20 +20,6 @@ std::string_view TakeBytes(std::string_view line, std::size_t& pos, long width) 
     return field;
 }
 
-// The event number of six digits (the key text of the event as it stands); -1
-// for anything else.
-std::int32_t SixDigits(std::string_view field) {
-    if (field.size() != 6)
-        return -1;
-    std::int32_t value = 0;
-    for (const char c : field) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // The windows-1252 byte of the first character of UTF-8 text; a blank for none.
 char FirstCharacter(std::string_view text) {
     if (text.empty())
@@ -44,7 +31,86 @@ char FirstCharacter(std::string_view text) {
     return byte.empty() ? ' ' : byte.front();
 }
 
+bool IsTextType(std::int16_t dataType) {
+    return dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
+           dataType != modADIS::TypeTime;
+}
+
+// A text field stored as it stands (not "?" or "|" throughout).
+bool IsPlainText(std::int16_t dataType, std::string_view field) {
+    return IsTextType(dataType) && !AdisText::IsAllOf(field, '?') && !AdisText::IsAllOf(field, '|');
+}
+
+bool AllDigits(std::string_view text) {
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
 } // namespace
+
+// The key text of a date field of 8 digits ("2024-05-01") or a time field of 6
+// ("05:00:00") straight from its digits, as the value's key text reads: "Null"
+// when they name no day or time. False for any other field.
+bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view field) {
+    if (dataType == modADIS::TypeDate && field.size() >= 8 && AllDigits(field.substr(0, 8))) {
+        static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const int year = (field[0] - '0') * 1000 + (field[1] - '0') * 100 + (field[2] - '0') * 10 +
+                         (field[3] - '0');
+        const int month = (field[4] - '0') * 10 + (field[5] - '0');
+        const int day = (field[6] - '0') * 10 + (field[7] - '0');
+        const bool valid = year >= 1 && month >= 1 && month <= 12 && day >= 1 &&
+                           day <= (month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1]);
+        if (!valid) {
+            key_ += "Null";
+            return true;
+        }
+        key_.append(field.substr(0, 4)).append(1, '-').append(field.substr(4, 2));
+        key_.append(1, '-').append(field.substr(6, 2));
+        return true;
+    }
+    if (dataType == modADIS::TypeTime && field.size() >= 6 && AllDigits(field.substr(0, 6))) {
+        const int hour = (field[0] - '0') * 10 + (field[1] - '0');
+        const int minute = (field[2] - '0') * 10 + (field[3] - '0');
+        const int second = (field[4] - '0') * 10 + (field[5] - '0');
+        if (hour > 23 || minute > 59 || second > 59) {
+            key_ += "Null";
+            return true;
+        }
+        key_.append(field.substr(0, 2)).append(1, ':').append(field.substr(2, 2));
+        key_.append(1, ':').append(field.substr(4, 2));
+        return true;
+    }
+    return false;
+}
+
+AdisLinePool& clsAdisDataLines::Pool() {
+    if (!Owner())
+        SetOwner(std::make_shared<AdisLinePool>());
+    return *static_cast<AdisLinePool*>(Owner().get());
+}
+
+std::int32_t clsAdisDataLines::LineEventNo(std::string_view eventField) {
+    if (eventField.size() == 6) {
+        std::int32_t value = 0;
+        bool digits = true;
+        for (const char c : eventField) {
+            digits = digits && c >= '0' && c <= '9';
+            value = value * 10 + (c - '0');
+        }
+        if (digits)
+            return value;
+    }
+    const auto eventNo = AdisText::ParseWholeNumber(eventField);
+    return eventNo && *eventNo >= INT32_MIN && *eventNo <= INT32_MAX
+               ? static_cast<std::int32_t>(*eventNo)
+               : -1;
+}
 
 std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItem(std::string_view key,
                                                            std::string_view lineType,
@@ -56,15 +122,24 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItem(std::string_view key,
 std::shared_ptr<clsAdisDataLine>
 clsAdisDataLines::AddItem(std::string_view key, std::string_view lineType, std::string_view status,
                           std::int32_t eventNo, clsAdisItemValues&& itemValues) {
-    if (Exists(key))
+    const std::uint32_t hash = HashOf(key);
+    const std::size_t entry = EntryForNew(key, hash);
+    if (entry == kNoEntry)
         return nullptr;
-    auto line = std::make_shared<clsAdisDataLine>(key);
+    std::size_t textBytes = 0;
+    itemValues.ForEachValue([&](std::int32_t, const AdisValue& value) {
+        if (KindOf(value) == AdisValueKind::Text)
+            textBytes += std::get<std::string>(value).size();
+    });
+    clsAdisDataLine* const line =
+        Pool().MakeLine(key, static_cast<std::size_t>(itemValues.Count()), textBytes);
     line->LineType = FirstCharacter(lineType);
     line->Status = FirstCharacter(status);
     line->EventNo = eventNo;
-    line->ItemValues = std::move(itemValues);
-    Add(line);
-    return line;
+    line->ItemValues = static_cast<const clsAdisItemValues&>(itemValues); // into its block
+    itemValues.Clear();
+    StoreAt(entry, line, hash);
+    return Handle(line);
 }
 
 bool clsAdisDataLines::ChangeKey(std::string_view oldKey, std::string newKey) {
@@ -72,60 +147,83 @@ bool clsAdisDataLines::ChangeKey(std::string_view oldKey, std::string newKey) {
                          [](clsAdisDataLine& line, std::string_view key) { line.Key.Assign(key); });
 }
 
-const std::vector<clsAdisDataLines::FieldGroup>&
-clsAdisDataLines::GroupsOf(std::string_view defLine, const clsAdisItems& items) {
-    if (&items == cachedItems_ && items.Count() == cachedItemCount_ && defLine == cachedDefLine_)
-        return cachedGroups_;
-    cachedDefLine_ = defLine;
-    cachedItems_ = &items;
-    cachedItemCount_ = items.Count();
-    cachedGroups_.clear();
-    std::size_t pos = 0;
-    AdisText::TakeChars(defLine, pos, static_cast<long>(modADIS::LineFrameLength));
-    std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
-    while (remaining >= modADIS::DefGroupLength) {
-        const auto ddNo = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 8));
-        const auto length = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 2));
-        const auto resolution = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 1));
-        const auto dd = static_cast<std::int32_t>(ddNo);
-        cachedGroups_.push_back({dd, static_cast<std::int16_t>(length < 0 ? 0 : length),
-                                 static_cast<std::int16_t>(resolution), items.ItemOf(dd)});
-        remaining -= modADIS::DefGroupLength;
+void clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_view valueLine) {
+    fields_.clear();
+    std::size_t pos = modADIS::LineFrameLength;
+    const bool ascii = AdisText::IsAscii(valueLine);
+    if (!ascii) {
+        pos = 0;
+        AdisText::TakeChars(valueLine, pos, static_cast<long>(modADIS::LineFrameLength));
     }
-    cachedUnique_ = true;
-    for (std::size_t i = 0; i < cachedGroups_.size(); ++i)
-        for (std::size_t j = 0; j < i; ++j)
-            if (cachedGroups_[i].ddNo == cachedGroups_[j].ddNo)
-                cachedUnique_ = false;
-    return cachedGroups_;
+    for (const auto& group : layout.Groups())
+        fields_.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
+                                : AdisText::TakeChars(valueLine, pos, group.length));
 }
 
-std::int16_t clsAdisDataLines::DataTypeOf(const FieldGroup& group) {
-    return group.item ? group.item->DataType : modADIS::TypeUnknown;
+// The key text of a field: a plain text as it stands, anything else as the
+// value's key text.
+void clsAdisDataLines::AppendKeyField(const AdisValueLineLayout::Group& group,
+                                      std::string_view field) {
+    if (IsPlainText(group.dataType, field))
+        key_ += field;
+    else if (!AppendDigitsKey(group.dataType, field))
+        AdisValues::AppendKeyText(
+            key_, modADIS::DecodeField(field, group.dataType, group.resolution, true));
 }
 
-// A text field that is stored as it stands (not "?" or "|" throughout).
-bool clsAdisDataLines::IsPlainText(std::int16_t dataType, std::string_view field) {
-    return dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
-           dataType != modADIS::TypeTime && !AdisText::IsAllOf(field, '?') &&
-           !AdisText::IsAllOf(field, '|');
-}
+clsAdisDataLine* clsAdisDataLines::AddValueLine(AdisValueLineLayout& layout,
+                                                const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                                std::string_view valueLine) {
+    CutFields(layout, valueLine);
+    const auto& groups = layout.Groups();
 
-// The key text of the value the line stores for the DD number: that of its
-// first field, as the line keeps only the first value of a DD number.
-void clsAdisDataLines::AppendKeyField(std::int32_t ddNo, const std::vector<FieldGroup>& groups) {
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        if (groups[i].ddNo != ddNo)
-            continue;
-        const std::int16_t dataType = DataTypeOf(groups[i]);
-        if (IsPlainText(dataType, fields_[i]))
-            key_ += fields_[i];
+    // The key is built from its fields first; its index entry is loaded while the
+    // line is made, which is given back when the key proves to be present.
+    key_.clear();
+    const auto& keyFields = layout.KeyFields(keyEvent);
+    if (keyFields.empty()) {
+        do
+            key_.assign(1, '#').append(std::to_string(nextOrdinal_++));
+        while (Exists(key_));
+    }
+    for (std::size_t k = 0; k < keyFields.size(); ++k) {
+        if (k > 0)
+            key_ += '#';
+        const int group = keyFields[k];
+        if (group < 0)
+            key_ += "Empty";
         else
-            AdisValues::AppendKeyText(
-                key_, modADIS::DecodeField(fields_[i], dataType, groups[i].resolution, true));
-        return;
+            AppendKeyField(groups[static_cast<std::size_t>(group)],
+                           fields_[static_cast<std::size_t>(group)]);
     }
-    key_ += "Empty";
+    const std::uint32_t hash = HashOf(key_);
+    Prefetch(hash);
+
+    std::size_t textBytes = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        if (groups[i].kept && IsTextType(groups[i].dataType))
+            textBytes += fields_[i].size();
+    AdisLinePool& pool = Pool();
+    clsAdisDataLine* const line = pool.MakeLine(key_, layout.Values(), textBytes);
+    line->LineType = FirstCharacter(valueLine);
+    const std::size_t second = valueLine.empty() ? 0
+                               : static_cast<unsigned char>(valueLine.front()) < 0x80
+                                   ? 1
+                                   : TextEncoding::ByteOffsetOfChar(valueLine, 1);
+    line->Status = FirstCharacter(valueLine.substr(second));
+    line->EventNo = eventNo;
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        if (groups[i].kept)
+            line->ItemValues.AppendField(groups[i].ddNo, fields_[i], groups[i].dataType,
+                                         groups[i].resolution);
+
+    const std::size_t entry = EntryForNew(key_, hash);
+    if (entry == kNoEntry) {
+        pool.GiveBack(line);
+        return nullptr;
+    }
+    StoreAt(entry, line, hash);
+    return line;
 }
 
 std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents& events,
@@ -133,81 +231,14 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
                                                              std::string_view defLine,
                                                              std::string_view valueLine) {
     std::size_t pos = 0;
-    const bool ascii = AdisText::IsAscii(valueLine);
-    const auto take = [&](long width) {
-        return ascii ? TakeBytes(valueLine, pos, width)
-                     : AdisText::TakeChars(valueLine, pos, width);
-    };
-    const std::string_view lineType = take(1);
-    const std::string_view status = take(1);
-    const std::string_view eventField = take(6);
-    // Six digits are the event's key text as they stand.
-    std::int32_t lineEventNo = SixDigits(eventField);
-    std::shared_ptr<clsAdisEvent> event;
-    if (lineEventNo >= 0) {
-        event = events.Item(eventField);
-    } else {
-        const auto eventNo = AdisText::ParseWholeNumber(eventField);
-        lineEventNo = eventNo && *eventNo >= INT32_MIN && *eventNo <= INT32_MAX
-                          ? static_cast<std::int32_t>(*eventNo)
-                          : -1;
-        event = events.Item(modADIS::FormatEventNo(lineEventNo));
-    }
+    AdisText::TakeChars(valueLine, pos, 2);
+    const std::string_view eventField = AdisText::TakeChars(valueLine, pos, 6);
+    const std::int32_t eventNo = LineEventNo(eventField);
+    const auto event = events.Item(modADIS::FormatEventNo(eventNo));
     if (!event)
         return nullptr;
-
-    // The line key is built from the fields first and its index entry is loaded
-    // while the values are decoded into scratch space and the line is made.
-    const auto& groups = GroupsOf(defLine, items);
-    fields_.clear();
-    for (const auto& group : groups)
-        fields_.push_back(take(group.length));
-
-    const auto& keyItems = *event->KeyItems();
-    const bool ordinalKey = keyItems.Count() == 0;
-    std::uint32_t keyHash = 0;
-    if (!ordinalKey) {
-        key_.clear();
-        bool first = true;
-        for (const auto& keyItem : keyItems) {
-            if (!first)
-                key_ += '#';
-            first = false;
-            AppendKeyField(keyItem->DDNo, groups);
-        }
-        keyHash = PrefetchKey(key_);
-    }
-
-    values_.Clear();
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        const auto& group = groups[i];
-        const std::string_view field = fields_[i];
-        const std::int16_t dataType = DataTypeOf(group);
-        // A definition without repeated DD numbers needs no test for them.
-        if (IsPlainText(dataType, field)) {
-            if (cachedUnique_)
-                values_.AppendItemText(group.ddNo, field);
-            else
-                values_.AddItemText(group.ddNo, field);
-            continue;
-        }
-        AdisValue value = modADIS::DecodeField(field, dataType, group.resolution, true);
-        if (cachedUnique_)
-            values_.AppendItem(group.ddNo, value);
-        else
-            values_.AddItem(group.ddNo, std::move(value));
-    }
-
-    if (ordinalKey) {
-        do
-            key_.assign(1, '#').append(std::to_string(nextOrdinal_++));
-        while (Exists(key_));
-        keyHash = PrefetchKey(key_);
-    }
-    auto line = std::make_shared<clsAdisDataLine>(key_);
-    line->LineType = FirstCharacter(lineType);
-    line->Status = FirstCharacter(status);
-    line->EventNo = lineEventNo;
-    line->ItemValues = values_;
-    return AddIfAbsent(line, keyHash);
+    if (!layout_ || !layout_->IsFor(defLine, items))
+        layout_.emplace(defLine, items);
+    clsAdisDataLine* const line = AddValueLine(*layout_, *event, eventNo, valueLine);
+    return line ? Handle(line) : nullptr;
 }

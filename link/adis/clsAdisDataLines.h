@@ -1,17 +1,25 @@
 #pragma once
 
+#include "AdisValueLineLayout.h"
 #include "CompactKeyedCollection.h"
 #include "clsAdisDataLine.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+class AdisLinePool;
+class clsAdisEvent;
 class clsAdisEvents;
-class clsAdisItem;
 class clsAdisItems;
 
-// The value lines of a data event, keyed by the values of the event's key items.
+// The value lines of a data event, keyed by the values of the event's key
+// items. The lines the collection makes are kept in a pool, each in one block
+// with its values and key; the handles it gives out share the pool.
 class clsAdisDataLines : public CompactKeyedCollection<clsAdisDataLine> {
 public:
     // The new line, or nothing when the key is present. LineType and Status are
@@ -38,27 +46,31 @@ public:
                                                const clsAdisItems& items, std::string_view defLine,
                                                std::string_view valueLine);
 
-private:
-    struct FieldGroup {
-        std::int32_t ddNo;
-        std::int16_t length;
-        std::int16_t resolution;
-        std::shared_ptr<clsAdisItem> item; // the group's entry of the items, if any
-    };
-    const std::vector<FieldGroup>& GroupsOf(std::string_view defLine, const clsAdisItems& items);
-    static std::int16_t DataTypeOf(const FieldGroup& group);
-    static bool IsPlainText(std::int16_t dataType, std::string_view field);
-    void AppendKeyField(std::int32_t ddNo, const std::vector<FieldGroup>& groups);
+    // AddItemEx for a reader that has prepared the definition's layout and found
+    // the key event of the line's event number (eventNo): the stored line, or
+    // nullptr when the key is present. `valueLine` is UTF-8 text.
+    clsAdisDataLine* AddValueLine(AdisValueLineLayout& layout, const clsAdisEvent& keyEvent,
+                                  std::int32_t eventNo, std::string_view valueLine);
 
-    // The definition line last decoded with the items it was typed by, kept
-    // because all value lines of a data event share them.
-    std::string cachedDefLine_;
-    const clsAdisItems* cachedItems_ = nullptr;
-    long cachedItemCount_ = -1;
-    std::vector<FieldGroup> cachedGroups_;
-    bool cachedUnique_ = true;             // no DD number is repeated in the groups
-    std::vector<std::string_view> fields_; // scratch space of AddItemEx
-    clsAdisItemValues values_;             // scratch space of AddItemEx
-    std::string key_;                      // scratch space of AddItemEx
+    // The event number of characters 3 to 8 of a value line: six digits as they
+    // stand, else the whole number they hold; -1 when there is none.
+    static std::int32_t LineEventNo(std::string_view eventField);
+
+    // Calls f(line) for every line in order, without handles.
+    template <class F> void ForEachLine(F&& f) const { ForEachElement(std::forward<F>(f)); }
+
+private:
+    AdisLinePool& Pool();
+    // Cuts the fields of the layout's groups from the line (characters counted
+    // unless the line is plain ASCII); a short line gives short fields.
+    void CutFields(const AdisValueLineLayout& layout, std::string_view valueLine);
+    void AppendKeyField(const AdisValueLineLayout::Group& group, std::string_view field);
+    bool AppendDigitsKey(std::int16_t dataType, std::string_view field);
+
+    // The layout last used by AddItemEx, kept because all value lines of a data
+    // event share it.
+    std::optional<AdisValueLineLayout> layout_;
+    std::vector<std::string_view> fields_; // scratch space of AddValueLine
+    std::string key_;                      // scratch space of AddValueLine
     long nextOrdinal_ = 1;
 };

@@ -2,11 +2,20 @@
 
 #include "AdisText.h"
 #include "common/LinkError.h"
+#include "modADIS.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
 
 namespace {
 
 [[noreturn]] void RaiseInvalid() {
     throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
+}
+
+[[noreturn]] void RaiseTooLong() {
+    throw LinkError(LinkErrors::InvalidArgument, "Text of a value line too long");
 }
 
 std::uint64_t ToPayload(const AdisDate& date) {
@@ -40,68 +49,271 @@ AdisTime TimeFromPayload(std::uint64_t payload) {
     return AdisTime{Byte(payload, 0), Byte(payload, 8), Byte(payload, 16)};
 }
 
+std::uint64_t TextPayload(std::size_t offset, std::size_t size) {
+    return static_cast<std::uint64_t>(offset) | static_cast<std::uint64_t>(size) << 32;
+}
+
+void PutTwoDigits(char* at, int value) {
+    value %= 100;
+    at[0] = static_cast<char>('0' + value / 10);
+    at[1] = static_cast<char>('0' + value % 10);
+}
+
+// A text field stored as it stands (not "?" or "|" throughout).
+bool IsPlainTextField(std::int16_t dataType, std::string_view field) {
+    if (dataType == modADIS::TypeNumber || dataType == modADIS::TypeDate ||
+        dataType == modADIS::TypeTime)
+        return false;
+    return field.empty() || (field.front() != '?' && field.front() != '|') ||
+           (!AdisText::IsAllOf(field, '?') && !AdisText::IsAllOf(field, '|'));
+}
+
+bool AllDigits(std::string_view text) {
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+int Digits(std::string_view text, std::size_t pos, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = pos; i < pos + count; ++i)
+        value = value * 10 + (text[i] - '0');
+    return value;
+}
+
+// A number field of blanks, an optional sign and up to 18 digits (nearly all
+// number fields), as modADIS::DecodeField reads it; nothing for anything else.
+std::optional<std::int64_t> PlainInteger(std::string_view field) {
+    std::size_t pos = 0;
+    const std::size_t size = field.size();
+    while (pos < size && (field[pos] == ' ' || field[pos] == '\t'))
+        ++pos;
+    bool negative = false;
+    if (pos < size && (field[pos] == '-' || field[pos] == '+'))
+        negative = field[pos++] == '-';
+    const std::size_t first = pos;
+    std::int64_t value = 0;
+    constexpr std::size_t kMostDigits = 18; // never beyond 64 bits
+    while (pos < size && field[pos] >= '0' && field[pos] <= '9') {
+        if (pos - first == kMostDigits)
+            return std::nullopt;
+        value = value * 10 + (field[pos++] - '0');
+    }
+    if (pos == first)
+        return std::nullopt;
+    while (pos < size && (field[pos] == ' ' || field[pos] == '\t'))
+        ++pos;
+    if (pos != size)
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+// As AdisDate::Make decides it: a day that exists, in the years 1 to 9999.
+bool IsDate(int year, int month, int day) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= (month == 2 && leap ? 29 : kDays[month - 1]);
+}
+
+// Writes the number zero-filled into at[0, width).
+void PutZeroFilled(char* at, int number, int width) {
+    for (int i = width; i-- > 0; number /= 10)
+        at[i] = static_cast<char>('0' + number % 10);
+}
+
 } // namespace
 
-clsAdisItemValues::Slot clsAdisItemValues::MakeSlot(std::int32_t ddNo, const AdisValue& value) {
-    Slot slot{ddNo, KindOf(value), 0, 0};
-    switch (slot.kind) {
+clsAdisItemValues::clsAdisItemValues(const clsAdisItemValues& other) {
+    *this = other;
+}
+
+clsAdisItemValues& clsAdisItemValues::operator=(const clsAdisItemValues& other) {
+    if (this == &other)
+        return *this;
+    Clear();
+    std::size_t texts = 0;
+    for (std::size_t i = 0; i < other.count_; ++i)
+        if (other.Kinds()[i] == AdisValueKind::Text)
+            texts += other.TextAt(i).size();
+    MakeRoom(other.count_, texts);
+    for (std::size_t i = 0; i < other.count_; ++i) {
+        if (other.Kinds()[i] == AdisValueKind::Text) {
+            PutText(i, other.DDNos()[i], other.TextAt(i));
+        } else {
+            Payloads()[i] = other.Payloads()[i];
+            DDNos()[i] = other.DDNos()[i];
+            Kinds()[i] = other.Kinds()[i];
+            Scales()[i] = other.Scales()[i];
+        }
+    }
+    count_ = other.count_;
+    return *this;
+}
+
+clsAdisItemValues::clsAdisItemValues(clsAdisItemValues&& other) {
+    *this = std::move(other);
+}
+
+clsAdisItemValues& clsAdisItemValues::operator=(clsAdisItemValues&& other) {
+    if (this == &other)
+        return *this;
+    if (!other.block_ || other.block_.get_deleter().owned) {
+        block_ = std::move(other.block_);
+        count_ = other.count_;
+        capacity_ = other.capacity_;
+        textSize_ = other.textSize_;
+        textCapacity_ = other.textCapacity_;
+        other.count_ = other.capacity_ = other.textSize_ = other.textCapacity_ = 0;
+        return *this;
+    }
+    *this = static_cast<const clsAdisItemValues&>(other);
+    other.Clear();
+    return *this;
+}
+
+void clsAdisItemValues::BorrowBlock(std::byte* block, std::size_t values, std::size_t textBytes) {
+    block_ = BorrowedStorage(block);
+    count_ = 0;
+    capacity_ = static_cast<std::uint32_t>(values);
+    textSize_ = 0;
+    textCapacity_ = static_cast<std::uint32_t>(textBytes);
+}
+
+std::string_view clsAdisItemValues::TextAt(std::size_t index) const {
+    const std::uint64_t payload = Payloads()[index];
+    return {Texts() + (payload & 0xFFFFFFFFu), static_cast<std::size_t>(payload >> 32)};
+}
+
+void clsAdisItemValues::MakeRoom(std::size_t values, std::size_t textBytes) {
+    if (values <= capacity_ && textSize_ + textBytes <= textCapacity_)
+        return;
+    std::size_t texts = 0; // the texts in use, which the new block takes compacted
+    for (std::size_t i = 0; i < count_; ++i)
+        if (Kinds()[i] == AdisValueKind::Text)
+            texts += TextAt(i).size();
+    if (texts + textBytes > UINT32_MAX || values > UINT32_MAX / kBytesPerValue)
+        RaiseTooLong();
+    const std::size_t capacity =
+        values <= capacity_ ? capacity_ : std::max<std::size_t>(values, capacity_ * 2);
+    const std::size_t textCapacity =
+        std::max<std::size_t>(texts + textBytes, count_ == 0 ? 0 : textCapacity_ * 2);
+    Regrow(std::min<std::size_t>(capacity, UINT32_MAX / kBytesPerValue),
+           std::min<std::size_t>(textCapacity, UINT32_MAX));
+}
+
+void clsAdisItemValues::Regrow(std::size_t capacity, std::size_t textCapacity) {
+    clsAdisItemValues grown;
+    grown.block_ =
+        OwnedStorage<std::byte>(std::max<std::size_t>(1, BlockBytes(capacity, textCapacity)));
+    grown.capacity_ = static_cast<std::uint32_t>(capacity);
+    grown.textCapacity_ = static_cast<std::uint32_t>(textCapacity);
+    for (std::size_t i = 0; i < count_; ++i) {
+        if (Kinds()[i] == AdisValueKind::Text) {
+            grown.PutText(i, DDNos()[i], TextAt(i));
+        } else {
+            grown.Payloads()[i] = Payloads()[i];
+            grown.DDNos()[i] = DDNos()[i];
+            grown.Kinds()[i] = Kinds()[i];
+            grown.Scales()[i] = Scales()[i];
+        }
+    }
+    block_ = std::move(grown.block_);
+    capacity_ = grown.capacity_;
+    textSize_ = grown.textSize_;
+    textCapacity_ = grown.textCapacity_;
+}
+
+void clsAdisItemValues::PutText(std::size_t index, std::int32_t ddNo, std::string_view text) {
+    if (!text.empty())
+        std::memcpy(Texts() + textSize_, text.data(), text.size());
+    Payloads()[index] = TextPayload(textSize_, text.size());
+    DDNos()[index] = ddNo;
+    Kinds()[index] = AdisValueKind::Text;
+    Scales()[index] = 0;
+    textSize_ += static_cast<std::uint32_t>(text.size());
+}
+
+void clsAdisItemValues::Put(std::size_t index, std::int32_t ddNo, const AdisValue& value) {
+    std::uint64_t payload = 0;
+    std::uint8_t scale = 0;
+    switch (KindOf(value)) {
     case AdisValueKind::Number: {
         const auto& number = std::get<AdisNumber>(value);
-        slot.scale = static_cast<std::uint8_t>(number.Scale());
-        slot.payload = static_cast<std::uint64_t>(number.Mantissa());
+        scale = static_cast<std::uint8_t>(number.Scale());
+        payload = static_cast<std::uint64_t>(number.Mantissa());
         break;
     }
     case AdisValueKind::Date:
-        slot.payload = ToPayload(std::get<AdisDate>(value));
+        payload = ToPayload(std::get<AdisDate>(value));
         break;
     case AdisValueKind::Time:
-        slot.payload = ToPayload(std::get<AdisTime>(value));
+        payload = ToPayload(std::get<AdisTime>(value));
         break;
-    case AdisValueKind::Text: {
-        const auto& text = std::get<std::string>(value);
-        if (texts_.size() + text.size() > UINT32_MAX)
-            throw LinkError(LinkErrors::InvalidArgument, "Text of a value line too long");
-        slot.payload = static_cast<std::uint64_t>(texts_.size()) |
-                       (static_cast<std::uint64_t>(text.size()) << 32);
-        texts_ += text;
-        break;
-    }
+    case AdisValueKind::Text:
+        PutText(index, ddNo, std::get<std::string>(value));
+        return;
     default:
         break;
     }
-    return slot;
+    PutRaw(index, ddNo, KindOf(value), scale, payload);
+}
+
+void clsAdisItemValues::InsertAt(std::size_t index, std::int32_t ddNo, const AdisValue& value) {
+    const std::size_t text =
+        KindOf(value) == AdisValueKind::Text ? std::get<std::string>(value).size() : 0;
+    MakeRoom(count_ + 1, text);
+    const std::size_t behind = count_ - index;
+    std::memmove(Payloads() + index + 1, Payloads() + index, behind * sizeof(std::uint64_t));
+    std::memmove(DDNos() + index + 1, DDNos() + index, behind * sizeof(std::int32_t));
+    std::memmove(Kinds() + index + 1, Kinds() + index, behind);
+    std::memmove(Scales() + index + 1, Scales() + index, behind);
+    Put(index, ddNo, value);
+    ++count_;
+}
+
+void clsAdisItemValues::EraseAt(std::size_t index) {
+    const std::size_t behind = count_ - index - 1;
+    std::memmove(Payloads() + index, Payloads() + index + 1, behind * sizeof(std::uint64_t));
+    std::memmove(DDNos() + index, DDNos() + index + 1, behind * sizeof(std::int32_t));
+    std::memmove(Kinds() + index, Kinds() + index + 1, behind);
+    std::memmove(Scales() + index, Scales() + index + 1, behind);
+    --count_;
 }
 
 AdisValue clsAdisItemValues::ValueAt(std::size_t index) const {
-    const Slot& slot = slots_[index];
-    switch (slot.kind) {
+    const std::uint64_t payload = Payloads()[index];
+    switch (Kinds()[index]) {
     case AdisValueKind::Empty:
         return AdisEmpty{};
     case AdisValueKind::Null:
         return AdisNull{};
     case AdisValueKind::Number:
-        return AdisNumber(static_cast<std::int64_t>(slot.payload), slot.scale);
+        return AdisNumber(static_cast<std::int64_t>(payload), Scales()[index]);
     case AdisValueKind::Date:
-        return DateFromPayload(slot.payload);
+        return DateFromPayload(payload);
     case AdisValueKind::Time:
-        return TimeFromPayload(slot.payload);
+        return TimeFromPayload(payload);
     case AdisValueKind::Text:
-        return std::string(texts_, slot.payload & 0xFFFFFFFFu, slot.payload >> 32);
+        return std::string(TextAt(index));
     }
     return AdisNull{};
 }
 
 clsAdisItemValue clsAdisItemValues::ElementAt(std::size_t index) const {
     clsAdisItemValue element;
-    element.DDNo = slots_[index].ddNo;
+    element.DDNo = DDNos()[index];
     element.Key = std::to_string(element.DDNo);
     element.Value = ValueAt(index);
     return element;
 }
 
 std::optional<std::size_t> clsAdisItemValues::IndexOf(std::int32_t ddNo) const {
-    for (std::size_t i = 0; i < slots_.size(); ++i)
-        if (slots_[i].ddNo == ddNo)
+    const std::int32_t* ddNos = DDNos();
+    for (std::size_t i = 0; i < count_; ++i)
+        if (ddNos[i] == ddNo)
             return i;
     return std::nullopt;
 }
@@ -111,10 +323,6 @@ std::optional<std::size_t> clsAdisItemValues::IndexOfKey(std::string_view key) c
     return ddNo ? IndexOf(*ddNo) : std::nullopt;
 }
 
-void clsAdisItemValues::InsertAt(std::size_t index, const Slot& slot) {
-    slots_.insert(slots_.begin() + static_cast<std::ptrdiff_t>(index), slot);
-}
-
 bool clsAdisItemValues::Add(const clsAdisItemValue& element, std::string_view before,
                             std::string_view after) {
     if (!element.Key.empty() && element.Key != std::to_string(element.DDNo))
@@ -122,21 +330,21 @@ bool clsAdisItemValues::Add(const clsAdisItemValue& element, std::string_view be
     if (IndexOf(element.DDNo))
         throw LinkError(LinkErrors::DuplicateKey,
                         "This key is already associated with an element of this collection");
-    std::size_t position = slots_.size();
+    std::size_t position = count_;
     if (!before.empty() || !after.empty()) {
         const auto anchor = IndexOfKey(before.empty() ? after : before);
         if (!anchor)
             RaiseInvalid();
         position = *anchor + (before.empty() ? 1 : 0);
     }
-    InsertAt(position, MakeSlot(element.DDNo, element.Value));
+    InsertAt(position, element.DDNo, element.Value);
     return true;
 }
 
-bool clsAdisItemValues::AddItem(std::int32_t ddNo, AdisValue value) {
+bool clsAdisItemValues::AddItem(std::int32_t ddNo, const AdisValue& value) {
     if (IndexOf(ddNo))
         return false;
-    slots_.push_back(MakeSlot(ddNo, value));
+    AppendItem(ddNo, value);
     return true;
 }
 
@@ -148,16 +356,93 @@ bool clsAdisItemValues::AddItemText(std::int32_t ddNo, std::string_view text) {
 }
 
 void clsAdisItemValues::AppendItem(std::int32_t ddNo, const AdisValue& value) {
-    slots_.push_back(MakeSlot(ddNo, value));
+    InsertAt(count_, ddNo, value);
 }
 
 void clsAdisItemValues::AppendItemText(std::int32_t ddNo, std::string_view text) {
-    if (texts_.size() + text.size() > UINT32_MAX)
-        throw LinkError(LinkErrors::InvalidArgument, "Text of a value line too long");
-    slots_.push_back(Slot{ddNo, AdisValueKind::Text, 0,
-                          static_cast<std::uint64_t>(texts_.size()) |
-                              (static_cast<std::uint64_t>(text.size()) << 32)});
-    texts_.append(text);
+    MakeRoom(count_ + 1, text.size());
+    PutText(count_, ddNo, text);
+    ++count_;
+}
+
+void clsAdisItemValues::PutRaw(std::size_t index, std::int32_t ddNo, AdisValueKind kind,
+                               std::uint8_t scale, std::uint64_t payload) {
+    Payloads()[index] = payload;
+    DDNos()[index] = ddNo;
+    Kinds()[index] = kind;
+    Scales()[index] = scale;
+}
+
+bool clsAdisItemValues::PutPlainDigits(std::size_t index, std::int32_t ddNo, std::string_view field,
+                                       std::int16_t dataType, std::int16_t resolution) {
+    switch (dataType) {
+    case modADIS::TypeNumber: {
+        const auto integer = PlainInteger(field);
+        if (!integer)
+            return false;
+        if (resolution < 0 || resolution > AdisNumber::MaxScale)
+            PutRaw(index, ddNo, AdisValueKind::Null, 0, 0);
+        else
+            PutRaw(index, ddNo, AdisValueKind::Number, static_cast<std::uint8_t>(resolution),
+                   static_cast<std::uint64_t>(*integer));
+        return true;
+    }
+    case modADIS::TypeDate: {
+        if (field.size() < 8 || !AllDigits(field.substr(0, 8)))
+            return false;
+        const int year = Digits(field, 0, 4), month = Digits(field, 4, 2),
+                  day = Digits(field, 6, 2);
+        if (IsDate(year, month, day))
+            PutRaw(index, ddNo, AdisValueKind::Date, 0,
+                   ToPayload(AdisDate{static_cast<std::int16_t>(year),
+                                      static_cast<std::uint8_t>(month),
+                                      static_cast<std::uint8_t>(day), 0, 0, 0}));
+        else
+            PutRaw(index, ddNo, AdisValueKind::Null, 0, 0);
+        return true;
+    }
+    case modADIS::TypeTime: {
+        if (field.size() < 6 || !AllDigits(field.substr(0, 6)))
+            return false;
+        const int hour = Digits(field, 0, 2), minute = Digits(field, 2, 2),
+                  second = Digits(field, 4, 2);
+        if (hour < 24 && minute < 60 && second < 60)
+            PutRaw(index, ddNo, AdisValueKind::Time, 0,
+                   ToPayload(AdisTime{static_cast<std::uint8_t>(hour),
+                                      static_cast<std::uint8_t>(minute),
+                                      static_cast<std::uint8_t>(second)}));
+        else
+            PutRaw(index, ddNo, AdisValueKind::Null, 0, 0);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void clsAdisItemValues::AppendField(std::int32_t ddNo, std::string_view field,
+                                    std::int16_t dataType, std::int16_t resolution) {
+    const bool text = IsPlainTextField(dataType, field);
+    // A line being read has room made for its fields.
+    if (count_ < capacity_ && text && textSize_ + field.size() <= textCapacity_) {
+        PutText(count_++, ddNo, field);
+        return;
+    }
+    if (text) {
+        AppendItemText(ddNo, field);
+        return;
+    }
+    MakeRoom(count_ + 1, 0);
+    if (PutPlainDigits(count_, ddNo, field, dataType, resolution)) {
+        ++count_;
+        return;
+    }
+    const AdisValue value = modADIS::DecodeField(field, dataType, resolution, true);
+    if (count_ < capacity_ && KindOf(value) != AdisValueKind::Text) {
+        Put(count_++, ddNo, value);
+        return;
+    }
+    AppendItem(ddNo, value);
 }
 
 std::optional<const clsAdisItemValue> clsAdisItemValues::Item(std::string_view key) const {
@@ -182,19 +467,60 @@ bool clsAdisItemValues::AppendKeyText(std::int32_t ddNo, std::string& out) const
     const auto index = IndexOf(ddNo);
     if (!index)
         return false;
-    const Slot& slot = slots_[*index];
-    if (slot.kind == AdisValueKind::Text)
-        out.append(texts_, slot.payload & 0xFFFFFFFFu, slot.payload >> 32);
+    if (Kinds()[*index] == AdisValueKind::Text)
+        out.append(TextAt(*index));
     else
         AdisValues::AppendKeyText(out, ValueAt(*index));
     return true;
+}
+
+void clsAdisItemValues::AppendKeyTextAt(std::size_t position, std::string& out) const {
+    const std::uint64_t payload = Payloads()[position];
+    switch (Kinds()[position]) {
+    case AdisValueKind::Text:
+        out.append(TextAt(position));
+        return;
+    case AdisValueKind::Date: {
+        const AdisDate date = DateFromPayload(payload);
+        if (date.Year < 0 || date.Hour != 0 || date.Minute != 0 || date.Second != 0)
+            break;
+        char text[10] = {'0', '0', '0', '0', '-', '0', '0', '-', '0', '0'};
+        PutZeroFilled(text, date.Year, 4);
+        PutZeroFilled(text + 5, date.Month, 2);
+        PutZeroFilled(text + 8, date.Day, 2);
+        out.append(text, 10);
+        return;
+    }
+    case AdisValueKind::Time: {
+        const AdisTime time = TimeFromPayload(payload);
+        char text[8] = {'0', '0', ':', '0', '0', ':', '0', '0'};
+        PutZeroFilled(text, time.Hour, 2);
+        PutZeroFilled(text + 3, time.Minute, 2);
+        PutZeroFilled(text + 6, time.Second, 2);
+        out.append(text, 8);
+        return;
+    }
+    default:
+        break;
+    }
+    AdisValues::AppendKeyText(out, ValueAt(position));
+}
+
+std::size_t clsAdisItemValues::TextBytes() const {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < count_; ++i)
+        if (Kinds()[i] == AdisValueKind::Text)
+            bytes += static_cast<std::size_t>(Payloads()[i] >> 32);
+    return bytes;
 }
 
 bool clsAdisItemValues::SetValue(std::int32_t ddNo, const AdisValue& value) {
     const auto index = IndexOf(ddNo);
     if (!index)
         return false;
-    slots_[*index] = MakeSlot(ddNo, value);
+    if (KindOf(value) == AdisValueKind::Text)
+        MakeRoom(count_, std::get<std::string>(value).size());
+    Put(*index, ddNo, value);
     return true;
 }
 
@@ -202,32 +528,140 @@ bool clsAdisItemValues::ChangeDDNo(std::int32_t oldDDNo, std::int32_t newDDNo) {
     const auto index = IndexOf(oldDDNo);
     if (!index || IndexOf(newDDNo))
         return false;
-    slots_[*index].ddNo = newDDNo;
+    DDNos()[*index] = newDDNo;
     return true;
 }
 
 AdisValue clsAdisItemValues::FieldValue(std::size_t position, std::int32_t ddNo) const {
-    if (position < slots_.size() && slots_[position].ddNo == ddNo)
+    if (position < count_ && DDNos()[position] == ddNo)
         return ValueAt(position);
     if (const auto index = IndexOf(ddNo))
         return ValueAt(*index);
     return AdisEmpty{};
 }
 
+char* clsAdisItemValues::PutPlainField(char* at, std::size_t index, std::int16_t length,
+                                       std::int16_t resolution) const {
+    const auto width = static_cast<std::size_t>(length);
+    const std::uint64_t payload = Payloads()[index];
+    switch (Kinds()[index]) {
+    case AdisValueKind::Empty:
+        std::memset(at, '|', width);
+        return at + width;
+    case AdisValueKind::Null:
+        std::memset(at, '?', width);
+        return at + width;
+    case AdisValueKind::Number: {
+        if (Scales()[index] != resolution)
+            return nullptr; // rounded to the field's resolution by the general rules
+        auto mantissa = static_cast<std::int64_t>(payload);
+        if (mantissa < 0 || mantissa >= 1000000000000000000)
+            return nullptr;
+        char* p = at + width;
+        do {
+            if (p == at)
+                return nullptr; // does not fit: "?" throughout, by the general rules
+            *--p = static_cast<char>('0' + mantissa % 10);
+            mantissa /= 10;
+        } while (mantissa != 0);
+        std::memset(at, ' ', static_cast<std::size_t>(p - at));
+        return at + width;
+    }
+    case AdisValueKind::Date: {
+        const AdisDate date = DateFromPayload(payload);
+        if (length == 8 && date.Year >= 0 && date.Month < 100 && date.Day < 100) {
+            const int year = date.Year % 10000;
+            PutTwoDigits(at, year / 100);
+            PutTwoDigits(at + 2, year);
+            PutTwoDigits(at + 4, date.Month);
+            PutTwoDigits(at + 6, date.Day);
+            return at + 8;
+        }
+        if (length == 6) {
+            PutTwoDigits(at, date.Hour);
+            PutTwoDigits(at + 2, date.Minute);
+            PutTwoDigits(at + 4, date.Second);
+            return at + 6;
+        }
+        return nullptr;
+    }
+    case AdisValueKind::Time: {
+        if (length != 6)
+            return nullptr;
+        const AdisTime time = TimeFromPayload(payload);
+        PutTwoDigits(at, time.Hour);
+        PutTwoDigits(at + 2, time.Minute);
+        PutTwoDigits(at + 4, time.Second);
+        return at + 6;
+    }
+    case AdisValueKind::Text: {
+        const std::string_view text = TextAt(index);
+        if (!AdisText::IsAscii(text))
+            return nullptr; // widths count characters
+        const std::size_t taken = std::min(text.size(), width);
+        std::memcpy(at, text.data(), taken);
+        AdisText::BlankControls(at, at + taken);
+        std::memset(at + taken, ' ', width - taken);
+        return at + width;
+    }
+    }
+    return nullptr;
+}
+
+void clsAdisItemValues::AppendFields(std::string& out,
+                                     std::span<const modADIS::FieldFormat> formats) const {
+    std::size_t total = 0;
+    for (const auto& format : formats)
+        total += format.length > 0 ? static_cast<std::size_t>(format.length) : 0;
+    std::size_t start = out.size();
+    out.resize(start + total);
+    // Nearly every field is written into the room made for the line; the rest,
+    // and every field after one of them, by the general rules.
+    char* at = out.data() + start;
+    std::size_t i = 0;
+    for (; i < formats.size(); ++i) {
+        const auto& format = formats[i];
+        if (format.length <= 0)
+            continue;
+        const std::size_t index =
+            i < count_ && DDNos()[i] == format.ddNo ? i : IndexOf(format.ddNo).value_or(count_);
+        char* end = nullptr;
+        if (index < count_) {
+            end = PutPlainField(at, index, format.length, format.resolution);
+        } else { // a value the line lacks is Empty
+            end = at + format.length;
+            std::memset(at, '|', static_cast<std::size_t>(format.length));
+        }
+        if (!end)
+            break;
+        at = end;
+    }
+    out.resize(static_cast<std::size_t>(at - out.data()));
+    for (; i < formats.size(); ++i)
+        modADIS::AppendValueField(out, FieldValue(i, formats[i].ddNo), formats[i].length,
+                                  formats[i].resolution);
+}
+
 void clsAdisItemValues::Remove(std::string_view key) {
     const auto index = IndexOfKey(key);
     if (!index)
         RaiseInvalid();
-    slots_.erase(slots_.begin() + static_cast<std::ptrdiff_t>(*index));
+    EraseAt(*index);
 }
 
 void clsAdisItemValues::Remove(long position) {
     if (!Exists(position))
         RaiseInvalid();
-    slots_.erase(slots_.begin() + (position - 1));
+    EraseAt(static_cast<std::size_t>(position - 1));
 }
 
 void clsAdisItemValues::Clear() {
-    slots_.clear();
-    texts_.clear();
+    count_ = 0;
+    textSize_ = 0;
+}
+
+void clsAdisItemValues::Reserve(std::size_t n, std::size_t textBytes) {
+    if (n > capacity_ || textSize_ + textBytes > textCapacity_)
+        Regrow(std::max<std::size_t>(n, capacity_),
+               std::max<std::size_t>(textSize_ + textBytes, textCapacity_));
 }

@@ -1,19 +1,27 @@
 #pragma once
 
 #include "AdisValue.h"
+#include "MaybeOwned.h"
 #include "clsAdisItemValue.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
+
+namespace modADIS {
+struct FieldFormat;
+}
 
 // The values of one value line, keyed by the decimal text of their DD number.
-// Value lines are read by the million, so the values are kept compact: one
-// 16-byte slot per value (DD number, kind, payload) and one shared text buffer
-// per line. Lookup walks the few slots. Elements are handed out as read-only
+// Value lines are read by the million, so the values are kept compact: per
+// value a 64-bit payload (number mantissa, date, time, or the place of a text),
+// the DD number, the kind and the number's scale, in parallel arrays, followed
+// by the texts, all in one block. A line read from a file keeps that block
+// inside its own pooled storage; values added later move it to storage of its
+// own. Lookup walks the few DD numbers. Elements are handed out as read-only
 // copies (clsAdisItemValue); a stored value is changed with SetValue, its DD
 // number with ChangeDDNo.
 class clsAdisItemValues {
@@ -38,19 +46,32 @@ public:
         std::size_t index_;
     };
 
+    clsAdisItemValues() = default;
+    clsAdisItemValues(const clsAdisItemValues& other);
+    clsAdisItemValues& operator=(const clsAdisItemValues& other);
+    // Takes over storage of its own; borrowed storage is copied.
+    clsAdisItemValues(clsAdisItemValues&& other);
+    clsAdisItemValues& operator=(clsAdisItemValues&& other);
+    ~clsAdisItemValues() = default;
+
     // Stores the element under its Key (which must be the decimal text of its
     // DDNo; an empty Key means exactly that) at the end or before/after the value
     // of the given key. Raises LinkError on a duplicate, a bad key or an absent anchor.
     bool Add(const clsAdisItemValue& element, std::string_view before = {},
              std::string_view after = {});
     // False (and no change) when the DD number is already present.
-    bool AddItem(std::int32_t ddNo, AdisValue value);
+    bool AddItem(std::int32_t ddNo, const AdisValue& value);
     // AddItem of a text value without building the value first (line decoding).
     bool AddItemText(std::int32_t ddNo, std::string_view text);
 
     // AddItem and AddItemText for a DD number the caller knows to be absent.
     void AppendItem(std::int32_t ddNo, const AdisValue& value);
     void AppendItemText(std::int32_t ddNo, std::string_view text);
+    // Appends the value of a value-line field (line decoding): "?" throughout is
+    // Null, "|" throughout Empty, else the field read by the data type. For a DD
+    // number the caller knows to be absent.
+    void AppendField(std::int32_t ddNo, std::string_view field, std::int16_t dataType,
+                     std::int16_t resolution);
 
     // A read-only copy of the element, or nothing. A text selects by key, a
     // number by 1-based position. (Changing a copy would change nothing stored.)
@@ -76,6 +97,10 @@ public:
     // Appends the value's text as a part of a line key (AdisValues::KeyText);
     // false (and nothing appended) when the line has no value of the DD number.
     bool AppendKeyText(std::int32_t ddNo, std::string& out) const;
+    // AppendKeyText of the value at a 0-based position.
+    void AppendKeyTextAt(std::size_t position, std::string& out) const;
+    // Bytes of text the values hold.
+    std::size_t TextBytes() const;
     // Replaces the value of a DD number; false when the line has none.
     bool SetValue(std::int32_t ddNo, const AdisValue& value);
     // Gives the value of oldDDNo the DD number newDDNo in its place; false (and
@@ -85,6 +110,11 @@ public:
     // of a definition: looked for at that position first, as the values of a line
     // read from a file follow their definition; Empty when the line has none.
     AdisValue FieldValue(std::size_t position, std::int32_t ddNo) const;
+    // Appends one field for each format, in their order: the value of its DD
+    // number (Empty when the line has none) in its length and resolution, as
+    // modADIS::AppendValueField writes it. Values of other DD numbers are not
+    // written.
+    void AppendFields(std::string& out, std::span<const modADIS::FieldFormat> formats) const;
 
     // Raise LinkError for an absent key or position.
     void Remove(std::string_view key);
@@ -93,38 +123,74 @@ public:
     void Remove(long position);
     void Remove(int position) { Remove(static_cast<long>(position)); }
 
-    // Calls f(ddNo, value) for every value in order, without building elements.
+    // Calls f(ddNo, value) for every value in order.
     template <class F> void ForEachValue(F&& f) const {
-        for (std::size_t i = 0; i < slots_.size(); ++i)
-            f(slots_[i].ddNo, ValueAt(i));
+        for (std::size_t i = 0; i < count_; ++i)
+            f(DDNos()[i], ValueAt(i));
     }
 
     void Clear();
-    long Count() const { return static_cast<long>(slots_.size()); }
+    long Count() const { return static_cast<long>(count_); }
     // Room for n values holding textBytes bytes of text in all.
-    void Reserve(std::size_t n, std::size_t textBytes = 0) {
-        slots_.reserve(n);
-        texts_.reserve(textBytes);
-    }
+    void Reserve(std::size_t n, std::size_t textBytes = 0);
 
     const_iterator begin() const { return const_iterator(this, 0); }
-    const_iterator end() const { return const_iterator(this, slots_.size()); }
+    const_iterator end() const { return const_iterator(this, count_); }
 
 private:
-    struct Slot {
-        std::int32_t ddNo;
-        AdisValueKind kind;
-        std::uint8_t scale;
-        std::uint64_t payload; // mantissa, date, time, or text offset (low) and length (high)
-    };
+    friend class AdisLinePool;
+    static constexpr std::size_t kBytesPerValue = 8 + 4 + 1 + 1;
 
-    Slot MakeSlot(std::int32_t ddNo, const AdisValue& value);
+    // Bytes of a block for `values` values and `textBytes` bytes of text.
+    static std::size_t BlockBytes(std::size_t values, std::size_t textBytes) {
+        return values * kBytesPerValue + textBytes;
+    }
+    // Values kept in a block that outlives this object (a pooled line's), with
+    // room for `values` values and `textBytes` bytes of text.
+    void BorrowBlock(std::byte* block, std::size_t values, std::size_t textBytes);
+
+    // The parallel arrays and the texts in the block.
+    std::uint64_t* Payloads() const { return reinterpret_cast<std::uint64_t*>(block_.get()); }
+    std::int32_t* DDNos() const {
+        return reinterpret_cast<std::int32_t*>(block_.get() + capacity_ * 8);
+    }
+    AdisValueKind* Kinds() const {
+        return reinterpret_cast<AdisValueKind*>(block_.get() + capacity_ * 12);
+    }
+    std::uint8_t* Scales() const {
+        return reinterpret_cast<std::uint8_t*>(block_.get() + capacity_ * 13);
+    }
+    char* Texts() const { return reinterpret_cast<char*>(block_.get() + capacity_ * 14); }
+    std::string_view TextAt(std::size_t index) const;
+
+    // Room for `values` values and `textBytes` more bytes of text; a larger block
+    // of its own when needed (the texts in use moved together).
+    void MakeRoom(std::size_t values, std::size_t textBytes);
+    void Regrow(std::size_t capacity, std::size_t textCapacity);
+    // Writes the value into position `index` (its text appended to the texts).
+    void Put(std::size_t index, std::int32_t ddNo, const AdisValue& value);
+    void PutText(std::size_t index, std::int32_t ddNo, std::string_view text);
+    void PutRaw(std::size_t index, std::int32_t ddNo, AdisValueKind kind, std::uint8_t scale,
+                std::uint64_t payload);
+    // A field of plain digits put straight into position `index`: a number of
+    // blanks, a sign and up to 18 digits, a date of 8 digits, a time of 6; false
+    // when the field is none of these.
+    bool PutPlainDigits(std::size_t index, std::int32_t ddNo, std::string_view field,
+                        std::int16_t dataType, std::int16_t resolution);
+    void InsertAt(std::size_t index, std::int32_t ddNo, const AdisValue& value);
+    void EraseAt(std::size_t index);
     AdisValue ValueAt(std::size_t index) const;
     clsAdisItemValue ElementAt(std::size_t index) const;
     std::optional<std::size_t> IndexOf(std::int32_t ddNo) const;
     std::optional<std::size_t> IndexOfKey(std::string_view key) const;
-    void InsertAt(std::size_t index, const Slot& slot);
+    // A plain field of the value at `index` written to `at` (exactly `length`
+    // bytes), or nullptr when it needs modADIS::AppendValueField.
+    char* PutPlainField(char* at, std::size_t index, std::int16_t length,
+                        std::int16_t resolution) const;
 
-    std::vector<Slot> slots_;
-    std::string texts_;
+    MaybeOwned<std::byte> block_;
+    std::uint32_t count_ = 0;
+    std::uint32_t capacity_ = 0;
+    std::uint32_t textSize_ = 0;
+    std::uint32_t textCapacity_ = 0;
 };

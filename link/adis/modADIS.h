@@ -26,6 +26,16 @@ inline constexpr std::int16_t TypeUnknown = -1;
 // Characters before the groups or fields of a line: type, status, event number.
 inline constexpr std::size_t LineFrameLength = 8;
 inline constexpr std::size_t DefGroupLength = 11;
+// The longest value line: line lengths are 16-bit numbers.
+inline constexpr long MaxValueLineLength = 32767;
+
+// Where a value stands in a value line: its DD number, field length and
+// resolution (an item of the line's definition).
+struct FieldFormat {
+    std::int32_t ddNo;
+    std::int16_t length;
+    std::int16_t resolution;
+};
 
 // At least six digits, zero-filled: "055021", "1234567".
 std::string FormatEventNo(std::int32_t eventNo);
@@ -50,13 +60,6 @@ std::string FormatValueField(const AdisValue& value, std::int16_t length, std::i
 void AppendValueField(std::string& out, const AdisValue& value, std::int16_t length,
                       std::int16_t resolution);
 
-// FormatValueField written to `at` when the field is plain ASCII, as every
-// field but a text outside ASCII is: exactly `length` bytes (none when length
-// is not positive); returns the end of the field, or nullptr (nothing
-// written) when the value needs AppendValueField.
-char* PutPlainValueField(char* at, const AdisValue& value, std::int16_t length,
-                         std::int16_t resolution);
-
 // "yyyymmdd" -> date; Null when a part is not a number or the date does not exist.
 AdisValue ParseDateField(std::string_view text);
 // "hhmmss" -> time of day; Null when not a valid time.
@@ -70,6 +73,10 @@ AdisValue DecodeField(std::string_view field, std::int16_t dataType, std::int16_
 // The definition groups from character 9 of a D- or R-line as items (data type
 // not set); nothing when a group is unreadable.
 std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine);
+// ParseDefItems of a D-line, which gives its value lines their fields: nothing
+// as well when a group has length 0 or the value lines would be longer than
+// MaxValueLineLength (no value line could be read with the definition).
+std::shared_ptr<clsAdisItems> ParseDataDefItems(std::string_view defLine);
 // The search groups of an SN-line typed by `items`; nothing when unreadable.
 std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,
                                                     const clsAdisItems& items);

@@ -10,8 +10,11 @@
 #include "common/TextEncoding.h"
 #include "common/TextStream.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -26,6 +29,34 @@ constexpr std::int32_t kMaxCount = 32767;
 
 std::string KeyName(const char* name, long n) {
     return name + std::to_string(n);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// The numbers n from 1 to count, in order, for which the section holds the key
+// name + n ("Item3"). Taken from the keys the section holds, so that a count far
+// above them costs nothing: a load takes time in proportion to the file.
+std::vector<long> NumberedKeys(const ProfileFile& file, std::string_view section,
+                               std::string_view name, std::int32_t count) {
+    std::vector<long> numbers;
+    for (const std::string& key : file.Keys(section)) {
+        if (key.size() <= name.size() || !EqualsIgnoringCase(key.substr(0, name.size()), name))
+            continue;
+        const auto number = AdisText::ParseKeyNumber(std::string_view(key).substr(name.size()));
+        if (number && *number >= 1 && *number <= count)
+            numbers.push_back(*number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
 std::int32_t ReadCount(const ProfileFile& file, std::string_view section, std::string_view key) {
@@ -112,7 +143,7 @@ bool clsAdisDataDict::Load(const std::string& fileName, const std::string& versi
             if (!manufacturerVersion.empty() && manufacturerVersion != ManufacturerVersion)
                 return false;
             const std::int32_t itemCount = ReadCount(file, kDictionarySection, "ItemCount");
-            for (long n = 1; n <= itemCount; ++n) {
+            for (const long n : NumberedKeys(file, kDictionarySection, "Item", itemCount)) {
                 const std::string ddText = file.GetString(kDictionarySection, KeyName("Item", n));
                 if (ddText.empty())
                     continue;
@@ -126,12 +157,17 @@ bool clsAdisDataDict::Load(const std::string& fileName, const std::string& versi
         }
 
         const std::int32_t eventCount = ReadCount(file, kEventsSection, "EventCount");
+        // An event text given again names the same section and the same event,
+        // which its first reading added or refused: it is not read again.
+        std::set<std::string> eventTexts;
         for (long m = 1; m <= eventCount; ++m) {
             const std::string eventText = file.GetString(kEventsSection, KeyName("Event", m), "0");
+            if (!eventTexts.insert(eventText).second)
+                continue;
             const std::string section = "Event" + eventText;
             auto items = std::make_shared<clsAdisItems>();
             const std::int32_t itemCount = ReadCount(file, section, "ItemCount");
-            for (long i = 1; i <= itemCount; ++i) {
+            for (const long i : NumberedKeys(file, section, "Item", itemCount)) {
                 const std::string ddText = file.GetString(section, KeyName("Item", i));
                 if (ddText.empty())
                     continue;
@@ -142,7 +178,7 @@ bool clsAdisDataDict::Load(const std::string& fileName, const std::string& versi
             }
             auto keyItems = std::make_shared<clsAdisKeyItems>();
             const std::int32_t keyItemCount = ReadCount(file, section, "KeyItemCount");
-            for (long k = 1; k <= keyItemCount; ++k) {
+            for (const long k : NumberedKeys(file, section, "KeyItem", keyItemCount)) {
                 const std::string ddText = file.GetString(section, KeyName("KeyItem", k));
                 if (!ddText.empty())
                     keyItems->AddItem(ToDDNo(ddText));
@@ -156,7 +192,7 @@ bool clsAdisDataDict::Load(const std::string& fileName, const std::string& versi
             const std::string section = "CodeSet" + setKey;
             auto set = std::make_shared<clsCodeSetItems>();
             const std::int32_t itemCount = ReadCount(file, section, "ItemCount");
-            for (long i = 1; i <= itemCount; ++i) {
+            for (const long i : NumberedKeys(file, section, "Code", itemCount)) {
                 const std::string code = file.GetString(section, KeyName("Code", i));
                 const std::string shortText = file.GetString(section, KeyName("ShortText", i));
                 const std::string longText = file.GetString(section, KeyName("LongText", i));

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace {
 
 std::vector<std::string> Keys(const clsAdisDataLines& lines) {
@@ -79,4 +83,56 @@ TEST(DataLinesCollection, ChangeKeyKeepsPlaceAndIndex) {
     }
     EXPECT_TRUE(lines.AddItem(Key(0), "V", "N", 1));
     EXPECT_FALSE(lines.AddItem(Key(kLines), "V", "N", 1));
+}
+
+// Lines live in their collection's pool: a handle keeps its line valid after
+// the line is removed, the collection cleared or dropped, and a line added to
+// another collection stays valid there after its first collection is gone.
+TEST(DataLinesCollection, HandlesKeepTheirLines) {
+    auto source = std::make_unique<clsAdisDataLines>();
+    clsAdisItemValues values;
+    values.AddItem(900080, AdisValues::Text("a long text that is not kept inline"));
+    const auto kept = source->AddItem("kept", "V", "N", 1, std::move(values));
+    const auto removed = source->AddItem("removed", "V", "N", 1);
+    source->Remove("removed");
+    clsAdisDataLines other;
+    other.Add(source->Item("kept"));
+    EXPECT_THROW(other.Add(source->Item("kept")), LinkError);
+    source.reset();
+    EXPECT_EQ(removed->Key, "removed");
+    EXPECT_EQ(kept->ItemValues.ValueOf(900080),
+              AdisValue(std::string("a long text that is not kept inline")));
+    EXPECT_EQ(other.Item("kept"), kept);
+    EXPECT_EQ(*other.begin(), kept);
+    other.Clear();
+    EXPECT_EQ(kept->Key, "kept");
+
+    // A copy of a line has storage of its own.
+    clsAdisDataLine copy(*kept);
+    copy.ItemValues.SetValue(900080, AdisValues::Text("changed"));
+    EXPECT_EQ(kept->ItemValues.ValueOf(900080),
+              AdisValue(std::string("a long text that is not kept inline")));
+    EXPECT_EQ(copy.Key, "kept");
+}
+
+// The values of a line read into its pooled block grow into storage of their
+// own when values are added, changed to longer texts, inserted or removed.
+TEST(DataLinesCollection, ValuesOfAPooledLineGrow) {
+    clsAdisDataLines lines;
+    clsAdisItemValues values;
+    values.AddItem(1, AdisValues::Text("ab"));
+    values.AddItem(2, AdisValues::Number(5));
+    const auto line = lines.AddItem("k", "V", "N", 1, std::move(values));
+    EXPECT_EQ(values.Count(), 0); // taken over
+    auto& stored = line->ItemValues;
+    EXPECT_TRUE(stored.SetValue(1, AdisValues::Text("a much longer text than before")));
+    EXPECT_TRUE(stored.AddItem(3, *AdisDate::Make(2024, 2, 29)));
+    stored.Add(clsAdisItemValue{"", 4, AdisValues::Text("first")}, "1");
+    EXPECT_TRUE(stored.SetValue(2, AdisValues::Text("now a text")));
+    stored.Remove("3");
+    std::vector<std::string> texts;
+    for (const auto& value : stored)
+        texts.push_back(value.Key + "=" + AdisValues::KeyText(value.Value));
+    EXPECT_EQ(texts, (std::vector<std::string>{"4=first", "1=a much longer text than before",
+                                               "2=now a text"}));
 }

@@ -44,9 +44,10 @@ TEST(FastPath, NumbersWrittenIntoWideAndNarrowFields) {
     EXPECT_EQ(FormatValueField(AdisValues::Text("ab"), 40, 0), "ab" + std::string(38, ' '));
 }
 
-// Value lines are written through PutPlainValueField where it can: it must
-// give what FormatValueField gives, or leave the field to it.
-TEST(FastPath, PlainFieldsAreTheFormattedFields) {
+// Value lines are written from the stored values without building them where
+// it can: every field must be what FormatValueField gives, also for values
+// stored by another DD number, at another position, or not at all.
+TEST(FastPath, FieldsWrittenFromStoredValuesAreTheFormattedFields) {
     const auto min = std::numeric_limits<std::int64_t>::min();
     struct Case {
         AdisValue value;
@@ -55,30 +56,48 @@ TEST(FastPath, PlainFieldsAreTheFormattedFields) {
         {AdisEmpty{}, 3, 0},
         {AdisNull{}, 2, 0},
         {AdisNumber(-42, 1), 40, 1},
+        {AdisNumber(42, 1), 40, 1},
         {AdisNumber(15, 1), 3, 0},
         {AdisNumber(123456, 0), 4, 0},
+        {AdisNumber(1234, 0), 4, 0},
+        {AdisNumber(0, 0), 1, 0},
         {AdisNumber(min, 0), 20, 0},
+        {AdisNumber(999999999999999999, 0), 18, 0},
         {AdisNumber(5, 0), 0, 0},
         {AdisNumber(5, 0), 4, 19},
         {*AdisDate::Make(2007, 3, 3, 13, 5, 9), 8, 0},
         {*AdisDate::Make(2007, 3, 3, 13, 5, 9), 6, 0},
         {*AdisDate::Make(2007, 3, 3), 7, 0},
+        {AdisDate{-5, 1, 1}, 8, 0},
         {*AdisTime::Make(7, 30, 0), 6, 0},
         {*AdisTime::Make(7, 30, 0), 4, 0},
         {AdisValues::Text("abc"), 5, 0},
         {AdisValues::Text("abcdef"), 3, 0},
+        {AdisValues::Text("a\tb\r\n"), 6, 0},
+        {AdisValues::Text("Dödfödd"), 10, 0},
+        {AdisValues::Text("Dödfödd"), 3, 0},
     };
     for (const auto& c : cases) {
-        char field[64];
-        const char* end = PutPlainValueField(field, c.value, c.length, c.resolution);
-        ASSERT_NE(end, nullptr) << AdisValues::ToText(c.value);
-        EXPECT_EQ(std::string(static_cast<const char*>(field), end),
-                  FormatValueField(c.value, c.length, c.resolution))
-            << AdisValues::ToText(c.value) << " length " << c.length;
+        const std::string expected = FormatValueField(c.value, c.length, c.resolution);
+        const std::string label =
+            AdisValues::ToText(c.value) + " length " + std::to_string(c.length);
+        clsAdisItemValues values;
+        values.AddItem(7, AdisValues::Text("before"));
+        values.AddItem(1, c.value);
+        std::string at;
+        const modADIS::FieldFormat inPlace[] = {{7, 0, 0}, {1, c.length, c.resolution}};
+        values.AppendFields(at, inPlace);
+        EXPECT_EQ(at, expected) << label;
+        std::string elsewhere = "x";
+        const modADIS::FieldFormat moved[] = {{1, c.length, c.resolution}, {7, 2, 0}};
+        values.AppendFields(elsewhere, moved);
+        EXPECT_EQ(elsewhere, "x" + expected + "be") << label;
     }
-    char field[64];
-    EXPECT_EQ(PutPlainValueField(field, AdisValues::Text("Dödfödd"), 10, 0), nullptr);
-    EXPECT_EQ(PutPlainValueField(field, AdisDate{-5, 1, 1}, 8, 0), nullptr);
+    clsAdisItemValues none;
+    std::string missing;
+    const modADIS::FieldFormat absent[] = {{3, 4, 0}, {4, 2, 0}};
+    none.AppendFields(missing, absent);
+    EXPECT_EQ(missing, "||||||");
 }
 
 namespace {
@@ -143,4 +162,36 @@ TEST(FastPath, LargeFileWritesBackUnchanged) {
     const auto body = written.find("TN\r\n");
     ASSERT_NE(body, std::string::npos);
     EXPECT_EQ(written.substr(body), bytes.substr(bytes.find("TN\r\n")) + "EN\r\nZN\r\n");
+}
+
+// Keys are built from the fields of the key items without decoding the whole
+// line: each key text must be the key text of the field's value.
+TEST(FastPath, KeyTextsOfFieldsAreTheValuesKeyTexts) {
+    struct Case {
+        std::int16_t dataType;
+        const char* field;
+    } cases[] = {
+        {TypeDate, "20240131"}, {TypeDate, "20240229"}, {TypeDate, "20230229"},
+        {TypeDate, "20241301"}, {TypeDate, "00000101"}, {TypeDate, "2024 131"},
+        {TypeDate, "????????"}, {TypeDate, "||||||||"}, {TypeTime, "235959"},
+        {TypeTime, "240000"},   {TypeTime, "12 000"},   {TypeTime, "??????"},
+        {TypeNumber, "  -5"},   {TypeNumber, "0012"},   {TypeNumber, "????"},
+        {TypeText, "a b "},     {TypeText, "||||"},     {TypeText, "????"},
+    };
+    for (const auto& c : cases) {
+        clsAdisDataDict dict;
+        const std::string field = c.field;
+        const auto length = static_cast<std::int16_t>(field.size());
+        dict.AddEventKeyDDNo(1, {5});
+        dict.AddEventItem(1, nullptr, 5, c.dataType, length, 1);
+        clsAdisDataEvents events;
+        const auto event = events.AddItem(1, 0, nullptr, nullptr);
+        const std::string defLine = "DN000001" + FormatDefField(5, length, 1);
+        ASSERT_TRUE(event->AddDefLineItems(dict, defLine));
+        const auto line = event->DataLines()->AddItemEx(dict.Events(), *event->Items(), defLine,
+                                                        "VN000001" + field);
+        ASSERT_TRUE(line) << c.field;
+        EXPECT_EQ(line->Key, AdisValues::KeyText(DecodeField(field, c.dataType, 1, true)))
+            << c.field;
+    }
 }

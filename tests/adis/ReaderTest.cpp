@@ -24,6 +24,14 @@ std::vector<std::string> Messages(const clsMessages& messages) {
 
 const std::string R55021 = "RN05502100900080160";
 
+// A definition of 331 fields of 99 characters: 32777 characters with the frame.
+std::string OverlongDefinition() {
+    std::string def = "DN055021";
+    for (int i = 0; i < 331; ++i)
+        def += modADIS::FormatDefField(100000 + i, 99, 0);
+    return def;
+}
+
 TEST(Reader, MessagesOfSmallFiles) {
     const std::string overlong = Value55021("SE1") + "x";
     const std::vector<ReadCase> cases = {
@@ -128,6 +136,34 @@ TEST(Reader, MessagesOfSmallFiles) {
          false,
          true,
          {"Warning in line:     1 Unknown DD-number <999999>"}},
+        {"a search line followed directly by a definition is dropped",
+         {"SN05502100900080160" + std::string(32, 'a'), Def55021, Value55021("SE1")},
+         false,
+         false,
+         true,
+         {}},
+        {"a good definition clears the mark of a bad one",
+         {"DN05502100900X80160", "VN055021x", Def55021, Value55021("SE1"), Value55021("SE2")},
+         false,
+         false,
+         true,
+         {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
+          "  Error in line:     2 Error in preceding D-line. V-line skipped!"}},
+        {"a definition group of length 0",
+         {"DN0550210090008016000900070000", "VN055021" + std::string(16, 'a'), Value55021("SE1")},
+         false,
+         false,
+         true,
+         {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
+          "  Error in line:     2 Error in preceding D-line. V-line skipped!",
+          "  Error in line:     3 Error in preceding D-line. V-line skipped!"}},
+        {"value lines that would be longer than 32767 characters",
+         {OverlongDefinition(), "VN055021x", Def55021, Value55021("SE1")},
+         false,
+         false,
+         true,
+         {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
+          "  Error in line:     2 Error in preceding D-line. V-line skipped!"}},
         {"short and odd lines",
          {"D", "V", "R", "S", "O", "DN", "X\x01\x02", "?N"},
          false,
@@ -247,19 +283,51 @@ TEST(Reader, FileLevelProblems) {
     EXPECT_EQ(ui->boxes[1].text, "Invalid ADIS file!\n" + headless);
 }
 
-TEST(Reader, FailureThatStopsTheReadingIsReported) {
-    // Definition groups adding up to more than 32767 characters.
-    std::string def = "DN000000";
-    for (int i = 0; i < 340; ++i)
-        def += modADIS::FormatDefField(100000 + i, 99, 0);
+// Event 0 is taken even when only events of the dictionary are: its value lines
+// are then keyed by the key events, which lack it.
+TEST(Reader, DefinitionOfEventZeroWithCheckedEvents) {
     TempDir dir;
-    const auto path = WriteLines(dir, "long.dat", {"CN", def, "VN000000", Def55021});
+    const auto path = WriteLines(
+        dir, "zero.dat",
+        {"DN00000000900080160", "VN000000" + std::string(16, 'a'), "DN07777700900080160"});
     clsAdisDataFile file;
     clsMessages messages;
-    EXPECT_FALSE(file.Read(path, messages, SmallDictionary(), nullptr, false, false));
-    ASSERT_EQ(messages.Count(), 341); // 340 unknown DD numbers, then the stop
-    EXPECT_EQ(messages.Item(341), "  Error in line:     3 Reading stopped: 6 Overflow");
+    ASSERT_TRUE(file.Read(path, messages, SmallDictionary(), nullptr, true, false));
+    EXPECT_EQ(
+        Messages(messages),
+        (std::vector<std::string>{"   Note in line:     2 Key item is not unique, line skipped.",
+                                  "   Note in line:     3 Not supported Event number <77777>"}));
+    ASSERT_TRUE(file.DataEvents.Exists("000000"));
     EXPECT_EQ(file.DataEvents.Count(), 1);
+
+    // With key events that define event 0, its lines are kept.
+    clsAdisEvents keyEvents;
+    keyEvents.AddItem(0, nullptr, 0, nullptr)->KeyItems()->AddItem(900080);
+    ASSERT_TRUE(file.Read(path, messages, SmallDictionary(), &keyEvents, true, false));
+    EXPECT_EQ(file.DataEvents.Item("000000")->DataLines()->Count(), 1);
+}
+
+// Texts outside ASCII in the frame of a line: the path of an "O" line and the
+// status character of a value line are kept and written back as they were.
+TEST(Reader, OutputPathAndStatusOutsideAscii) {
+    TempDir dir;
+    const auto path = WriteLines(dir, "in.dat",
+                                 {HeaderDef, HeaderValues, "ON/svar/Åsa Öberg é.dat", "TN",
+                                  Def55021, "Vé" + Value55021("SE1").substr(2), "EN", "ZN"});
+    clsAdisDataFile file;
+    clsMessages messages;
+    ASSERT_TRUE(file.Read(path, messages, SmallDictionary(), nullptr, false, true));
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(file.OutFilePath, "/svar/Åsa Öberg é.dat");
+    const auto line = file.DataEvents.Item("055021")->DataLines()->Item(1L);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->Status, '\xe9');
+    EXPECT_EQ(line->ItemValues.ValueOf(900054), AdisValue(AdisNumber(12, 1)));
+    const std::string written = dir.File("out.dat");
+    ASSERT_TRUE(file.WriteData(nullptr, written));
+    EXPECT_NE(FileBytes(written).find("\r\nV\xe9"
+                                      "055021SE1 "),
+              std::string::npos);
 }
 
 TEST(Reader, LineEndsAndLineNumbersAboveFiveDigits) {

@@ -23,6 +23,20 @@ function(expect_run expected_rc expected_file)
   endif()
 endfunction()
 
+# Runs adistool expecting an exit status and a text in its standard error.
+function(expect_error expected_rc expected_text)
+  execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGN}
+    WORKING_DIRECTORY ${DATA}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc STREQUAL "${expected_rc}")
+    message(SEND_ERROR "adistool ${ARGN}: exit status ${rc}, expected ${expected_rc}\n${err}")
+  endif()
+  string(FIND "${err}" "${expected_text}" at)
+  if(at LESS 0)
+    message(SEND_ERROR "adistool ${ARGN}: \"${expected_text}\" not in its errors: ${err}")
+  endif()
+endfunction()
+
 # The bytes of a file from its first "TN" line on (as hexadecimal text).
 function(read_body path out_var)
   file(READ ${path} content HEX)
@@ -48,7 +62,29 @@ foreach(usage "" "check" "frobnicate;x" "check;a;--bogus" "rewrite;a" "check;a;-
               "dict;cows;-o;x" "check;a;--dict")
   expect_run(2 empty.txt ${usage})
 endforeach()
-expect_run(2 - check sample.dat --dict missing_dd.ini)
+# A dictionary file that cannot be used is not a usage error.
+expect_error(1 "cannot load the dictionary missing_dd.ini" check sample.dat --dict missing_dd.ini)
+expect_error(1 "the dictionary itemless_dd.ini has no items"
+             check sample.dat --dict itemless_dd.ini)
+expect_error(1 "the dictionary eventless_dd.ini has no events"
+             check sample.dat --dict eventless_dd.ini)
+expect_run(2 empty.txt check sample.dat --key-events)
+
+# A herd answer is read with the request's events as key events: without them
+# its lines of the herd request event 000001 have no key events.
+expect_run(0 check_herd_answer.txt check herd_answer.dat --dict herd --require-header)
+expect_run(0 empty.txt check herd_answer.dat --dict herd --require-header
+           --key-events herd_request.dat)
+expect_run(0 - rewrite herd_answer.dat -o ${WORK}/herd_answer.dat --dict herd
+           --key-events herd_request.dat)
+read_body(${DATA}/herd_answer.dat input)
+read_body(${WORK}/herd_answer.dat written)
+if(NOT input STREQUAL written)
+  message(SEND_ERROR "the herd answer read with its key events lost lines: "
+                     "see ${WORK}/herd_answer.dat")
+endif()
+expect_error(1 "cannot read the request file missing.dat"
+             check herd_answer.dat --dict herd --key-events missing.dat)
 
 # Rewriting: a file in the writer's own layout is written back as it was read
 # (from its first "TN" on; the header is the writer's own). Any other file is

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 struct DictionaryFile : ::testing::Test {
@@ -114,4 +116,38 @@ TEST_F(DictionaryFile, MalformedFilesEndTheLoadWithFalse) {
         clsAdisDataDict dict;
         EXPECT_FALSE(dict.Load(path, "", "", "")) << body;
     }
+}
+
+// Counts far above what the file holds cost nothing: an event section named
+// again and again, and item counts of 32767 with no items, load at once.
+TEST_F(DictionaryFile, LoadTakesTimeInProportionToTheFile) {
+    Write("[Events]\r\nEventCount=32767\r\n[Event0]\r\nItemCount=32767\r\nKeyItemCount=32767\r\n"
+          "[CodeSets]\r\nCodeSetCount=1\r\n[CodeSet0]\r\nItemCount=32767\r\nCode32767=1\r\n"
+          "ShortText32767=01\r\nLongText32767=01 x\r\n");
+    const auto start = std::chrono::steady_clock::now();
+    clsAdisDataDict dict;
+    EXPECT_TRUE(dict.Load(path, "", "", ""));
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 2.0);
+    EXPECT_EQ(dict.Events().Count(), 1);
+    EXPECT_TRUE(dict.Events().Exists("000000"));
+    EXPECT_EQ(dict.CodeSets().Item("0")->Count(), 1);
+}
+
+TEST_F(DictionaryFile, NumberedKeysAreFoundWhateverTheirCaseAndOrder) {
+    Write("[Data Dictionary]\r\nVersion=2000\r\nItemCount=3\r\nITEM3=900054\r\nType3=0\r\n"
+          "Length3=4\r\nResolution3=1\r\nitem1=900080\r\ntype1=3\r\nlength1=16\r\nItem01=5\r\n"
+          "Item4=900070\r\n"
+          "[Events]\r\nEventCount=2\r\nEvent1=055021\r\nEvent2=055021\r\n"
+          "[Event055021]\r\nItemCount=2\r\nItem2=900080\r\nItem1=900054\r\nKeyItemCount=1\r\n"
+          "keyitem1=900080\r\n");
+    clsAdisDataDict dict;
+    ASSERT_TRUE(dict.Load(path, "", "", ""));
+    ASSERT_EQ(dict.Items().Count(), 2); // Item01 is not Item1, Item4 is beyond the count
+    EXPECT_EQ(dict.Items().Item(1)->DDNo, 900080);
+    EXPECT_EQ(dict.Items().Item(1)->Length, 16);
+    EXPECT_EQ(dict.Items().Item(2)->DDNo, 900054);
+    const auto event = dict.Events().Item("055021");
+    ASSERT_TRUE(event);
+    EXPECT_EQ(event->Items()->Item(1)->DDNo, 900054);
+    EXPECT_EQ(event->KeyItems()->Item(1)->DDNo, 900080);
 }

@@ -3,11 +3,13 @@
 const char* const UsageText =
     "usage: adistool check FILE [--dict DICT] [--national-version V] [--check-events] "
     "[--require-header]\n"
+    "                      [--key-events REQUEST_FILE]\n"
     "       adistool dump FILE [options as for check]\n"
     "       adistool show FILE [options as for check] [--lines N]\n"
     "       adistool rewrite FILE -o OUT [options as for check]\n"
     "       adistool dict herd|national [--national-version V] -o FILE\n"
-    "DICT is a dictionary file, or \"herd\" or \"national\" for the built-in ones.\n";
+    "DICT is a dictionary file, or \"herd\" or \"national\" for the built-in ones.\n"
+    "REQUEST_FILE: the request the file answers; its request events key the value lines.\n";
 
 std::optional<ToolOptions> ParseToolOptions(const std::vector<std::string>& args) {
     if (args.size() < 2)
@@ -28,6 +30,8 @@ std::optional<ToolOptions> ParseToolOptions(const std::vector<std::string>& args
             options.nationalVersion = args[++i];
         else if (arg == "--dict" && hasValue && readsFile)
             options.dict = args[++i];
+        else if (arg == "--key-events" && hasValue && readsFile)
+            options.keyEventsFile = args[++i];
         else if (arg == "--check-events" && readsFile)
             options.checkEvents = true;
         else if (arg == "--require-header" && readsFile)

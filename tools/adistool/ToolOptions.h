@@ -6,6 +6,7 @@
 
 // The command line of adistool:
 //   adistool check FILE [--dict DICT] [--national-version V] [--check-events] [--require-header]
+//                       [--key-events REQUEST_FILE]
 //   adistool dump FILE [same options]
 //   adistool show FILE [same options] [--lines N]
 //   adistool rewrite FILE -o OUT [same options]
@@ -16,6 +17,7 @@ struct ToolOptions {
     std::string output;
     std::string dict;
     std::string nationalVersion;
+    std::string keyEventsFile; // a request file whose request events key the value lines
     bool checkEvents = false;
     bool requireHeader = false;
     int lines = 5; // lines of each data event that "show" prints

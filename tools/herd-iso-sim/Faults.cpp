@@ -36,10 +36,6 @@ Faults ParseFaults(std::string_view text) {
             faults.exitCode = code;
         else if (const auto ms = NumberAfter(word, "sleep="))
             faults.sleepMs = *ms;
-        else if (const auto serveMs = NumberAfter(word, "slow-serve="))
-            faults.slowServeMs = *serveMs;
-        else if (word == "keep-request")
-            faults.keepRequest = true;
         else if (word == "no-answer")
             faults.noAnswer = true;
         else if (word == "no-header")
@@ -50,17 +46,8 @@ Faults ParseFaults(std::string_view text) {
             faults.badLine = true;
         else if (word == "warn-answer")
             faults.warnAnswer = true;
-        else {
-// GCC 12 at -O3 reports a false overlap in the string concatenation below.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-            faults.unknown += (faults.unknown.empty() ? "" : ",") + std::string(word);
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
-        }
+        else
+            faults.unknown.append(faults.unknown.empty() ? "" : ",").append(word);
     }
     return faults;
 }

@@ -1,0 +1,100 @@
+// Reading files made to cost a reader time or memory: for each shape the time
+// of Read and its peak memory as a multiple of the file size.
+//
+//   link_bench_hostile [folder for the files]
+
+#include "CountingAllocator.h"
+#include "adis/clsAdisDataFile.h"
+#include "adis/modADIS.h"
+#include "common/TextStream.h"
+#include "dictionary/clsAdisDataDict.h"
+#include "national/NationalDictionary.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace {
+
+std::string Definition(int groups, int length) {
+    std::string def = "DN05504300900080160";
+    for (int i = 0; i < groups; ++i)
+        def += modADIS::FormatDefField(10000000 + i, static_cast<std::int16_t>(length), 0);
+    return def + "\r\n";
+}
+
+std::string Repeat(const std::string& line, int times) {
+    std::string text;
+    text.reserve(line.size() * static_cast<std::size_t>(times));
+    for (int i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
+struct Shape {
+    const char* name;
+    std::function<std::string()> make;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::filesystem::path folder =
+        argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
+    const std::string path = (folder / "link_bench_hostile.dat").string();
+    auto dict = std::make_shared<clsAdisDataDict>();
+    modNational::BuildNationalDict(*dict, std::string(modNational::NationalVersions[0]));
+
+    const Shape shapes[] = {
+        {"definition of 200,000 groups and a value line",
+         [] { return Definition(200000, 1) + "VN055043" + std::string(200016, 'a') + "\r\n"; }},
+        {"100,000 groups of length 0 and 200 value lines",
+         [] {
+             std::string text = Definition(100000, 0);
+             for (int i = 0; i < 200; ++i)
+                 text += "VN055043SE" + std::to_string(100000 + i) + "        \r\n";
+             return text;
+         }},
+        {"definition of 32,743 groups and 20 value lines",
+         [] {
+             std::string text = Definition(32743, 1);
+             for (int i = 0; i < 20; ++i)
+                 text += "VN055043SE" + std::to_string(100000 + i) + "        " +
+                         std::string(32743, '1') + "\r\n";
+             return text;
+         }},
+        {"1,000,000 value lines of one character after a bad definition",
+         [] { return "DNxxxxxx\r\n" + Repeat("V\r\n", 1000000); }},
+        {"200,000 definitions of 8 characters",
+         [] {
+             std::string text;
+             for (int i = 0; i < 200000; ++i)
+                 text += "DN" + modADIS::FormatEventNo(100000 + i) + "\r\n";
+             return text;
+         }},
+        {"200,000 requests of one group", [] { return Repeat("RN05504300900080160\r\n", 200000); }},
+    };
+    std::printf("%-62s %9s %8s %12s\n", "shape", "MB", "Read s", "peak/size");
+    for (const Shape& shape : shapes) {
+        const std::string bytes = shape.make();
+        WriteFileBytesAtomic(path, bytes);
+        clsMessages messages;
+        const std::size_t before = CountingAllocator::LiveBytes();
+        CountingAllocator::ResetPeak();
+        const auto start = std::chrono::steady_clock::now();
+        {
+            clsAdisDataFile file;
+            file.Read(path, messages, dict, nullptr, false, false);
+        }
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double peak = static_cast<double>(CountingAllocator::PeakBytes() - before);
+        std::printf("%-62s %9.1f %8.3f %12.1f\n", shape.name,
+                    static_cast<double>(bytes.size()) / 1e6, seconds,
+                    peak / static_cast<double>(bytes.size()));
+    }
+    std::filesystem::remove(path);
+    return 0;
+}

@@ -1,0 +1,74 @@
+#include "AdisLinePool.h"
+
+#include "clsAdisDataLine.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+// Blocks hold pointers and 64-bit values.
+constexpr std::size_t kAlign = 8;
+static_assert(alignof(clsAdisDataLine) <= kAlign);
+
+constexpr std::size_t Aligned(std::size_t bytes) {
+    return (bytes + kAlign - 1) & ~(kAlign - 1);
+}
+
+} // namespace
+
+AdisLinePool::~AdisLinePool() {
+    // Lines whose values or key moved to storage of their own free it here.
+    for (Chunk& chunk : chunks_) {
+        std::byte* at = chunk.bytes.get();
+        std::byte* const end = at + chunk.used;
+        while (at < end) {
+            auto* line = std::launder(reinterpret_cast<clsAdisDataLine*>(at));
+            const std::size_t bytes = line->poolBytes_;
+            line->~clsAdisDataLine();
+            at += bytes;
+        }
+    }
+}
+
+std::byte* AdisLinePool::Allocate(std::size_t bytes) {
+    if (chunks_.empty() || chunks_.back().size - chunks_.back().used < bytes) {
+        Chunk chunk;
+        const std::size_t next = chunks_.empty() ? kFirstChunk : chunks_.back().size * 2;
+        chunk.size = std::max(std::min(next, kLargestChunk), bytes);
+        chunk.bytes = std::make_unique_for_overwrite<std::byte[]>(chunk.size);
+        chunks_.push_back(std::move(chunk));
+    }
+    Chunk& chunk = chunks_.back();
+    std::byte* const at = chunk.bytes.get() + chunk.used;
+    chunk.used += bytes;
+    return at;
+}
+
+clsAdisDataLine* AdisLinePool::MakeLine(std::string_view key, std::size_t values,
+                                        std::size_t textBytes) {
+    const std::size_t head = Aligned(sizeof(clsAdisDataLine));
+    const std::size_t valueBytes = Aligned(clsAdisItemValues::BlockBytes(values, textBytes));
+    const std::size_t bytes = head + valueBytes + Aligned(key.size());
+    std::byte* const block = Allocate(bytes);
+    auto* line = new (block) clsAdisDataLine();
+    line->poolBytes_ = static_cast<std::uint32_t>(bytes);
+    line->ItemValues.BorrowBlock(block + head, values, textBytes);
+    char* const keyText = reinterpret_cast<char*>(block + head + valueBytes);
+    if (!key.empty())
+        std::memcpy(keyText, key.data(), key.size());
+    line->Key.Borrow(keyText, key.size());
+    return line;
+}
+
+void AdisLinePool::GiveBack(clsAdisDataLine* line) {
+    if (chunks_.empty())
+        return;
+    Chunk& chunk = chunks_.back();
+    auto* const block = reinterpret_cast<std::byte*>(line);
+    if (block + line->poolBytes_ != chunk.bytes.get() + chunk.used)
+        return;
+    chunk.used -= line->poolBytes_;
+    line->~clsAdisDataLine();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class clsAdisDataLine;
+
+// The storage of the value lines a collection makes: each line in one block
+// with its values and key, blocks taken one after another from large chunks.
+// Lines live as long as the pool; the collection and the handles it gives out
+// keep the pool alive.
+class AdisLinePool {
+public:
+    AdisLinePool() = default;
+    AdisLinePool(const AdisLinePool&) = delete;
+    AdisLinePool& operator=(const AdisLinePool&) = delete;
+    ~AdisLinePool();
+
+    // A new line with the key and room for `values` values holding `textBytes`
+    // bytes of text.
+    clsAdisDataLine* MakeLine(std::string_view key, std::size_t values, std::size_t textBytes);
+    // Gives back the line made last, which no one holds; a line made earlier
+    // stays until the pool ends.
+    void GiveBack(clsAdisDataLine* line);
+
+private:
+    // Chunks grow from small (a data event of a few lines) to large.
+    static constexpr std::size_t kFirstChunk = 4 * 1024;
+    static constexpr std::size_t kLargestChunk = 1024 * 1024;
+    struct Chunk {
+        std::unique_ptr<std::byte[]> bytes;
+        std::size_t size = 0;
+        std::size_t used = 0;
+    };
+
+    std::byte* Allocate(std::size_t bytes);
+
+    std::vector<Chunk> chunks_;
+};

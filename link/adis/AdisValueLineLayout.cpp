@@ -1,0 +1,46 @@
+#include "AdisValueLineLayout.h"
+
+#include "AdisText.h"
+#include "common/TextEncoding.h"
+#include "dictionary/clsAdisEvent.h"
+#include "dictionary/clsAdisItems.h"
+#include "modADIS.h"
+
+AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items)
+    : defLine_(defLine), items_(&items), itemCount_(items.Count()) {
+    std::size_t pos = 0;
+    AdisText::TakeChars(defLine, pos, static_cast<long>(modADIS::LineFrameLength));
+    std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
+    while (remaining >= modADIS::DefGroupLength) {
+        const auto ddNo = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 8));
+        const auto length = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 2));
+        const auto resolution = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 1));
+        const auto dd = static_cast<std::int32_t>(ddNo);
+        const auto item = items.ItemOf(dd);
+        const bool kept = firstGroup_.emplace(dd, static_cast<int>(groups_.size())).second;
+        groups_.push_back({dd, static_cast<std::int16_t>(length < 0 ? 0 : length),
+                           static_cast<std::int16_t>(resolution),
+                           item ? item->DataType : modADIS::TypeUnknown, kept});
+        values_ += kept ? 1 : 0;
+        remaining -= modADIS::DefGroupLength;
+    }
+}
+
+bool AdisValueLineLayout::IsFor(std::string_view defLine, const clsAdisItems& items) const {
+    return &items == items_ && items.Count() == itemCount_ && defLine == defLine_;
+}
+
+const std::vector<int>& AdisValueLineLayout::KeyFields(const clsAdisEvent& keyEvent) {
+    const auto& keyItems = keyEvent.KeyItems();
+    if (&keyEvent == keyEvent_ && keyItems == keyItems_ && keyItems->Count() == keyItemCount_)
+        return keyFields_;
+    keyEvent_ = &keyEvent;
+    keyItems_ = keyItems;
+    keyItemCount_ = keyItems->Count();
+    keyFields_.clear();
+    for (const auto& keyItem : *keyItems) {
+        const auto found = firstGroup_.find(keyItem->DDNo);
+        keyFields_.push_back(found == firstGroup_.end() ? -1 : found->second);
+    }
+    return keyFields_;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class clsAdisEvent;
+class clsAdisItems;
+class clsAdisKeyItems;
+
+// How the value lines of one definition line are decoded, worked out once for
+// all of them: the definition's groups (walked from character 9 while 11
+// characters remain, the DD number as its leading number) typed by the data
+// event's items, and for a key event, the groups whose fields give its key.
+class AdisValueLineLayout {
+public:
+    struct Group {
+        std::int32_t ddNo;
+        std::int16_t length;
+        std::int16_t resolution;
+        std::int16_t dataType; // of the DD number's entry in the items; -1 when none
+        bool kept;             // the first group of its DD number: the line keeps its value
+    };
+
+    AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items);
+
+    const std::vector<Group>& Groups() const { return groups_; }
+    // Values a line keeps: one for each DD number.
+    std::size_t Values() const { return values_; }
+    // Whether the layout was made for this definition and these items as they are.
+    bool IsFor(std::string_view defLine, const clsAdisItems& items) const;
+
+    // For each key item of the event, in order, the group whose field gives its
+    // value, or -1 when the definition lacks the DD number (the key takes
+    // "Empty"). Kept for the event last asked for.
+    const std::vector<int>& KeyFields(const clsAdisEvent& keyEvent);
+
+private:
+    std::string defLine_;
+    const clsAdisItems* items_;
+    long itemCount_;
+    std::vector<Group> groups_;
+    std::unordered_map<std::int32_t, int> firstGroup_; // DD number -> its first group
+    std::size_t values_ = 0;
+    const clsAdisEvent* keyEvent_ = nullptr;
+    std::shared_ptr<clsAdisKeyItems> keyItems_; // of keyEvent_, as they were
+    long keyItemCount_ = -1;
+    std::vector<int> keyFields_;
+};
