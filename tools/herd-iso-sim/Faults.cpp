@@ -36,6 +36,10 @@ Faults ParseFaults(std::string_view text) {
             faults.exitCode = code;
         else if (const auto ms = NumberAfter(word, "sleep="))
             faults.sleepMs = *ms;
+        else if (const auto serveMs = NumberAfter(word, "slow-serve="))
+            faults.slowServeMs = *serveMs;
+        else if (word == "keep-request")
+            faults.keepRequest = true;
         else if (word == "no-answer")
             faults.noAnswer = true;
         else if (word == "no-header")

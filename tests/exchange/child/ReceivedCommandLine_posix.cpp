@@ -3,6 +3,6 @@
 std::string ReceivedCommandLine(int argc, char** argv) {
     std::string text;
     for (int i = 0; i < argc; ++i)
-        text += (i ? " " : "") + std::string(argv[i]);
+        text.append(i ? " " : "").append(argv[i]);
     return text;
 }

@@ -17,8 +17,8 @@ std::vector<std::string> HerdDbRows(const std::string& databasePath, const std::
         std::string row;
         for (int column = 0; column < sqlite3_column_count(statement); ++column) {
             const auto* text = sqlite3_column_text(statement, column);
-            row += (column ? "|" : "") +
-                   (text ? std::string(reinterpret_cast<const char*>(text)) : "<null>");
+            row.append(column ? "|" : "")
+                .append(text ? reinterpret_cast<const char*>(text) : "<null>");
         }
         rows.push_back(row);
     }
