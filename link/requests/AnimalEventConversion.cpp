@@ -121,19 +121,22 @@ AdisValue WithoutFill(const AdisValue& value) {
     return value;
 }
 
+using Evaluated = std::vector<std::pair<std::int32_t, AdisValue>>;
+
 // Whether a converted line lies in the request's search ranges. Texts compare
 // without the blanks that fill their fields: the herd's and the national fields
 // of an identity differ in length.
-bool InRequestedRange(const clsAdisEvent& request, const clsAdisItemValues& values) {
+bool InRequestedRange(const clsAdisEvent& request, const Evaluated& values) {
     if (!request.HasSearchItems())
         return true;
     for (const auto& search : *request.SearchItems()) {
-        const auto value = values.ValueOf(search->DDNo);
-        if (!value)
+        const auto value = std::find_if(values.begin(), values.end(),
+                                        [&](const auto& v) { return v.first == search->DDNo; });
+        if (value == values.end())
             continue;
-        if (IsNull(*value))
+        if (IsNull(value->second))
             return false;
-        const AdisValue comparable = WithoutFill(*value);
+        const AdisValue comparable = WithoutFill(value->second);
         if (AdisValues::Compare(comparable, WithoutFill(search->LowValue)).value_or(0) < 0 ||
             AdisValues::Compare(comparable, WithoutFill(search->HighValue)).value_or(0) > 0)
             return false;
@@ -200,6 +203,7 @@ void ConvertAnimalEvents(const clsAdisDataFile& request, const clsAdisDataFile& 
         herdLines.push_back({line.get(), *kind, identity, animals.ByIdentity(identity), stillborn});
     }
 
+    Evaluated evaluated;
     for (const auto& requested : request.RequestEvents) {
         const EventRule* rule = RuleOf(requested->EventNo);
         // A request repeated in the file ("055022#1") is answered once.
@@ -215,7 +219,8 @@ void ConvertAnimalEvents(const clsAdisDataFile& request, const clsAdisDataFile& 
             const clsAdisDataLine* animal = herdEvent.animal.get();
             // Once a value of the missing animal is needed, the line gets no
             // further values; the range is judged on every value it could have.
-            clsAdisItemValues values, judged;
+            evaluated.clear();
+            std::size_t kept = 0;
             bool animalMissing = false;
             for (const auto& item : *requested->Items()) {
                 const ItemSource* source = SourceOf(*rule, item->DDNo);
@@ -225,13 +230,16 @@ void ConvertAnimalEvents(const clsAdisDataFile& request, const clsAdisDataFile& 
                     animalMissing = true;
                     continue;
                 }
-                const AdisValue value = converter.Evaluate(*source, line, animal);
-                judged.AddItem(item->DDNo, value);
+                evaluated.emplace_back(item->DDNo, converter.Evaluate(*source, line, animal));
                 if (!animalMissing)
-                    values.AddItem(item->DDNo, value);
+                    kept = evaluated.size();
             }
-            if (!InRequestedRange(*requested, judged))
+            if (!InRequestedRange(*requested, evaluated))
                 continue;
+            clsAdisItemValues values;
+            values.Reserve(kept);
+            for (std::size_t i = 0; i < kept; ++i)
+                values.AppendItem(evaluated[i].first, evaluated[i].second);
             if (animalMissing)
                 messages.Add(AnimalNotFound(line));
             if (!answerEvent) {
@@ -240,8 +248,7 @@ void ConvertAnimalEvents(const clsAdisDataFile& request, const clsAdisDataFile& 
                 answerEvent =
                     answer.DataEvents.AddItem(rule->eventNo, 0, requested->Items(), nullptr);
             }
-            answerEvent->DataLines()->AddItem(line.Key, "V", "N", rule->eventNo,
-                                              std::move(values));
+            answerEvent->DataLines()->AddItem(line.Key, "V", "N", rule->eventNo, std::move(values));
         }
     }
 }
