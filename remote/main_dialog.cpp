@@ -1,8 +1,8 @@
 // QelIsoRemote: the relay's progress dialog, or without a display (or with
 // LINK_HEADLESS=1) the same steps with the status texts on standard error.
 
+#include "common/Platform.h"
 #include "dialog/RelayDialog.h"
-#include "relay/ProgramArguments.h"
 #include "relay/RelayConfig.h"
 #include "relay/RelayHeadless.h"
 
@@ -11,7 +11,7 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    const std::string commandLine = Relay::CommandLineText(Relay::ProgramArguments(argc, argv));
+    const std::string commandLine = Relay::CommandLineText(Platform::ProgramArguments(argc, argv));
     const auto share = Relay::SystemShare();
     Relay::RelayRun run(Relay::ReadRelayConfig(), *share);
     if (Relay::RunWithoutWindow())

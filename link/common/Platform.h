@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace Platform {
 
@@ -57,6 +58,12 @@ std::tm LocalTime(std::time_t time);
 
 // Full path of the running executable.
 std::string ExecutablePath();
+
+// The program's arguments after its own name, as UTF-8: argv where programs get
+// an argument vector; on Windows the wide command line split the C runtime's
+// way, since argv holds the arguments in the ANSI code page and would lose the
+// characters of a path it cannot show.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
 
 // An exclusive lock held on a lock file (created when missing) for the lifetime
 // of the object; other processes and other objects in this process wait for it.

@@ -145,8 +145,7 @@ class FreeTdsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto driver = FreeTdsOdbcDriverPath();
-        if (!driver)
-            GTEST_SKIP() << "FreeTDS's ODBC driver is not installed";
+        ASSERT_TRUE(driver) << "FreeTDS's ODBC driver is not installed (scripts/install-deps)";
         driverSetting.emplace("LINK_ODBC_DRIVER", *driver);
     }
 

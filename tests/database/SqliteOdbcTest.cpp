@@ -18,8 +18,7 @@ class SqliteTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto driver = SqliteOdbcDriverPath();
-        if (!driver)
-            GTEST_SKIP() << "SQLite's ODBC driver is not installed";
+        ASSERT_TRUE(driver) << "SQLite's ODBC driver is not installed (scripts/install-deps)";
         connectionString =
             "Driver={" + *driver + "};Database=" + DriverFilePath(dir.File("herd.db")) + ";";
         connection.Open(connectionString, 5);

@@ -2,13 +2,14 @@
 
 #include "relay/RelayConfig.h"
 
+#include "../support/DeleteRegistryKey_win.h"
+
 #include <string>
-#include <windows.h>
 
 namespace {
 
 void RemoveRelayKey() {
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, std::string(Relay::kRelayRegistryKey).c_str());
+    DeleteRegistryKeyInBothViews(HKEY_LOCAL_MACHINE, std::string(Relay::kRelayRegistryKey).c_str());
 }
 
 } // namespace

@@ -1,26 +1,16 @@
 #include "LinkSandbox.h"
 
-#include <windows.h>
+#include "DeleteRegistryKey_win.h"
 
-// The tests run in a throw-away Wine prefix: the program's keys are removed before
-// and after each test, in both registry views (the program uses the 32-bit one).
+// The tests run in a throw-away Wine prefix: every key under the vendor's root
+// (the program's own, the herd side's ISO keys, "Vantor Sync") is removed before
+// and after each test, in both registry views (the program uses the 32-bit one),
+// so that no test sees what another left behind.
 namespace {
 
-void DeleteTree(HKEY root, const char* key, REGSAM view) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(root, key, 0, KEY_ALL_ACCESS | view, &opened) != ERROR_SUCCESS)
-        return;
-    RegDeleteTreeA(opened, nullptr);
-    RegCloseKey(opened);
-    RegDeleteKeyExA(root, key, view, 0);
-}
-
 void DeleteProgramKeys() {
-    const char* key = "Software\\Kestrom\\Vantor Link SE";
-    for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-        DeleteTree(HKEY_CURRENT_USER, key, view);
-        DeleteTree(HKEY_LOCAL_MACHINE, key, view);
-    }
+    DeleteRegistryKeyInBothViews(HKEY_CURRENT_USER, "Software\\Kestrom");
+    DeleteRegistryKeyInBothViews(HKEY_LOCAL_MACHINE, "Software\\Kestrom");
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "ProgramArguments.h"
 
+#include "common/Platform.h"
+
 namespace HerdSim {
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
-    return std::vector<std::string>(argv + 1, argv + argc);
+    return Platform::ProgramArguments(argc, argv);
 }
 
 } // namespace HerdSim

@@ -1,6 +1,6 @@
 // vantorlink-cli: the national commands of VantorLink without the window.
-#include "CliArguments.h"
 #include "CliCommands.h"
+#include "common/Platform.h"
 
 #include "common/UserInterface.h"
 #include "exchange/ExchangeShared.h"
@@ -51,7 +51,7 @@ int RunCommand(const VantorCli::CliCommand& command) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto args = VantorCli::ProgramArguments(argc, argv);
+    const auto args = Platform::ProgramArguments(argc, argv);
     std::string error;
     const auto command = VantorCli::ParseCommandLine(args, error);
     if (!command) {

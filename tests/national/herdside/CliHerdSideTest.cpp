@@ -218,10 +218,11 @@ TEST_F(HerdSide, InitializeNeedsAnIsoVersionWithAPoint) {
 // does not take it here (SQLite's ODBC driver), so nothing is sent at all.
 TEST_F(HerdSide, InitializeForAnOlderIsoApplicationStopsWhenTheDatabaseRefuses) {
     const auto driver = SqliteOdbcDriverPath();
-    if (!driver)
-        GTEST_SKIP() << "SQLite's ODBC driver is not installed";
+    ASSERT_TRUE(driver) << "SQLite's ODBC driver is not installed (scripts/install-deps)";
     SetIsoVersion("5.4");
+    // The 32-bit program folder is the one looked in first, where Windows has one.
     ScopedEnvironment programFiles("PROGRAMFILES", sandbox.Folder() + "programs");
+    ScopedEnvironment programFilesX86("PROGRAMFILES(x86)", sandbox.Folder() + "programs");
     ScopedEnvironment odbcDriver("LINK_ODBC_DRIVER", *driver);
     const auto config =
         Platform::PathFromUtf8(sandbox.Folder() + "programs/Kestrom/Vantor software");

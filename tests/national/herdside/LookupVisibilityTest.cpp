@@ -64,8 +64,7 @@ class LookupVisibility : public CliWorld {
 protected:
     void SetUp() override {
         const auto driver = SqliteOdbcDriverPath();
-        if (!driver)
-            GTEST_SKIP() << "SQLite's ODBC driver is not installed";
+        ASSERT_TRUE(driver) << "SQLite's ODBC driver is not installed (scripts/install-deps)";
         ASSERT_EQ(modUtils::RunProgramAndWait({kSimulator, "--init", File("herd.db")}, 5), 0);
         auto herd = std::make_shared<clsAdisDataDict>();
         ASSERT_TRUE(modMirelCom::BuildHerdDictionary(*herd, "VANTOR20"));

@@ -1,9 +1,9 @@
-#include "relay/ProgramArguments.h"
+#include "common/Platform.h"
 
-namespace Relay {
+namespace Platform {
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
 }
 
-} // namespace Relay
+} // namespace Platform
