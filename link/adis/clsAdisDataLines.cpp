@@ -147,7 +147,7 @@ bool clsAdisDataLines::ChangeKey(std::string_view oldKey, std::string newKey) {
                          [](clsAdisDataLine& line, std::string_view key) { line.Key.Assign(key); });
 }
 
-void clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_view valueLine) {
+bool clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_view valueLine) {
     fields_.clear();
     std::size_t pos = modADIS::LineFrameLength;
     const bool ascii = AdisText::IsAscii(valueLine);
@@ -158,6 +158,7 @@ void clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_
     for (const auto& group : layout.Groups())
         fields_.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
                                 : AdisText::TakeChars(valueLine, pos, group.length));
+    return ascii;
 }
 
 // The key text of a field: a plain text as it stands, anything else as the
@@ -171,10 +172,11 @@ void clsAdisDataLines::AppendKeyField(const AdisValueLineLayout::Group& group,
             key_, modADIS::DecodeField(field, group.dataType, group.resolution, true));
 }
 
-clsAdisDataLine* clsAdisDataLines::AddValueLine(AdisValueLineLayout& layout,
-                                                const clsAdisEvent& keyEvent, std::int32_t eventNo,
-                                                std::string_view valueLine) {
-    CutFields(layout, valueLine);
+clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
+                                                 const std::shared_ptr<AdisValueLineLayout>& shared,
+                                                 const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                                 std::string_view valueLine, std::uint32_t& hash) {
+    const bool ascii = CutFields(layout, valueLine);
     const auto& groups = layout.Groups();
 
     // The key is built from its fields first; its index entry is loaded while the
@@ -196,15 +198,26 @@ clsAdisDataLine* clsAdisDataLines::AddValueLine(AdisValueLineLayout& layout,
             AppendKeyField(groups[static_cast<std::size_t>(group)],
                            fields_[static_cast<std::size_t>(group)]);
     }
-    const std::uint32_t hash = HashOf(key_);
+    hash = HashOf(key_);
     Prefetch(hash);
 
-    std::size_t textBytes = 0;
-    for (std::size_t i = 0; i < groups.size(); ++i)
-        if (groups[i].kept && IsTextType(groups[i].dataType))
-            textBytes += fields_[i].size();
+    // A line of plain ASCII that fits its definition keeps its field text; any
+    // other is decoded now.
     AdisLinePool& pool = Pool();
-    clsAdisDataLine* const line = pool.MakeLine(key_, layout.Values(), textBytes);
+    clsAdisDataLine* line = nullptr;
+    if (ascii && valueLine.size() == modADIS::LineFrameLength + layout.FieldLength()) {
+        line = pool.MakeLineAsRead(key_, shared, valueLine.substr(modADIS::LineFrameLength));
+    } else {
+        std::size_t textBytes = 0;
+        for (std::size_t i = 0; i < groups.size(); ++i)
+            if (groups[i].kept && IsTextType(groups[i].dataType))
+                textBytes += fields_[i].size();
+        line = pool.MakeLine(key_, layout.Values(), textBytes);
+        for (std::size_t i = 0; i < groups.size(); ++i)
+            if (groups[i].kept)
+                line->ItemValues.AppendField(groups[i].ddNo, fields_[i], groups[i].dataType,
+                                             groups[i].resolution);
+    }
     line->LineType = FirstCharacter(valueLine);
     const std::size_t second = valueLine.empty() ? 0
                                : static_cast<unsigned char>(valueLine.front()) < 0x80
@@ -212,18 +225,52 @@ clsAdisDataLine* clsAdisDataLines::AddValueLine(AdisValueLineLayout& layout,
                                    : TextEncoding::ByteOffsetOfChar(valueLine, 1);
     line->Status = FirstCharacter(valueLine.substr(second));
     line->EventNo = eventNo;
-    for (std::size_t i = 0; i < groups.size(); ++i)
-        if (groups[i].kept)
-            line->ItemValues.AppendField(groups[i].ddNo, fields_[i], groups[i].dataType,
-                                         groups[i].resolution);
+    return line;
+}
 
-    const std::size_t entry = EntryForNew(key_, hash);
+bool clsAdisDataLines::StoreValueLine(clsAdisDataLine* line, std::uint32_t hash) {
+    const std::size_t entry = EntryForNew(line->Key, hash);
     if (entry == kNoEntry) {
-        pool.GiveBack(line);
-        return nullptr;
+        Pool().GiveBack(line); // when it is the block made last
+        return false;
     }
     StoreAt(entry, line, hash);
-    return line;
+    return true;
+}
+
+clsAdisDataLine* clsAdisDataLines::AddValueLine(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                                const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                                std::string_view valueLine) {
+    SettleValueLine();
+    std::uint32_t hash = 0;
+    clsAdisDataLine* const line =
+        MakeValueLine(*layout, layout, keyEvent, eventNo, valueLine, hash);
+    return StoreValueLine(line, hash) ? line : nullptr;
+}
+
+bool clsAdisDataLines::AddValueLineLater(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                         const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                         std::string_view valueLine) {
+    // Keys numbered in arrival order are looked for among the stored lines.
+    if (layout->KeyFields(keyEvent).empty()) {
+        const bool stored = SettleValueLine();
+        AddValueLine(layout, keyEvent, eventNo, valueLine);
+        return stored;
+    }
+    std::uint32_t hash = 0;
+    clsAdisDataLine* const line =
+        MakeValueLine(*layout, layout, keyEvent, eventNo, valueLine, hash);
+    const bool stored = SettleValueLine();
+    pending_ = line;
+    pendingHash_ = hash;
+    return stored;
+}
+
+bool clsAdisDataLines::SettleValueLine() {
+    if (!pending_)
+        return true;
+    clsAdisDataLine* const line = std::exchange(pending_, nullptr);
+    return StoreValueLine(line, pendingHash_);
 }
 
 std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents& events,
@@ -238,7 +285,7 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     if (!event)
         return nullptr;
     if (!layout_ || !layout_->IsFor(defLine, items))
-        layout_.emplace(defLine, items);
-    clsAdisDataLine* const line = AddValueLine(*layout_, *event, eventNo, valueLine);
+        layout_ = std::make_shared<AdisValueLineLayout>(defLine, items);
+    clsAdisDataLine* const line = AddValueLine(layout_, *event, eventNo, valueLine);
     return line ? Handle(line) : nullptr;
 }
