@@ -70,8 +70,9 @@ bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view f
             key_ += "Null";
             return true;
         }
-        key_.append(field.substr(0, 4)).append(1, '-').append(field.substr(4, 2));
-        key_.append(1, '-').append(field.substr(6, 2));
+        const char text[10] = {field[0], field[1], field[2], field[3], '-',
+                               field[4], field[5], '-',      field[6], field[7]};
+        key_.append(text, sizeof text);
         return true;
     }
     if (dataType == modADIS::TypeTime && field.size() >= 6 && AllDigits(field.substr(0, 6))) {
@@ -82,8 +83,8 @@ bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view f
             key_ += "Null";
             return true;
         }
-        key_.append(field.substr(0, 2)).append(1, ':').append(field.substr(2, 2));
-        key_.append(1, ':').append(field.substr(4, 2));
+        const char text[8] = {field[0], field[1], ':', field[2], field[3], ':', field[4], field[5]};
+        key_.append(text, sizeof text);
         return true;
     }
     return false;
@@ -147,7 +148,7 @@ bool clsAdisDataLines::ChangeKey(std::string_view oldKey, std::string newKey) {
                          [](clsAdisDataLine& line, std::string_view key) { line.Key.Assign(key); });
 }
 
-bool clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_view valueLine) {
+void clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_view valueLine) {
     fields_.clear();
     std::size_t pos = modADIS::LineFrameLength;
     const bool ascii = AdisText::IsAscii(valueLine);
@@ -158,7 +159,6 @@ bool clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_
     for (const auto& group : layout.Groups())
         fields_.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
                                 : AdisText::TakeChars(valueLine, pos, group.length));
-    return ascii;
 }
 
 // The key text of a field: a plain text as it stands, anything else as the
@@ -176,8 +176,18 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
                                                  const std::shared_ptr<AdisValueLineLayout>& shared,
                                                  const clsAdisEvent& keyEvent, std::int32_t eventNo,
                                                  std::string_view valueLine, std::uint32_t& hash) {
-    const bool ascii = CutFields(layout, valueLine);
     const auto& groups = layout.Groups();
+    // A line of plain ASCII that fits its definition keeps its field text, and
+    // only its key fields are cut; any other is cut and decoded now.
+    const bool asRead = valueLine.size() == modADIS::LineFrameLength + layout.FieldLength() &&
+                        AdisText::IsAscii(valueLine);
+    if (!asRead)
+        CutFields(layout, valueLine);
+    const auto field = [&](std::size_t group) {
+        return asRead ? valueLine.substr(modADIS::LineFrameLength + groups[group].offset,
+                                         static_cast<std::size_t>(groups[group].length))
+                      : fields_[group];
+    };
 
     // The key is built from its fields first; its index entry is loaded while the
     // line is made, which is given back when the key proves to be present.
@@ -196,16 +206,14 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
             key_ += "Empty";
         else
             AppendKeyField(groups[static_cast<std::size_t>(group)],
-                           fields_[static_cast<std::size_t>(group)]);
+                           field(static_cast<std::size_t>(group)));
     }
     hash = HashOf(key_);
     Prefetch(hash);
 
-    // A line of plain ASCII that fits its definition keeps its field text; any
-    // other is decoded now.
     AdisLinePool& pool = Pool();
     clsAdisDataLine* line = nullptr;
-    if (ascii && valueLine.size() == modADIS::LineFrameLength + layout.FieldLength()) {
+    if (asRead) {
         line = pool.MakeLineAsRead(key_, shared, valueLine.substr(modADIS::LineFrameLength));
     } else {
         std::size_t textBytes = 0;

@@ -72,9 +72,8 @@ public:
 private:
     AdisLinePool& Pool();
     // Cuts the fields of the layout's groups from the line (characters counted
-    // unless the line is plain ASCII); a short line gives short fields. True
-    // when the line is plain ASCII.
-    bool CutFields(const AdisValueLineLayout& layout, std::string_view valueLine);
+    // unless the line is plain ASCII); a short line gives short fields.
+    void CutFields(const AdisValueLineLayout& layout, std::string_view valueLine);
     void AppendKeyField(const AdisValueLineLayout::Group& group, std::string_view field);
     bool AppendDigitsKey(std::int16_t dataType, std::string_view field);
     // Makes the line (not stored yet); its key's hash in `hash`.
