@@ -62,6 +62,28 @@ clsAdisDataLine* AdisLinePool::MakeLine(std::string_view key, std::size_t values
     return line;
 }
 
+clsAdisDataLine*
+AdisLinePool::MakeLineAsRead(std::string_view key,
+                             const std::shared_ptr<const AdisValueLineLayout>& layout,
+                             std::string_view fields) {
+    if (layouts_.empty() || layouts_.back() != layout)
+        layouts_.push_back(layout);
+    const std::size_t head = Aligned(sizeof(clsAdisDataLine));
+    const std::size_t bytes = head + Aligned(fields.size()) + Aligned(key.size());
+    std::byte* const block = Allocate(bytes);
+    auto* line = new (block) clsAdisDataLine();
+    line->poolBytes_ = static_cast<std::uint32_t>(bytes);
+    char* const fieldText = reinterpret_cast<char*>(block + head);
+    if (!fields.empty())
+        std::memcpy(fieldText, fields.data(), fields.size());
+    line->ItemValues.BorrowFields(*layout, fieldText);
+    char* const keyText = fieldText + Aligned(fields.size());
+    if (!key.empty())
+        std::memcpy(keyText, key.data(), key.size());
+    line->Key.Borrow(keyText, key.size());
+    return line;
+}
+
 void AdisLinePool::GiveBack(clsAdisDataLine* line) {
     if (chunks_.empty())
         return;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+class AdisValueLineLayout;
 class clsAdisDataLine;
 
 // The storage of the value lines a collection makes: each line in one block
@@ -22,6 +23,12 @@ public:
     // A new line with the key and room for `values` values holding `textBytes`
     // bytes of text.
     clsAdisDataLine* MakeLine(std::string_view key, std::size_t values, std::size_t textBytes);
+    // A new line with the key that keeps the field text of a value line read by
+    // the layout (a line of plain ASCII from character 9); the pool keeps the
+    // layout.
+    clsAdisDataLine* MakeLineAsRead(std::string_view key,
+                                    const std::shared_ptr<const AdisValueLineLayout>& layout,
+                                    std::string_view fields);
     // Gives back the line made last, which no one holds; a line made earlier
     // stays until the pool ends.
     void GiveBack(clsAdisDataLine* line);
@@ -39,4 +46,5 @@ private:
     std::byte* Allocate(std::size_t bytes);
 
     std::vector<Chunk> chunks_;
+    std::vector<std::shared_ptr<const AdisValueLineLayout>> layouts_; // of lines kept as read
 };

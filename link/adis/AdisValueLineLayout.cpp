@@ -18,9 +18,15 @@ AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdis
         const auto dd = static_cast<std::int32_t>(ddNo);
         const auto item = items.ItemOf(dd);
         const bool kept = firstGroup_.emplace(dd, static_cast<int>(groups_.size())).second;
-        groups_.push_back({dd, static_cast<std::int16_t>(length < 0 ? 0 : length),
-                           static_cast<std::int16_t>(resolution),
-                           item ? item->DataType : modADIS::TypeUnknown, kept});
+        const auto width = static_cast<std::int16_t>(length < 0 ? 0 : length);
+        if (kept) {
+            valueGroups_.push_back(static_cast<std::uint32_t>(groups_.size()));
+            valueDDNos_.push_back(dd);
+        }
+        groups_.push_back({dd, width, static_cast<std::int16_t>(resolution),
+                           item ? item->DataType : modADIS::TypeUnknown, kept,
+                           static_cast<std::uint32_t>(fieldLength_)});
+        fieldLength_ += static_cast<std::size_t>(width);
         values_ += kept ? 1 : 0;
         remaining -= modADIS::DefGroupLength;
     }

@@ -16,6 +16,8 @@ class clsAdisKeyItems;
 // all of them: the definition's groups (walked from character 9 while 11
 // characters remain, the DD number as its leading number) typed by the data
 // event's items, and for a key event, the groups whose fields give its key.
+// Lines read with the layout keep their field text and decode a value when it
+// is asked for, so a layout lives as long as its lines (their pool keeps it).
 class AdisValueLineLayout {
 public:
     struct Group {
@@ -24,6 +26,7 @@ public:
         std::int16_t resolution;
         std::int16_t dataType; // of the DD number's entry in the items; -1 when none
         bool kept;             // the first group of its DD number: the line keeps its value
+        std::uint32_t offset;  // of its field from character 9 of a line of plain ASCII
     };
 
     AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items);
@@ -31,6 +34,11 @@ public:
     const std::vector<Group>& Groups() const { return groups_; }
     // Values a line keeps: one for each DD number.
     std::size_t Values() const { return values_; }
+    // For each value a line keeps, in order, its group and its DD number.
+    const std::vector<std::uint32_t>& ValueGroups() const { return valueGroups_; }
+    const std::vector<std::int32_t>& ValueDDNos() const { return valueDDNos_; }
+    // Characters of the fields of a value line: its length less the frame.
+    std::size_t FieldLength() const { return fieldLength_; }
     // Whether the layout was made for this definition and these items as they are.
     bool IsFor(std::string_view defLine, const clsAdisItems& items) const;
 
@@ -46,6 +54,9 @@ private:
     std::vector<Group> groups_;
     std::unordered_map<std::int32_t, int> firstGroup_; // DD number -> its first group
     std::size_t values_ = 0;
+    std::vector<std::uint32_t> valueGroups_;
+    std::vector<std::int32_t> valueDDNos_;
+    std::size_t fieldLength_ = 0;
     const clsAdisEvent* keyEvent_ = nullptr;
     std::shared_ptr<clsAdisKeyItems> keyItems_; // of keyEvent_, as they were
     long keyItemCount_ = -1;

@@ -15,6 +15,7 @@
 #include <exception>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -102,6 +103,12 @@ private:
     }
 
     bool ReadLines(const std::string& path, bool requireHeader) {
+        const bool result = ReadAllLines(path, requireHeader);
+        SettleLines();
+        return result;
+    }
+
+    bool ReadAllLines(const std::string& path, bool requireHeader) {
         bool have = Next();
         bool headerFound = false;
         std::string headerDef;
@@ -198,6 +205,7 @@ private:
     }
 
     void DefinitionLine() {
+        SettleLines();
         defLineError_ = false;
         currentDef_ = TextEncoding::Cp1252ToUtf8(raw_);
         current_.reset();
@@ -247,7 +255,7 @@ private:
         }
         const std::string_view line = AsUtf8(raw_, converted_);
         if (!layout_)
-            layout_.emplace(currentDef_, *current_->Items());
+            layout_ = std::make_shared<AdisValueLineLayout>(currentDef_, *current_->Items());
         // As AddItemEx, with the definition's layout and the key event of the
         // line's event number kept from line to line.
         std::string_view eventField;
@@ -263,9 +271,26 @@ private:
             lineEventNo_ = clsAdisDataLines::LineEventNo(eventField);
             lineKeyEvent_ = events_->Item(modADIS::FormatEventNo(lineEventNo_));
         }
-        if (!lineKeyEvent_ ||
-            !currentLines_->AddValueLine(*layout_, *lineKeyEvent_, lineEventNo_, line))
+        if (!lineKeyEvent_) {
             Note(lineNo_, " Key item is not unique, line skipped.");
+            return;
+        }
+        // The line is stored when the next one is made (or before anything else
+        // happens), so that its index entry is loaded meanwhile.
+        const bool previousStored =
+            currentLines_->AddValueLineLater(layout_, *lineKeyEvent_, lineEventNo_, line);
+        const long previousLineNo = pendingLineNo_;
+        pendingLines_ = currentLines_;
+        pendingLineNo_ = lineNo_;
+        if (!previousStored)
+            Note(previousLineNo, " Key item is not unique, line skipped.");
+    }
+
+    // Stores the value line made last, noting it when its key was present.
+    void SettleLines() {
+        clsAdisDataLines* const lines = std::exchange(pendingLines_, nullptr);
+        if (lines && !lines->SettleValueLine())
+            Note(pendingLineNo_, " Key item is not unique, line skipped.");
     }
 
     void CheckItems(const clsAdisItems& items) {
@@ -277,13 +302,17 @@ private:
         }
     }
 
+    // Messages come in line order: a value line still to be stored first.
     void Error(long lineNo, std::string_view text) {
+        SettleLines();
         messages_.Add(modADIS::LineMessage(modADIS::ErrorPrefix, lineNo, text));
     }
     void Warning(long lineNo, std::string_view text) {
+        SettleLines();
         messages_.Add(modADIS::LineMessage(modADIS::WarningPrefix, lineNo, text));
     }
     void Note(long lineNo, std::string_view text) {
+        SettleLines();
         messages_.Add(modADIS::LineMessage(modADIS::NotePrefix, lineNo, text));
     }
 
@@ -316,10 +345,12 @@ private:
     std::shared_ptr<clsAdisDataEvent> current_;
     clsAdisDataLines* currentLines_ = nullptr;
     std::optional<std::int16_t> valueLineLength_;
-    std::optional<AdisValueLineLayout> layout_; // of the current definition
-    std::string lineEventField_;                // of the last value line
+    std::shared_ptr<AdisValueLineLayout> layout_; // of the current definition
+    std::string lineEventField_;                  // of the last value line
     std::int32_t lineEventNo_ = 0;
     std::shared_ptr<clsAdisEvent> lineKeyEvent_;
+    clsAdisDataLines* pendingLines_ = nullptr; // holds a value line still to be stored
+    long pendingLineNo_ = 0;
     bool defLineError_ = false;
 };
 

@@ -70,8 +70,9 @@ bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view f
             key_ += "Null";
             return true;
         }
-        key_.append(field.substr(0, 4)).append(1, '-').append(field.substr(4, 2));
-        key_.append(1, '-').append(field.substr(6, 2));
+        const char text[10] = {field[0], field[1], field[2], field[3], '-',
+                               field[4], field[5], '-',      field[6], field[7]};
+        key_.append(text, sizeof text);
         return true;
     }
     if (dataType == modADIS::TypeTime && field.size() >= 6 && AllDigits(field.substr(0, 6))) {
@@ -82,8 +83,8 @@ bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view f
             key_ += "Null";
             return true;
         }
-        key_.append(field.substr(0, 2)).append(1, ':').append(field.substr(2, 2));
-        key_.append(1, ':').append(field.substr(4, 2));
+        const char text[8] = {field[0], field[1], ':', field[2], field[3], ':', field[4], field[5]};
+        key_.append(text, sizeof text);
         return true;
     }
     return false;
@@ -171,11 +172,22 @@ void clsAdisDataLines::AppendKeyField(const AdisValueLineLayout::Group& group,
             key_, modADIS::DecodeField(field, group.dataType, group.resolution, true));
 }
 
-clsAdisDataLine* clsAdisDataLines::AddValueLine(AdisValueLineLayout& layout,
-                                                const clsAdisEvent& keyEvent, std::int32_t eventNo,
-                                                std::string_view valueLine) {
-    CutFields(layout, valueLine);
+clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
+                                                 const std::shared_ptr<AdisValueLineLayout>& shared,
+                                                 const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                                 std::string_view valueLine, std::uint32_t& hash) {
     const auto& groups = layout.Groups();
+    // A line of plain ASCII that fits its definition keeps its field text, and
+    // only its key fields are cut; any other is cut and decoded now.
+    const bool asRead = valueLine.size() == modADIS::LineFrameLength + layout.FieldLength() &&
+                        AdisText::IsAscii(valueLine);
+    if (!asRead)
+        CutFields(layout, valueLine);
+    const auto field = [&](std::size_t group) {
+        return asRead ? valueLine.substr(modADIS::LineFrameLength + groups[group].offset,
+                                         static_cast<std::size_t>(groups[group].length))
+                      : fields_[group];
+    };
 
     // The key is built from its fields first; its index entry is loaded while the
     // line is made, which is given back when the key proves to be present.
@@ -194,17 +206,26 @@ clsAdisDataLine* clsAdisDataLines::AddValueLine(AdisValueLineLayout& layout,
             key_ += "Empty";
         else
             AppendKeyField(groups[static_cast<std::size_t>(group)],
-                           fields_[static_cast<std::size_t>(group)]);
+                           field(static_cast<std::size_t>(group)));
     }
-    const std::uint32_t hash = HashOf(key_);
+    hash = HashOf(key_);
     Prefetch(hash);
 
-    std::size_t textBytes = 0;
-    for (std::size_t i = 0; i < groups.size(); ++i)
-        if (groups[i].kept && IsTextType(groups[i].dataType))
-            textBytes += fields_[i].size();
     AdisLinePool& pool = Pool();
-    clsAdisDataLine* const line = pool.MakeLine(key_, layout.Values(), textBytes);
+    clsAdisDataLine* line = nullptr;
+    if (asRead) {
+        line = pool.MakeLineAsRead(key_, shared, valueLine.substr(modADIS::LineFrameLength));
+    } else {
+        std::size_t textBytes = 0;
+        for (std::size_t i = 0; i < groups.size(); ++i)
+            if (groups[i].kept && IsTextType(groups[i].dataType))
+                textBytes += fields_[i].size();
+        line = pool.MakeLine(key_, layout.Values(), textBytes);
+        for (std::size_t i = 0; i < groups.size(); ++i)
+            if (groups[i].kept)
+                line->ItemValues.AppendField(groups[i].ddNo, fields_[i], groups[i].dataType,
+                                             groups[i].resolution);
+    }
     line->LineType = FirstCharacter(valueLine);
     const std::size_t second = valueLine.empty() ? 0
                                : static_cast<unsigned char>(valueLine.front()) < 0x80
@@ -212,18 +233,52 @@ clsAdisDataLine* clsAdisDataLines::AddValueLine(AdisValueLineLayout& layout,
                                    : TextEncoding::ByteOffsetOfChar(valueLine, 1);
     line->Status = FirstCharacter(valueLine.substr(second));
     line->EventNo = eventNo;
-    for (std::size_t i = 0; i < groups.size(); ++i)
-        if (groups[i].kept)
-            line->ItemValues.AppendField(groups[i].ddNo, fields_[i], groups[i].dataType,
-                                         groups[i].resolution);
+    return line;
+}
 
-    const std::size_t entry = EntryForNew(key_, hash);
+bool clsAdisDataLines::StoreValueLine(clsAdisDataLine* line, std::uint32_t hash) {
+    const std::size_t entry = EntryForNew(line->Key, hash);
     if (entry == kNoEntry) {
-        pool.GiveBack(line);
-        return nullptr;
+        Pool().GiveBack(line); // when it is the block made last
+        return false;
     }
     StoreAt(entry, line, hash);
-    return line;
+    return true;
+}
+
+clsAdisDataLine* clsAdisDataLines::AddValueLine(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                                const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                                std::string_view valueLine) {
+    SettleValueLine();
+    std::uint32_t hash = 0;
+    clsAdisDataLine* const line =
+        MakeValueLine(*layout, layout, keyEvent, eventNo, valueLine, hash);
+    return StoreValueLine(line, hash) ? line : nullptr;
+}
+
+bool clsAdisDataLines::AddValueLineLater(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                         const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                         std::string_view valueLine) {
+    // Keys numbered in arrival order are looked for among the stored lines.
+    if (layout->KeyFields(keyEvent).empty()) {
+        const bool stored = SettleValueLine();
+        AddValueLine(layout, keyEvent, eventNo, valueLine);
+        return stored;
+    }
+    std::uint32_t hash = 0;
+    clsAdisDataLine* const line =
+        MakeValueLine(*layout, layout, keyEvent, eventNo, valueLine, hash);
+    const bool stored = SettleValueLine();
+    pending_ = line;
+    pendingHash_ = hash;
+    return stored;
+}
+
+bool clsAdisDataLines::SettleValueLine() {
+    if (!pending_)
+        return true;
+    clsAdisDataLine* const line = std::exchange(pending_, nullptr);
+    return StoreValueLine(line, pendingHash_);
 }
 
 std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents& events,
@@ -238,7 +293,7 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     if (!event)
         return nullptr;
     if (!layout_ || !layout_->IsFor(defLine, items))
-        layout_.emplace(defLine, items);
-    clsAdisDataLine* const line = AddValueLine(*layout_, *event, eventNo, valueLine);
+        layout_ = std::make_shared<AdisValueLineLayout>(defLine, items);
+    clsAdisDataLine* const line = AddValueLine(layout_, *event, eventNo, valueLine);
     return line ? Handle(line) : nullptr;
 }

@@ -49,8 +49,18 @@ public:
     // AddItemEx for a reader that has prepared the definition's layout and found
     // the key event of the line's event number (eventNo): the stored line, or
     // nullptr when the key is present. `valueLine` is UTF-8 text.
-    clsAdisDataLine* AddValueLine(AdisValueLineLayout& layout, const clsAdisEvent& keyEvent,
-                                  std::int32_t eventNo, std::string_view valueLine);
+    clsAdisDataLine* AddValueLine(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                  const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                  std::string_view valueLine);
+    // AddValueLine in two steps, for reading many lines: the line is made and its
+    // index entry loaded now, and it is stored (or, when its key is present,
+    // dropped) by the next AddValueLineLater or by SettleValueLine, which
+    // a reader calls before it does anything else with the collection. Both give
+    // whether the line made before was stored (true when there was none).
+    bool AddValueLineLater(const std::shared_ptr<AdisValueLineLayout>& layout,
+                           const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                           std::string_view valueLine);
+    bool SettleValueLine();
 
     // The event number of characters 3 to 8 of a value line: six digits as they
     // stand, else the whole number they hold; -1 when there is none.
@@ -66,11 +76,20 @@ private:
     void CutFields(const AdisValueLineLayout& layout, std::string_view valueLine);
     void AppendKeyField(const AdisValueLineLayout::Group& group, std::string_view field);
     bool AppendDigitsKey(std::int16_t dataType, std::string_view field);
+    // Makes the line (not stored yet); its key's hash in `hash`.
+    clsAdisDataLine* MakeValueLine(AdisValueLineLayout& layout,
+                                   const std::shared_ptr<AdisValueLineLayout>& shared,
+                                   const clsAdisEvent& keyEvent, std::int32_t eventNo,
+                                   std::string_view valueLine, std::uint32_t& hash);
+    // Stores a line made by MakeValueLine unless its key is present.
+    bool StoreValueLine(clsAdisDataLine* line, std::uint32_t hash);
 
     // The layout last used by AddItemEx, kept because all value lines of a data
     // event share it.
-    std::optional<AdisValueLineLayout> layout_;
+    std::shared_ptr<AdisValueLineLayout> layout_;
     std::vector<std::string_view> fields_; // scratch space of AddValueLine
     std::string key_;                      // scratch space of AddValueLine
     long nextOrdinal_ = 1;
+    clsAdisDataLine* pending_ = nullptr; // made by AddValueLineLater, not stored yet
+    std::uint32_t pendingHash_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "clsAdisItemValues.h"
 
 #include "AdisText.h"
+#include "AdisValueLineLayout.h"
 #include "common/LinkError.h"
 #include "modADIS.h"
 
@@ -118,6 +119,42 @@ bool IsDate(int year, int month, int day) {
     return day <= (month == 2 && leap ? 29 : kDays[month - 1]);
 }
 
+// Whether a field of a value line is written back exactly as it was read (but
+// for control characters, which become blanks): any text, a number of plain
+// digits right-aligned without leading zeros, a valid date of 8 digits or time
+// of 6, "?" or "|" throughout. Anything else is read and written by the
+// general rules.
+bool IsWrittenAsRead(std::string_view field, std::int16_t dataType, std::int16_t resolution) {
+    switch (dataType) {
+    case modADIS::TypeNumber: {
+        std::size_t pos = 0;
+        while (pos < field.size() && field[pos] == ' ')
+            ++pos;
+        const bool negative = pos < field.size() && field[pos] == '-';
+        const std::string_view digits = field.substr(pos + (negative ? 1 : 0));
+        // No leading zero: "0" alone, never "-0" or "007".
+        if (!digits.empty() && digits.size() <= 18 && AllDigits(digits) && resolution >= 0 &&
+            resolution <= AdisNumber::MaxScale &&
+            (digits.front() != '0' || (digits.size() == 1 && !negative)))
+            return true;
+        break;
+    }
+    case modADIS::TypeDate:
+        if (field.size() == 8 && AllDigits(field) &&
+            IsDate(Digits(field, 0, 4), Digits(field, 4, 2), Digits(field, 6, 2)))
+            return true;
+        break;
+    case modADIS::TypeTime:
+        if (field.size() == 6 && AllDigits(field) && Digits(field, 0, 2) < 24 &&
+            Digits(field, 2, 2) < 60 && Digits(field, 4, 2) < 60)
+            return true;
+        break;
+    default:
+        return true;
+    }
+    return field.empty() || AdisText::IsAllOf(field, '?') || AdisText::IsAllOf(field, '|');
+}
+
 // Writes the number zero-filled into at[0, width).
 void PutZeroFilled(char* at, int number, int width) {
     for (int i = width; i-- > 0; number /= 10)
@@ -134,6 +171,15 @@ clsAdisItemValues& clsAdisItemValues::operator=(const clsAdisItemValues& other) 
     if (this == &other)
         return *this;
     Clear();
+    if (other.KeepsFields()) {
+        const auto& groups = other.fieldLayout_->Groups();
+        MakeRoom(other.count_, other.TextBytes());
+        for (std::size_t i = 0; i < other.count_; ++i) {
+            const auto& group = groups[other.fieldLayout_->ValueGroups()[i]];
+            AppendField(group.ddNo, other.FieldAt(i), group.dataType, group.resolution);
+        }
+        return *this;
+    }
     std::size_t texts = 0;
     for (std::size_t i = 0; i < other.count_; ++i)
         if (other.Kinds()[i] == AdisValueKind::Text)
@@ -160,7 +206,8 @@ clsAdisItemValues::clsAdisItemValues(clsAdisItemValues&& other) {
 clsAdisItemValues& clsAdisItemValues::operator=(clsAdisItemValues&& other) {
     if (this == &other)
         return *this;
-    if (!other.block_ || other.block_.get_deleter().owned) {
+    if (!other.KeepsFields() && (!other.block_ || other.block_.get_deleter().owned)) {
+        fieldLayout_ = nullptr;
         block_ = std::move(other.block_);
         count_ = other.count_;
         capacity_ = other.capacity_;
@@ -174,7 +221,35 @@ clsAdisItemValues& clsAdisItemValues::operator=(clsAdisItemValues&& other) {
     return *this;
 }
 
+void clsAdisItemValues::BorrowFields(const AdisValueLineLayout& layout, const char* fields) {
+    block_ = BorrowedStorage(reinterpret_cast<std::byte*>(const_cast<char*>(fields)));
+    fieldLayout_ = &layout;
+    count_ = static_cast<std::uint32_t>(layout.Values());
+    capacity_ = 0;
+    textSize_ = 0;
+    textCapacity_ = 0;
+}
+
+std::int32_t clsAdisItemValues::DDNoAt(std::size_t index) const {
+    return fieldLayout_ ? fieldLayout_->ValueDDNos()[index] : DDNos()[index];
+}
+
+std::string_view clsAdisItemValues::FieldAt(std::size_t index) const {
+    const auto& group = fieldLayout_->Groups()[fieldLayout_->ValueGroups()[index]];
+    return {reinterpret_cast<const char*>(block_.get()) + group.offset,
+            static_cast<std::size_t>(group.length)};
+}
+
+void clsAdisItemValues::DecodeFields() {
+    if (!fieldLayout_)
+        return;
+    clsAdisItemValues decoded;
+    decoded = *this;
+    *this = std::move(decoded);
+}
+
 void clsAdisItemValues::BorrowBlock(std::byte* block, std::size_t values, std::size_t textBytes) {
+    fieldLayout_ = nullptr;
     block_ = BorrowedStorage(block);
     count_ = 0;
     capacity_ = static_cast<std::uint32_t>(values);
@@ -188,6 +263,7 @@ std::string_view clsAdisItemValues::TextAt(std::size_t index) const {
 }
 
 void clsAdisItemValues::MakeRoom(std::size_t values, std::size_t textBytes) {
+    DecodeFields();
     if (values <= capacity_ && textSize_ + textBytes <= textCapacity_)
         return;
     std::size_t texts = 0; // the texts in use, which the new block takes compacted
@@ -275,6 +351,7 @@ void clsAdisItemValues::InsertAt(std::size_t index, std::int32_t ddNo, const Adi
 }
 
 void clsAdisItemValues::EraseAt(std::size_t index) {
+    DecodeFields();
     const std::size_t behind = count_ - index - 1;
     std::memmove(Payloads() + index, Payloads() + index + 1, behind * sizeof(std::uint64_t));
     std::memmove(DDNos() + index, DDNos() + index + 1, behind * sizeof(std::int32_t));
@@ -284,6 +361,10 @@ void clsAdisItemValues::EraseAt(std::size_t index) {
 }
 
 AdisValue clsAdisItemValues::ValueAt(std::size_t index) const {
+    if (fieldLayout_) {
+        const auto& group = fieldLayout_->Groups()[fieldLayout_->ValueGroups()[index]];
+        return modADIS::DecodeField(FieldAt(index), group.dataType, group.resolution, true);
+    }
     const std::uint64_t payload = Payloads()[index];
     switch (Kinds()[index]) {
     case AdisValueKind::Empty:
@@ -304,14 +385,14 @@ AdisValue clsAdisItemValues::ValueAt(std::size_t index) const {
 
 clsAdisItemValue clsAdisItemValues::ElementAt(std::size_t index) const {
     clsAdisItemValue element;
-    element.DDNo = DDNos()[index];
+    element.DDNo = DDNoAt(index);
     element.Key = std::to_string(element.DDNo);
     element.Value = ValueAt(index);
     return element;
 }
 
 std::optional<std::size_t> clsAdisItemValues::IndexOf(std::int32_t ddNo) const {
-    const std::int32_t* ddNos = DDNos();
+    const std::int32_t* ddNos = fieldLayout_ ? fieldLayout_->ValueDDNos().data() : DDNos();
     for (std::size_t i = 0; i < count_; ++i)
         if (ddNos[i] == ddNo)
             return i;
@@ -467,14 +548,15 @@ bool clsAdisItemValues::AppendKeyText(std::int32_t ddNo, std::string& out) const
     const auto index = IndexOf(ddNo);
     if (!index)
         return false;
-    if (Kinds()[*index] == AdisValueKind::Text)
-        out.append(TextAt(*index));
-    else
-        AdisValues::AppendKeyText(out, ValueAt(*index));
+    AppendKeyTextAt(*index, out);
     return true;
 }
 
 void clsAdisItemValues::AppendKeyTextAt(std::size_t position, std::string& out) const {
+    if (fieldLayout_) {
+        AdisValues::AppendKeyText(out, ValueAt(position));
+        return;
+    }
     const std::uint64_t payload = Payloads()[position];
     switch (Kinds()[position]) {
     case AdisValueKind::Text:
@@ -508,6 +590,15 @@ void clsAdisItemValues::AppendKeyTextAt(std::size_t position, std::string& out) 
 
 std::size_t clsAdisItemValues::TextBytes() const {
     std::size_t bytes = 0;
+    if (fieldLayout_) { // at most the fields of texts
+        for (std::size_t i = 0; i < count_; ++i) {
+            const auto type = fieldLayout_->Groups()[fieldLayout_->ValueGroups()[i]].dataType;
+            if (type != modADIS::TypeNumber && type != modADIS::TypeDate &&
+                type != modADIS::TypeTime)
+                bytes += FieldAt(i).size();
+        }
+        return bytes;
+    }
     for (std::size_t i = 0; i < count_; ++i)
         if (Kinds()[i] == AdisValueKind::Text)
             bytes += static_cast<std::size_t>(Payloads()[i] >> 32);
@@ -518,6 +609,7 @@ bool clsAdisItemValues::SetValue(std::int32_t ddNo, const AdisValue& value) {
     const auto index = IndexOf(ddNo);
     if (!index)
         return false;
+    DecodeFields();
     if (KindOf(value) == AdisValueKind::Text)
         MakeRoom(count_, std::get<std::string>(value).size());
     Put(*index, ddNo, value);
@@ -528,12 +620,13 @@ bool clsAdisItemValues::ChangeDDNo(std::int32_t oldDDNo, std::int32_t newDDNo) {
     const auto index = IndexOf(oldDDNo);
     if (!index || IndexOf(newDDNo))
         return false;
+    DecodeFields();
     DDNos()[*index] = newDDNo;
     return true;
 }
 
 AdisValue clsAdisItemValues::FieldValue(std::size_t position, std::int32_t ddNo) const {
-    if (position < count_ && DDNos()[position] == ddNo)
+    if (position < count_ && DDNoAt(position) == ddNo)
         return ValueAt(position);
     if (const auto index = IndexOf(ddNo))
         return ValueAt(*index);
@@ -610,6 +703,13 @@ char* clsAdisItemValues::PutPlainField(char* at, std::size_t index, std::int16_t
 
 void clsAdisItemValues::AppendFields(std::string& out,
                                      std::span<const modADIS::FieldFormat> formats) const {
+    if (fieldLayout_) {
+        if (!AppendFieldsAsRead(out, formats))
+            for (std::size_t i = 0; i < formats.size(); ++i)
+                modADIS::AppendValueField(out, FieldValue(i, formats[i].ddNo), formats[i].length,
+                                          formats[i].resolution);
+        return;
+    }
     std::size_t total = 0;
     for (const auto& format : formats)
         total += format.length > 0 ? static_cast<std::size_t>(format.length) : 0;
@@ -656,11 +756,49 @@ void clsAdisItemValues::Remove(long position) {
 }
 
 void clsAdisItemValues::Clear() {
+    if (fieldLayout_) {
+        fieldLayout_ = nullptr;
+        block_.reset();
+        capacity_ = 0;
+        textCapacity_ = 0;
+    }
     count_ = 0;
     textSize_ = 0;
 }
 
+bool clsAdisItemValues::AppendFieldsAsRead(std::string& out,
+                                           std::span<const modADIS::FieldFormat> formats) const {
+    // Only where the formats are the layout's groups, one value each.
+    const auto& groups = fieldLayout_->Groups();
+    if (formats.size() != groups.size() || fieldLayout_->Values() != groups.size())
+        return false;
+    for (std::size_t i = 0; i < formats.size(); ++i)
+        if (formats[i].ddNo != groups[i].ddNo || formats[i].length != groups[i].length ||
+            formats[i].resolution != groups[i].resolution)
+            return false;
+    const std::size_t start = out.size();
+    out.append(reinterpret_cast<const char*>(block_.get()), fieldLayout_->FieldLength());
+    // A field stands as it was read when that is how it is written; the rest are
+    // written again from their values.
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        char* const field = out.data() + start + groups[i].offset;
+        const std::string_view text(field, static_cast<std::size_t>(groups[i].length));
+        if (IsWrittenAsRead(text, groups[i].dataType, groups[i].resolution))
+            continue;
+        std::string rewritten;
+        modADIS::AppendValueField(rewritten, ValueAt(i), groups[i].length, groups[i].resolution);
+        if (rewritten.size() != text.size()) { // a text outside ASCII: widths count characters
+            out.resize(start);
+            return false;
+        }
+        std::memcpy(field, rewritten.data(), rewritten.size());
+    }
+    AdisText::BlankControls(out, start); // texts as they stand may hold some
+    return true;
+}
+
 void clsAdisItemValues::Reserve(std::size_t n, std::size_t textBytes) {
+    DecodeFields();
     if (n > capacity_ || textSize_ + textBytes > textCapacity_)
         Regrow(std::max<std::size_t>(n, capacity_),
                std::max<std::size_t>(textSize_ + textBytes, textCapacity_));

@@ -11,19 +11,22 @@
 #include <string>
 #include <string_view>
 
+class AdisValueLineLayout;
 namespace modADIS {
 struct FieldFormat;
 }
 
 // The values of one value line, keyed by the decimal text of their DD number.
-// Value lines are read by the million, so the values are kept compact: per
-// value a 64-bit payload (number mantissa, date, time, or the place of a text),
-// the DD number, the kind and the number's scale, in parallel arrays, followed
-// by the texts, all in one block. A line read from a file keeps that block
-// inside its own pooled storage; values added later move it to storage of its
-// own. Lookup walks the few DD numbers. Elements are handed out as read-only
-// copies (clsAdisItemValue); a stored value is changed with SetValue, its DD
-// number with ChangeDDNo.
+// Value lines are read by the million, so the values are kept compact. A line
+// read from a file keeps its field text (in its pooled block) and decodes a
+// value when it is asked for, by the layout of its definition. Values built
+// in code, or changed, are kept decoded: per value a 64-bit payload (number
+// mantissa, date, time, or the place of a text), the DD number, the kind and
+// the number's scale, in parallel arrays, followed by the texts, all in one
+// block; the first change of a line's values decodes them all into such a
+// block of its own. Lookup walks the few DD numbers. Elements are handed out as
+// read-only copies (clsAdisItemValue); a stored value is changed with SetValue,
+// its DD number with ChangeDDNo.
 class clsAdisItemValues {
 public:
     class const_iterator {
@@ -126,7 +129,7 @@ public:
     // Calls f(ddNo, value) for every value in order.
     template <class F> void ForEachValue(F&& f) const {
         for (std::size_t i = 0; i < count_; ++i)
-            f(DDNos()[i], ValueAt(i));
+            f(DDNoAt(i), ValueAt(i));
     }
 
     void Clear();
@@ -148,6 +151,18 @@ private:
     // Values kept in a block that outlives this object (a pooled line's), with
     // room for `values` values and `textBytes` bytes of text.
     void BorrowBlock(std::byte* block, std::size_t values, std::size_t textBytes);
+    // The values of a line of plain ASCII read by the layout: its field text (from
+    // character 9) in a block that outlives this object.
+    void BorrowFields(const AdisValueLineLayout& layout, const char* fields);
+
+    bool KeepsFields() const { return fieldLayout_ != nullptr; }
+    std::int32_t DDNoAt(std::size_t index) const;
+    // The field text of a value kept as read.
+    std::string_view FieldAt(std::size_t index) const;
+    // Decodes values kept as read into a block of its own.
+    void DecodeFields();
+    // AppendFields of a line kept as read, its fields where the layout has them.
+    bool AppendFieldsAsRead(std::string& out, std::span<const modADIS::FieldFormat> formats) const;
 
     // The parallel arrays and the texts in the block.
     std::uint64_t* Payloads() const { return reinterpret_cast<std::uint64_t*>(block_.get()); }
@@ -189,6 +204,7 @@ private:
                         std::int16_t resolution) const;
 
     MaybeOwned<std::byte> block_;
+    const AdisValueLineLayout* fieldLayout_ = nullptr; // set while the fields are kept as read
     std::uint32_t count_ = 0;
     std::uint32_t capacity_ = 0;
     std::uint32_t textSize_ = 0;

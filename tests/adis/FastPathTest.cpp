@@ -195,3 +195,48 @@ TEST(FastPath, KeyTextsOfFieldsAreTheValuesKeyTexts) {
             << c.field;
     }
 }
+
+// Lines read from a file keep their fields as they stand; a field is written
+// back as it stands only when that is how its value is written. Fields in any
+// other form are written as their values are.
+TEST(FastPath, FieldsKeptAsReadAreWrittenAsTheirValues) {
+    struct Case {
+        const char* text16;
+        const char* date8;
+        const char* number4;
+        const char* time6;
+        const char* written; // the fields as written
+    } cases[] = {
+        {"SE1             ", "20240131", "  12", "235959", "SE1             20240131  12235959"},
+        {"SE2             ", "20240230", "0012", "240000", "SE2             ????????  12??????"},
+        {"SE3             ", "????????", "  -0", "||||||", "SE3             ????????   0||||||"},
+        {"SE4\x01            ", "||||||||", "+  5", "12 000", "SE4             ||||||||   5120000"},
+        {"SE5             ", "2024 131", "1   ", "000000", "SE5             20240131   1000000"},
+        {"SE6             ", "00010101", "-123", "??????", "SE6             00010101-123??????"},
+        {"SE7             ", "20240101", "1.25", "120000", "SE7             20240101   1120000"},
+        {"SE8             ", "20240101", "    ", "120000", "SE8             20240101????120000"},
+        {"SE9             ", "20240101", "\x01 12", "120000", "SE9             20240101????120000"},
+    };
+    auto dict = std::make_shared<clsAdisDataDict>();
+    dict->AddEventKeyDDNo(55021, {900080});
+    dict->AddEventItem(55021, nullptr, 900080, TypeText, 16, 0);
+    dict->AddEventItem(55021, nullptr, 900070, TypeDate, 8, 0);
+    dict->AddEventItem(55021, nullptr, 900054, TypeNumber, 4, 1);
+    dict->AddEventItem(55021, nullptr, 900024, TypeTime, 6, 0);
+    const std::string def = "DN05502100900080160009000700800090005404100900024060";
+    std::string input = "TN\r\n" + def + "\r\n";
+    std::string expected = input;
+    for (const auto& c : cases) {
+        input += std::string("VN055021") + c.text16 + c.date8 + c.number4 + c.time6 + "\r\n";
+        expected += std::string("VN055021") + c.written + "\r\n";
+    }
+    TempDir dir;
+    WriteFileBytesAtomic(dir.File("in.dat"), input + "EN\r\nZN\r\n");
+    clsAdisDataFile file;
+    clsMessages messages;
+    ASSERT_TRUE(file.Read(dir.File("in.dat"), messages, dict, nullptr, false, false));
+    ASSERT_EQ(file.DataEvents.ItemOf(55021)->DataLines()->Count(), 9);
+    ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
+    const std::string written = FileBytes(dir.File("out.dat"));
+    EXPECT_EQ(written.substr(written.find("TN\r\n")), expected + "EN\r\nZN\r\n");
+}
