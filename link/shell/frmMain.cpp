@@ -272,17 +272,27 @@ void frmMain::UpdateControls() {
     for (QAction* action : {mnuFileNewHerd_, mnuFileExit_, mnuFunctionInitialize_,
                             mnuFunctionCheck_, mnuFunctionSendAdisData_, mnuFunctionAddAnimals_,
                             mnuOptionsSettings_, mnuOptionsSelectLanguage_})
-        action->setEnabled(!busy_);
+        EnableCommand(action, !busy_);
     const long herds = herdMenu_.ElementCount();
-    mnuFileRemoveHerd_->setEnabled(herds > 1 && !busy_);
-    mnuFileSelectHerdAction_->setEnabled(herds > 2 && !busy_);
+    EnableCommand(mnuFileRemoveHerd_, herds > 1 && !busy_);
+    EnableCommand(mnuFileSelectHerdAction_, herds > 2 && !busy_);
     mnuFileSelectHerd_->setEnabled(herds > 2 && !busy_);
-    mnuOptionsViewLog_->setEnabled(!busy_ && logExists);
-    mnuFilePrint_->setEnabled(!busy_ && mnuOptionsViewLog_->isChecked());
+    EnableCommand(mnuOptionsViewLog_, !busy_ && logExists);
+    EnableCommand(mnuFilePrint_, !busy_ && mnuOptionsViewLog_->isChecked());
     for (auto& [key, pair] : buttons_)
-        pair.first->setEnabled(pair.second->isEnabled());
+        EnableCommand(pair.first, CommandEnabled(pair.second));
     buttons_["ViewLog"].first->setChecked(mnuOptionsViewLog_->isChecked());
     sbrHerdNo_->setText(QString::fromStdString(modCommon::CurrentHerdNo()));
+}
+
+void frmMain::EnableCommand(QAction* action, bool enabled) {
+    action->setProperty("commandEnabled", enabled);
+    action->setEnabled(enabled);
+}
+
+bool frmMain::CommandEnabled(const QAction* action) {
+    const QVariant enabled = action->property("commandEnabled");
+    return enabled.isValid() ? enabled.toBool() : action->isEnabled();
 }
 
 void frmMain::ShowLogView(bool show) {

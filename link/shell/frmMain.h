@@ -50,6 +50,8 @@ public:
     QString Status() const;
 
     bool Busy() const { return busy_; }
+    // Sets Busy (while a national function or a request runs), then UpdateControls.
+    void SetBusy(bool busy);
     void UpdateControls();
 
     // Answers a request handed over by a later start, inside this window (which
@@ -58,6 +60,11 @@ public:
 
     // Restores the window when it is minimised, and brings it to the front.
     void BringToFront();
+
+    // The enabled state UpdateControls gave a menu item or toolbar button. For the
+    // hidden herd commands it is kept apart from the action, which reports a
+    // hidden action as disabled.
+    static bool CommandEnabled(const QAction* action);
 
     // The herd list behind "Select Herd".
     const modCommon::HerdMenu& HerdList() const { return herdMenu_; }
@@ -104,7 +111,6 @@ private:
     void SavePlacement();
     void RecordNormalRectangle();
     void RebuildHerdMenu();
-    void SetBusy(bool busy);
     void ShowLogView(bool show);
     // Shows or hides the log view as the check mark of "View Log" says.
     void ApplyViewLog();
@@ -117,6 +123,7 @@ private:
     void OpenLogAfterErrors();
 
     QAction* AddMenuAction(QMenu* menu, const char* name, long textNumber);
+    static void EnableCommand(QAction* action, bool enabled);
     QAction* ToolbarButton(const char* key, long textNumber, QAction* menuAction);
 
     bool busy_ = false;

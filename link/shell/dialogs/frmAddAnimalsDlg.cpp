@@ -98,6 +98,7 @@ QComboBox* frmAddAnimalsDlg::AddGroupBox(const char* name, int value) {
     for (int group = kLowestGroup; group <= kHighestGroup; ++group)
         box->addItem(QString::number(group));
     box->setEditText(QString::number(value));
+    box->installEventFilter(this);
     box->lineEdit()->installEventFilter(this);
     return box;
 }
@@ -157,11 +158,18 @@ bool frmAddAnimalsDlg::CheckGroup(QComboBox* box) {
 bool frmAddAnimalsDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && !reporting_ &&
         Shell::LeavesForControl(*static_cast<QFocusEvent*>(event))) {
-        if (auto* box = qobject_cast<QComboBox*>(watched->parent()))
+        auto* box = qobject_cast<QComboBox*>(watched);
+        if (!box)
+            box = qobject_cast<QComboBox*>(watched->parent());
+        // The box and its text field both lose the focus: one check.
+        if (box && pendingCheck_ != box) {
+            pendingCheck_ = box;
             QTimer::singleShot(0, this, [this, box] {
+                pendingCheck_ = nullptr;
                 if (isVisible() && !reporting_ && box->isEnabled())
                     CheckGroup(box);
             });
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -53,4 +53,5 @@ private:
     QComboBox* cboBullsGroup_ = nullptr;
     QComboBox* cboSteersGroup_ = nullptr;
     bool reporting_ = false;
+    QComboBox* pendingCheck_ = nullptr;
 };
