@@ -76,14 +76,19 @@ std::string HeaderDefinitionLine(std::string_view nationalVersion,
 }
 
 std::string HeaderValueLine(std::string_view version, std::string_view nationalVersion,
-                            std::string_view manufacturerVersion) {
-    std::string sender(ProgramInfo::CompanyName);
-    sender.append(" ").append(ProgramInfo::Title);
+                            std::string_view manufacturerVersion, std::string_view sender,
+                            std::string_view senderVersion) {
+    std::string senderName(sender);
+    std::string senderVersionText(senderVersion);
+    if (sender.empty()) {
+        senderName.assign(ProgramInfo::CompanyName).append(" ").append(ProgramInfo::Title);
+        senderVersionText = modUtils::CompactVersionText(4);
+    }
     std::string line = "VH990001DD      ";
     line += modUtils::PadRightTo(version, 8);
     line += Timestamp();
-    line += modUtils::PadRightTo(sender, 24);
-    line += modUtils::PadRightTo(modUtils::CompactVersionText(4), 8);
+    line += modUtils::PadRightTo(senderName, 24);
+    line += modUtils::PadRightTo(senderVersionText, 8);
     if (!nationalVersion.empty())
         line += modUtils::PadRightTo(nationalVersion, 8);
     if (!manufacturerVersion.empty())
@@ -93,11 +98,12 @@ std::string HeaderValueLine(std::string_view version, std::string_view nationalV
 }
 
 bool WriteHeader(AtomicTextWriter& stream, std::string_view version,
-                 std::string_view nationalVersion, std::string_view manufacturerVersion) {
+                 std::string_view nationalVersion, std::string_view manufacturerVersion,
+                 std::string_view sender, std::string_view senderVersion) {
     const bool definition =
         stream.WriteLine(HeaderDefinitionLine(nationalVersion, manufacturerVersion));
-    return definition &&
-           stream.WriteLine(HeaderValueLine(version, nationalVersion, manufacturerVersion));
+    return definition && stream.WriteLine(HeaderValueLine(
+                             version, nationalVersion, manufacturerVersion, sender, senderVersion));
 }
 
 } // namespace modADIS

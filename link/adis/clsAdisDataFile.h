@@ -23,6 +23,10 @@ public:
     // The path the sender wants the answer written to (an O-line).
     std::string OutFilePath;
     std::shared_ptr<clsAdisDataDict> DataDict;
+    // The sender and its version that the header of a written file names; empty:
+    // this program.
+    std::string WriterSender;
+    std::string WriterSenderVersion;
     clsAdisEvents RequestEvents;
     clsAdisDataEvents DataEvents;
 

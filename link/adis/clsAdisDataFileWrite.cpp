@@ -186,7 +186,8 @@ bool clsAdisDataFile::WriteData(const clsAdisEvents* events, const std::string& 
         static const std::string none;
         bool ok = modADIS::WriteHeader(stream, DataDict ? DataDict->Version : none,
                                        DataDict ? DataDict->NationalVersion : none,
-                                       DataDict ? DataDict->ManufacturerVersion : none);
+                                       DataDict ? DataDict->ManufacturerVersion : none,
+                                       WriterSender, WriterSenderVersion);
         for (const auto& event : blocks) {
             if (!ok)
                 break;

@@ -34,14 +34,17 @@ std::string GetHeaderValue(std::string_view defLine, std::int32_t ddNo, std::str
 
 // The "DH" and "VH" lines of event 990001 written now. An empty national or
 // manufacturer version leaves its group and field out; control characters in
-// the versions are written as blanks.
+// the versions are written as blanks. The sender is this program unless another
+// is named.
 std::string HeaderDefinitionLine(std::string_view nationalVersion,
                                  std::string_view manufacturerVersion);
 std::string HeaderValueLine(std::string_view version, std::string_view nationalVersion,
-                            std::string_view manufacturerVersion);
+                            std::string_view manufacturerVersion, std::string_view sender = {},
+                            std::string_view senderVersion = {});
 // Writes both header lines; false when the stream failed.
 bool WriteHeader(AtomicTextWriter& stream, std::string_view version,
-                 std::string_view nationalVersion, std::string_view manufacturerVersion);
+                 std::string_view nationalVersion, std::string_view manufacturerVersion,
+                 std::string_view sender = {}, std::string_view senderVersion = {});
 
 // Writes the request events (search line when given, request line) to filePath,
 // replacing it only when complete; false on any failure.

@@ -140,7 +140,9 @@ TEST_F(IsoExchange, CheckRequestIsAnsweredWithTheDemoHerdsAnimals) {
         const std::string id = ValueText(*line, 300348);
         validIds += id.size() == 14 && id.rfind("SE-", 0) == 0 && id[9] == '-';
     }
-    EXPECT_EQ(validIds, lines.Count());
+    // All but the demo herd's deliberate faults for the check: one identity is
+    // missing, one lacks a digit (the third fault repeats a valid identity).
+    EXPECT_EQ(validIds, lines.Count() - 2);
     const auto calf = lines.Item("401");
     ASSERT_TRUE(calf);
     EXPECT_THAT(ValueText(*calf, 303924), StartsWith("SE-"));
@@ -213,7 +215,8 @@ TEST_F(IsoExchange, AnswerWithAnErrorFailsAndIsReportedInTheLinkLog) {
     ASSERT_GE(report.size(), 8u);
     EXPECT_THAT(report[0], StartsWith("Kestrom Vantor Link SE 2.04  "));
     EXPECT_EQ(report[1], "");
-    EXPECT_THAT(report[2], StartsWith("Kestrom Vantor Link SE"));
+    // The answer's sender is the herd side, not the link program.
+    EXPECT_THAT(report[2], StartsWith("herd-iso-sim "));
     EXPECT_EQ(report[3], "");
     EXPECT_EQ(report[4], IsoOutFilePath());
     EXPECT_EQ(report[5], "");

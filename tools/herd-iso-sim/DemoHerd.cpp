@@ -53,6 +53,7 @@ enum Kind {
 
 struct Animal {
     std::int64_t no = 0;
+    std::optional<std::string> officialId;
     std::string name;
     int sex = 1;
     std::int64_t birth = 0;
@@ -109,6 +110,7 @@ public:
         BuildCows();
         BuildHeifers();
         BuildBulls();
+        AddIdentityFaults();
     }
 
     void Store(SqliteDb& db) const;
@@ -120,6 +122,7 @@ private:
         animals_.emplace_back();
         Animal& animal = animals_.back();
         animal.no = no;
+        animal.officialId = DemoOfficialId(no);
         animal.sex = sex;
         animal.breed = kBreeds[static_cast<std::size_t>(random_.Between(0, kBreeds.size() - 1))];
         if (sex == 1)
@@ -134,8 +137,10 @@ private:
     void BuildCows();
     void CalveCow(Animal& cow, std::int64_t date, int lactation, bool last);
     void BreedCow(Animal& cow);
+    std::vector<std::size_t> HeiferBirths() const;
     void BuildHeifers();
     void BuildBulls();
+    void AddIdentityFaults();
     void Milk(const Animal& cow);
 
     std::int64_t today_;
@@ -219,7 +224,12 @@ void DemoBuilder::BuildCows() {
                       ""});
         }
         cow.group = sinceCalving > 260 ? 3 : (lactations == 1 ? 1 : 2);
-        if (sinceCalving > 260)
+        // Two cows went to slaughter in the last weeks, after their last calving;
+        // nothing happens to them after that.
+        if (no == 129 || no == 130)
+            cow.exit = std::max(today_ - random_.Between(10, 50), lastCalving + 5);
+        const std::int64_t lastDay = cow.exit.value_or(today_);
+        if (sinceCalving > 260 && lastCalving + 255 <= lastDay)
             AddEvent({no,
                       "",
                       lastCalving + 255,
@@ -235,10 +245,8 @@ void DemoBuilder::BuildCows() {
                       "T07"});
         BreedCow(cow);
         cow.bcs = 2.5 + 0.25 * random_.Between(0, 6);
-        cow.bcsDate = today_ - random_.Between(10, 40);
-        // Two cows went to slaughter in the last weeks.
-        if (no == 129 || no == 130) {
-            cow.exit = today_ - random_.Between(10, 50);
+        cow.bcsDate = std::min(today_ - random_.Between(10, 40), lastDay);
+        if (cow.exit)
             AddEvent({no,
                       "",
                       *cow.exit,
@@ -252,7 +260,6 @@ void DemoBuilder::BuildCows() {
                       {},
                       {},
                       ""});
-        }
         if (sinceCalving <= 260)
             Milk(cow);
     }
@@ -293,8 +300,10 @@ void DemoBuilder::BreedCow(Animal& cow) {
     const std::int64_t since = today_ - *self.lastCalving;
     if (since < 55)
         return;
+    // A cow that left the herd is bred no more.
+    const std::int64_t lastDay = self.exit.value_or(today_);
     std::int64_t date = *self.lastCalving + random_.Between(50, 70);
-    while (date <= today_) {
+    while (date <= lastDay) {
         ++self.inseminations;
         self.lastInsemination = date;
         AddEvent({self.no,
@@ -311,7 +320,7 @@ void DemoBuilder::BreedCow(Animal& cow) {
                   {},
                   "T12"});
         const std::int64_t check = date + 35;
-        if (check > today_) {
+        if (check > lastDay) {
             self.pregnant = 0;
             self.pregStatus.reset();
             return;
@@ -339,18 +348,49 @@ void DemoBuilder::BreedCow(Animal& cow) {
     }
 }
 
+// The calvings of 14 to 26 months ago whose calf is not in the herd, oldest
+// first: the births of the heifers.
+std::vector<std::size_t> DemoBuilder::HeiferBirths() const {
+    std::vector<std::size_t> births;
+    for (std::size_t i = 0; i < events_.size(); ++i) {
+        const Event& event = events_[i];
+        if (event.kind == Calving && !event.number && event.calfFate != 6 &&
+            event.date >= today_ - 790 && event.date <= today_ - 420)
+            births.push_back(i);
+    }
+    std::sort(births.begin(), births.end(), [&](std::size_t a, std::size_t b) {
+        return std::pair(events_[a].date, events_[a].animalNo) <
+               std::pair(events_[b].date, events_[b].animalNo);
+    });
+    return births;
+}
+
 void DemoBuilder::BuildHeifers() {
-    for (int i = 0; i < 12; ++i) {
+    constexpr int kHeifers = 12;
+    const std::vector<std::size_t> births = HeiferBirths();
+    if (births.size() < kHeifers)
+        throw std::logic_error("demo herd: too few calvings for its heifers");
+    for (int i = 0; i < kHeifers; ++i) {
         const std::int64_t no = 201 + i;
         Animal& heifer = NewAnimal(no, 1);
-        heifer.birth = today_ - random_.Between(420, 790);
-        heifer.motherId = DemoOfficialId(101 + (i * 7) % 30);
+        // Each heifer is the calf of one of those calvings: the pregnant heifers
+        // (the last four) are the oldest, the open ones the youngest.
+        Event& birth = events_[births[static_cast<std::size_t>(kHeifers - 1 - i)]];
+        birth.number = no;
+        birth.calfSex = 1;
+        birth.calfFate = 1;
+        birth.text = "Kviga";
+        heifer.birth = birth.date;
+        heifer.motherId = DemoOfficialId(*birth.animalNo);
+        heifer.breed = birth.calfBreed.value_or(heifer.breed);
         heifer.fatherId = kAiBulls[static_cast<std::size_t>(i % 4)];
         heifer.group = 4;
         if (i < 4)
             continue; // open
+        // First bred at 13 months or later.
         const std::int64_t insemination =
-            today_ - (i < 8 ? random_.Between(10, 30) : random_.Between(60, 150));
+            std::max(today_ - (i < 8 ? random_.Between(10, 30) : random_.Between(60, 150)),
+                     heifer.birth + 395);
         heifer.inseminations = 1;
         heifer.lastInsemination = insemination;
         AddEvent({no,
@@ -405,6 +445,20 @@ void DemoBuilder::BuildBulls() {
             AddEvent(
                 {no, "", *bull.exit, HomeSlaughter, 46, "Hemslakt", {}, "", {}, {}, {}, {}, ""});
         }
+    }
+}
+
+// What the check of identities must find: a calf not registered yet,
+// a heifer registered with the identity of the heifer numbered before her, and
+// one whose identity lacks a digit.
+void DemoBuilder::AddIdentityFaults() {
+    for (Animal& animal : animals_) {
+        if (animal.no == kDemoCalfWithoutId)
+            animal.officialId.reset();
+        else if (animal.no == kDemoHeiferWithRepeatedId)
+            animal.officialId = DemoOfficialId(kDemoHeiferWithRepeatedId - 1);
+        else if (animal.no == kDemoHeiferWithMalformedId)
+            animal.officialId->pop_back();
     }
 }
 
@@ -475,7 +529,7 @@ void DemoBuilder::Store(SqliteDb& db) const {
     for (const Animal& a : animals_) {
         int p = 0;
         animal.Bind(++p, a.no);
-        animal.Bind(++p, std::string_view(DemoOfficialId(a.no)));
+        BindText(animal, ++p, a.officialId.value_or(std::string()));
         BindText(animal, ++p, a.name);
         animal.Bind(++p, static_cast<std::int64_t>(a.sex));
         animal.Bind(++p, static_cast<std::int64_t>(a.sex == 0 ? 1 : 2));

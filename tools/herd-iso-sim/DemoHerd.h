@@ -18,4 +18,11 @@ void FillDemoHerd(SqliteDb& db, std::int64_t today);
 inline constexpr const char* kDemoHerdNo = "12003456";
 std::string DemoOfficialId(std::int64_t animalNo);
 
+// The identity faults of the demo herd, for the check to find: a calf without
+// identity, a heifer with the identity of the heifer numbered before her, and a
+// heifer whose identity lacks its last digit.
+inline constexpr std::int64_t kDemoCalfWithoutId = 401;
+inline constexpr std::int64_t kDemoHeiferWithRepeatedId = 203;
+inline constexpr std::int64_t kDemoHeiferWithMalformedId = 204;
+
 } // namespace HerdSim

@@ -25,7 +25,8 @@ struct EventQuery {
 
 // clang-format off
 const EventQuery kQueries[] = {
-    {0, R"sql(SELECT date('now', 'localtime') AS "308503", 2 AS "308504", 7 AS "308505")sql"},
+    {0, R"sql(SELECT COALESCE((SELECT today FROM herd LIMIT 1), date('now', 'localtime'))
+        AS "308503", 2 AS "308504", 7 AS "308505")sql"},
     {303085, R"sql(SELECT e.animal_no AS "300001", e.event_date AS "355071", e.kind AS "355072",
         e.code AS "355073", e.text AS "355074", (SELECT herd_no FROM herd LIMIT 1) AS "355075",
         COALESCE(e.identity, a.official_id) AS "355078", e.date2 AS "355079",

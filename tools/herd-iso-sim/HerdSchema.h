@@ -11,11 +11,12 @@ namespace HerdSim {
 // Dates are stored as "YYYY-MM-DD", times as "HH:MM:SS". Sex: 0 male, 1 female.
 inline constexpr std::string_view kSchemaSql = R"sql(
 CREATE TABLE herd (
-  herd_no TEXT NOT NULL            -- national herd number, 8 characters
+  herd_no TEXT NOT NULL,           -- national herd number, 8 characters
+  today TEXT                       -- the herd's present day (308503); NULL: the clock's
 );
 CREATE TABLE animals (
   animal_no INTEGER PRIMARY KEY,   -- 300001 / 303910
-  official_id TEXT UNIQUE,         -- 300348 "SE-123456-1234"
+  official_id TEXT,                -- 300348 "SE-123456-1234"; a herd may hold one twice
   name TEXT,                       -- 351150
   sex INTEGER,                     -- 303926
   sex_code INTEGER,                -- 300343 (1 male, 2 female)
@@ -67,6 +68,7 @@ CREATE TABLE animal_events (
   calf_breed INTEGER,
   extra_text TEXT                  -- technician or examiner code
 );
+CREATE INDEX animals_official_id ON animals(official_id);
 CREATE INDEX animal_events_date ON animal_events(event_date);
 CREATE TABLE milkings (
   animal_no INTEGER NOT NULL,

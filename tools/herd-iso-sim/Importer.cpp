@@ -101,6 +101,36 @@ std::optional<std::int64_t> NumberOf(const clsAdisDataLine& line, std::int32_t d
     return number->Mantissa();
 }
 
+// Runs one line's changes as a whole: a line the database rejects is an error
+// line of the log and changes nothing; the lines before and after it stay.
+template <class Change>
+bool RunLine(SqliteDb& db, const clsAdisDataLine& line, SimLog& log, Change&& change) {
+    db.Execute("SAVEPOINT line");
+    try {
+        change();
+        db.Execute("RELEASE line");
+        return true;
+    } catch (const DbError& error) {
+        db.Execute("ROLLBACK TO line");
+        db.Execute("RELEASE line");
+        log.Error(LineText(line) + " rejected: " + error.what());
+        return false;
+    }
+}
+
+// The animal that already holds the identity of the line, or 0.
+std::int64_t HolderOf(SqliteDb& db, const clsAdisDataLine& line, std::int64_t except = 0) {
+    const auto id = line.ItemValues.ValueOf(300348);
+    if (!id || IsEmpty(*id) || IsNull(*id))
+        return 0;
+    SqliteStatement query(db,
+                          "SELECT animal_no FROM animals WHERE official_id = ? AND animal_no <> ? "
+                          "ORDER BY animal_no LIMIT 1");
+    BindValue(query, 1, *id);
+    query.Bind(2, except);
+    return query.Step() ? query.Int(0) : 0;
+}
+
 void ImportNewAnimals(SqliteDb& db, const clsAdisDataEvent& event, SimLog& log) {
     long added = 0;
     for (const auto& line : *event.DataLines()) {
@@ -114,10 +144,16 @@ void ImportNewAnimals(SqliteDb& db, const clsAdisDataEvent& event, SimLog& log) 
                       LineText(*line) + ")");
             continue;
         }
-        SqliteStatement insert(db, "INSERT INTO animals (animal_no) VALUES (?)");
-        insert.Bind(1, *animalNo).Run();
-        UpdateAnimal(db, *animalNo, *line, kNewAnimalNoItem, log);
-        ++added;
+        // A herd system holds an identity twice when it is given twice; finding
+        // that is the check's work.
+        if (const std::int64_t holder = HolderOf(db, *line))
+            log.Warning("Animal " + std::to_string(*animalNo) + " gets the identity of animal " +
+                        std::to_string(holder) + " (" + LineText(*line) + ")");
+        added += RunLine(db, *line, log, [&] {
+            SqliteStatement insert(db, "INSERT INTO animals (animal_no) VALUES (?)");
+            insert.Bind(1, *animalNo).Run();
+            UpdateAnimal(db, *animalNo, *line, kNewAnimalNoItem, log);
+        });
     }
     log.Info("Event 390001: " + std::to_string(added) + " animals added");
 }
@@ -126,14 +162,11 @@ void ImportNewAnimals(SqliteDb& db, const clsAdisDataEvent& event, SimLog& log) 
 std::int64_t FindAnimal(SqliteDb& db, const clsAdisDataLine& line) {
     if (const auto animalNo = NumberOf(line, 300001); animalNo && AnimalExists(db, *animalNo))
         return *animalNo;
-    const auto id = line.ItemValues.ValueOf(300348);
-    if (!id || IsEmpty(*id))
-        return 0;
-    SqliteStatement query(db, "SELECT animal_no FROM animals WHERE official_id = ?");
-    BindValue(query, 1, *id);
-    return query.Step() ? query.Int(0) : 0;
+    return HolderOf(db, line);
 }
 
+// Animal data never renumbers an animal: a line whose animal number is not the
+// number of the animal it names is an error, and nothing changes.
 void ImportAnimalData(SqliteDb& db, const clsAdisDataEvent& event, SimLog& log) {
     long updated = 0;
     for (const auto& line : *event.DataLines()) {
@@ -142,8 +175,13 @@ void ImportAnimalData(SqliteDb& db, const clsAdisDataEvent& event, SimLog& log) 
             log.Warning("No animal for " + LineText(*line) + ": line not imported");
             continue;
         }
-        UpdateAnimal(db, animalNo, *line, 0, log);
-        ++updated;
+        if (const auto lineNo = NumberOf(*line, 300001); lineNo && *lineNo != animalNo) {
+            log.Error("Animal number " + std::to_string(*lineNo) + " clashes with animal " +
+                      std::to_string(animalNo) + " of the same identity (" + LineText(*line) +
+                      "): line not imported");
+            continue;
+        }
+        updated += RunLine(db, *line, log, [&] { UpdateAnimal(db, animalNo, *line, 300001, log); });
     }
     log.Info("Event " + event.EventNoStr() + ": " + std::to_string(updated) + " animals updated");
 }

@@ -24,6 +24,9 @@
 namespace HerdSim {
 namespace {
 
+constexpr const char* kSenderName = "herd-iso-sim";
+constexpr const char* kSenderVersion = "0100";
+
 struct Input {
     std::unique_ptr<clsAdisDataFile> file;
     clsMessages messages;
@@ -158,6 +161,9 @@ int RunExchange(const SimOptions& options) {
         clsAdisDataFile answer;
         answer.DataDict = input.file->DataDict;
         answer.FilePath = options.outFile;
+        // The answer names the herd side as its sender, never the link program.
+        answer.WriterSender = kSenderName;
+        answer.WriterSenderVersion = kSenderVersion;
         clsAdisEvents answerEvents;
         AnswerRequests(*db, *input.file, answer, answerEvents, log);
         if (input.file->DataEvents.Count() > 0)

@@ -9,6 +9,7 @@
 #include "common/TextStream.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
         return ExitOk;
     }
     if (!options->initDatabase.empty()) {
-        std::int64_t today = Today();
+        std::optional<std::int64_t> today;
         if (options->today) {
             const auto day = ParseDateText(*options->today);
             if (!day) {

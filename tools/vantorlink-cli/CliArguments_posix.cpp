@@ -1,0 +1,9 @@
+#include "CliArguments.h"
+
+namespace VantorCli {
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+} // namespace VantorCli
