@@ -50,11 +50,7 @@ int RunWindow(InstanceServer& server, QtUserInterface& ui,
               const modStartup::CommandLineValues& values) {
     frmMain window;
     ui.SetMainWindow(&window);
-    server.Queue().SetRunner([&window](const modStartup::CommandLineValues& request) {
-        return window.RunHandedOverRequest(request);
-    });
-    server.SetBringToFront([&window] { window.BringToFront(); });
-    window.SetHandOverQueue(&server.Queue());
+    TakeHandOvers(server, window);
     window.Initialize(values);
     window.show();
     const int status = QApplication::exec();
@@ -65,6 +61,14 @@ int RunWindow(InstanceServer& server, QtUserInterface& ui,
 }
 
 } // namespace
+
+void TakeHandOvers(InstanceServer& server, frmMain& window) {
+    server.Queue().SetRunner([&window](const modStartup::CommandLineValues& request) {
+        return window.RunHandedOverRequest(request);
+    });
+    server.SetBringToFront([&window] { window.BringToFront(); });
+    window.SetHandOverQueue(&server.Queue());
+}
 
 int RunProgram(int argc, char** argv) {
     const modStartup::CommandLineValues values = modStartup::ProgramCommandLine(argc, argv);

@@ -12,9 +12,16 @@
 //    boxes on the screen where there is a display and LINK_HEADLESS is not 1),
 //    then the requests handed over meanwhile, and ends. Without one it opens the
 //    main window and runs until the window is closed.
+class InstanceServer;
+class frmMain;
+
 namespace Shell {
 
 int RunProgram(int argc, char** argv);
+
+// Lets the window answer what later starts hand to the server: their requests
+// in the window (in turn with its own work), and bringing it to the front.
+void TakeHandOvers(InstanceServer& server, frmMain& window);
 
 // The exit status of a start without a request file where no window can open.
 inline constexpr int kNoDisplayExitStatus = 2;

@@ -14,6 +14,7 @@
 #include "dialogs/frmSettingsDlg.h"
 #include "exchange/ExchangeShared.h"
 #include "exchange/modMirelCom.h"
+#include "national/NationalCommands.h"
 #include "requests/RequestFlow.h"
 #include "settings/HerdList.h"
 #include "settings/LinkSettings.h"
@@ -49,12 +50,6 @@ constexpr int kHerdNoMaxLength = 9;
 constexpr int kInitializeTimerMs = 100;
 // A stored rectangle smaller than this (in pixels) is not used.
 constexpr int kSmallestSide = 100;
-
-bool VantorSyncInstalled() {
-    std::string folder;
-    return modUtils::RegReadString(folder, modUtils::RegRoot::LocalMachine,
-                                   "Software\\Kestrom\\Vantor Sync", "INSTALLDIRSYNC");
-}
 
 bool NormalState(Qt::WindowStates state) {
     return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -408,7 +403,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::WarnWhenSyncInstalled() {
-    if (VantorSyncInstalled())
+    if (modNational::VantorSyncInstalled())
         LinkUi::Ui().MessageBox(modCommon::ResString(kSyncInstalledWarning), LinkUi::Buttons::Ok,
                                 LinkUi::Icon::Information,
                                 modCommon::ResString(Shell::kInformationCaption));

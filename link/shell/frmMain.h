@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -19,6 +20,10 @@ class QMenu;
 class QPrinter;
 class QTextEdit;
 class QToolBar;
+
+namespace modNational {
+struct CommandOutcome;
+}
 
 // The main window of the program: the menu, the toolbar, the status bar with
 // its "HerdNo" and "Status" panels, the log view of the check log "~link.log",
@@ -118,9 +123,15 @@ private:
     void WarnWhenSyncInstalled();
     // The open-file dialog of Send ADIS data and Add animals; empty when cancelled.
     QString AskForAdisFile();
-    // Shows the check log after a failed national function (Check, Send ADIS
-    // data, Add animals): the log view opens with the report.
-    void OpenLogAfterErrors();
+    // Shows message 201 when Vantor Sync is installed; whether it is.
+    bool BlockedByVantorSync();
+    // Runs a national command with the window busy and the wait cursor shown.
+    modNational::CommandOutcome
+    RunBusy(const std::function<modNational::CommandOutcome()>& command);
+    // The command's result: the check log loaded into the log view, the status
+    // cleared, the message shown, and the log view opened where the result asks.
+    void ShowOutcome(const modNational::CommandOutcome& outcome);
+    void EndCommand();
 
     QAction* AddMenuAction(QMenu* menu, const char* name, long textNumber);
     static void EnableCommand(QAction* action, bool enabled);
