@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSpacerItem>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -41,6 +42,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
              Shell::Res(kVersionText) + QLatin1Char(' ') +
                  QString::fromStdString(modUtils::VersionText(kVersionSubVersion)));
     addLabel(texts, "lblCopyright", QStringLiteral(LINK_LEGAL_COPYRIGHT));
+    // Wide enough for the caption "About Vantor Link SE" beside the frame's buttons.
+    texts->addSpacerItem(new QSpacerItem(fontMetrics().horizontalAdvance(windowTitle()) + 120, 0));
 
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);
