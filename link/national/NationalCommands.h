@@ -31,8 +31,8 @@ struct CommandOutcome {
     bool succeeded = false;
     // The message the caller shows; nothing when there is none to show.
     std::optional<CommandMessage> message;
-    // The procedure has already shown its own message (159, 178, 179, a file or
-    // database error, the ISO application's failure in the window).
+    // No message is left to show: the procedure showed its own (159, 178, 179, a
+    // file or database error, the ISO application's failure in the window).
     bool messageShown = false;
     // Load "~link.log" into the log view, and open the log view.
     bool loadLog = false;

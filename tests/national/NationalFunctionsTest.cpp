@@ -161,7 +161,7 @@ struct CodeTables {
         for (const auto& line : *file.DataEvents.ItemOf(eventNo)->DataLines()) {
             std::string text = line->Key.Text();
             line->ItemValues.ForEachValue([&](std::int32_t, const AdisValue& value) {
-                text += "|" + AdisValues::KeyText(value);
+                text.append(1, '|').append(AdisValues::KeyText(value));
             });
             lines.push_back(text);
         }
