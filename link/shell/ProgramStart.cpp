@@ -90,18 +90,21 @@ int RunProgram(int argc, char** argv) {
         LinkUi::SetUi(std::make_shared<HeadlessEventsUserInterface>());
     }
 
+    // A copy that started at the same moment may win the name: then it is the
+    // one that runs, and this start hands over to it.
     const QString name = InstanceName();
-    {
-        HandOverClient client(HandOverClient::BoundsFromEnvironment());
+    const HandOverClient::Bounds bounds = HandOverClient::BoundsFromEnvironment();
+    InstanceServer server;
+    for (int attempt = 0; attempt < 2 && !server.Listening(); ++attempt) {
+        HandOverClient client(bounds);
         if (client.Connect(name)) {
             if (const auto status = HandOverToRunningCopy(client, values))
                 return *status;
             return modStartup::RunCommandLineRole(values);
         }
+        server.Listen(name);
     }
-
-    InstanceServer server;
-    if (!server.Listen(name))
+    if (!server.Listening())
         std::fputs("VantorLink: later starts cannot hand over to this copy\n", stderr);
 
     if (request) {

@@ -256,7 +256,7 @@ private slots:
         Shell::TakeHandOvers(server, window);
 
         // Slow herd side: the hand-over arrives while Check waits for it.
-        Platform::SetEnvironmentValue("HERD_ISO_SIM_FAULT", std::string("sleep=800"));
+        Platform::SetEnvironmentValue("HERD_ISO_SIM_FAULT", std::string("sleep=2500"));
         const QString answer = world_->QFile("answer.dat");
         QProcess later;
         later.start(QStringLiteral(VANTORLINK_PATH),

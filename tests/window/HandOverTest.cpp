@@ -6,6 +6,8 @@
 #include "WindowTestSupport.h"
 #include "WindowTests.h"
 
+#include "common/LinkRegistryKeys.h"
+#include "common/modUtils.h"
 #include "instance/HandOverProtocol.h"
 #include "instance/InstanceName.h"
 
@@ -148,6 +150,17 @@ private slots:
         QCOMPARE(first_->state(), QProcess::Running);
     }
 
+    void theNameOfACopyThatDiedIsTakenOver() {
+        StartFirstCopy({});
+        first_->kill();
+        QVERIFY(first_->waitForFinished());
+        StartFirstCopy({});
+        auto later = Start({});
+        QCOMPARE(Finish(*later, 15000), 0);
+        QTRY_COMPARE(Count("Brought to the front by a later start"), 1);
+        QCOMPARE(Count("New session"), 2);
+    }
+
     void aLaterStartsRequestIsAnsweredByTheWindow() {
         StartFirstCopy({});
         const QString answer = world_->QFile("answer.dat");
@@ -185,6 +198,27 @@ private slots:
         const int laterBegins = IndexOf("InFile: " + world_->QFile("calvings-055036.dat"));
         QVERIFY2(waits >= 0 && waits < firstWritten, "queued while the first request ran");
         QVERIFY2(firstWritten < laterBegins, "run after it, never inside it");
+    }
+
+    void theCommandLineRoleShowsItsMessagesWhereADisplayIs() {
+        // A language library that cannot be loaded is reported at the start.
+        QVERIFY(modUtils::RegWriteString("Missing.dll", modUtils::RegRoot::CurrentUser,
+                                         modCommon::kLinkRegistryKey,
+                                         modCommon::kSatelliteDllValue));
+        QVERIFY(WriteBytes(world_->File("garbage.dat"), "not an ADIS file\r\n"));
+        const QString message = "Couldn't find/load dll for 'Missing.dll'";
+
+        auto headless = Start({"-f", world_->QFile("garbage.dat")}, {"LINK_HEADLESS=1"});
+        QCOMPARE(Finish(*headless), 3);
+        QVERIFY(QString::fromUtf8(headless->readAllStandardError()).contains(message));
+
+        // On the screen the message box waits for the user.
+        auto onScreen = Start({"-f", world_->QFile("garbage.dat")}, {"LINK_HEADLESS=0"});
+        QTest::qWait(2000);
+        QCOMPARE(onScreen->state(), QProcess::Running);
+        QVERIFY(!QString::fromUtf8(onScreen->readAllStandardError()).contains(message));
+        onScreen->kill();
+        onScreen->waitForFinished();
     }
 
     void aCopyThatDoesNotAnswerLeavesTheRequestToTheLaterStart() {
