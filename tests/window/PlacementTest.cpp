@@ -35,11 +35,6 @@ private slots:
     }
     void cleanup() { world_.reset(); }
 
-    void twipsFollowTheScreensResolution() {
-        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
-        QCOMPARE(twips_, qRound(1440.0 / dpi));
-    }
-
     void withoutStoredValuesTheDefaultSizeIsCentred() {
         frmMain& window = world_->OpenWindow();
         const QRect screen = QGuiApplication::primaryScreen()->geometry();

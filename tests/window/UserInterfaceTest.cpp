@@ -89,13 +89,6 @@ private slots:
         LinkUi::Ui().SetWaitPointer(false);
         QVERIFY(!QGuiApplication::overrideCursor());
     }
-
-    void theEventPumpDeliversTimers() {
-        bool fired = false;
-        QTimer::singleShot(0, [&] { fired = true; });
-        LinkUi::Ui().PumpEvents();
-        QVERIFY(fired);
-    }
 };
 
 WINDOW_TEST_SUITE("interface", UserInterfaceTest);
