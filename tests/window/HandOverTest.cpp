@@ -152,13 +152,14 @@ private slots:
 
     void theNameOfACopyThatDiedIsTakenOver() {
         StartFirstCopy({});
+        QTRY_COMPARE(Count("New session"), 1);
         first_->kill();
         QVERIFY(first_->waitForFinished());
         StartFirstCopy({});
+        QTRY_COMPARE(Count("New session"), 2);
         auto later = Start({});
         QCOMPARE(Finish(*later, 15000), 0);
         QTRY_COMPARE(Count("Brought to the front by a later start"), 1);
-        QCOMPARE(Count("New session"), 2);
     }
 
     void aLaterStartsRequestIsAnsweredByTheWindow() {
