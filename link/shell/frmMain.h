@@ -131,7 +131,6 @@ private:
     // The command's result: the check log loaded into the log view, the status
     // cleared, the message shown, and the log view opened where the result asks.
     void ShowOutcome(const modNational::CommandOutcome& outcome);
-    void EndCommand();
 
     QAction* AddMenuAction(QMenu* menu, const char* name, long textNumber);
     static void EnableCommand(QAction* action, bool enabled);

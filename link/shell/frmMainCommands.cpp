@@ -46,15 +46,15 @@ modNational::CommandOutcome
 frmMain::RunBusy(const std::function<modNational::CommandOutcome()>& command) {
     SetBusy(true);
     LinkUi::Ui().SetWaitPointer(true);
-    modNational::CommandOutcome outcome = Stopped();
     try {
-        outcome = command();
+        modNational::CommandOutcome outcome = command();
+        LinkUi::Ui().SetWaitPointer(false);
+        return outcome;
     } catch (const std::exception& error) {
         LinkUi::Ui().SetWaitPointer(false);
         LinkUi::ShowProcedureError(error);
     }
-    LinkUi::Ui().SetWaitPointer(false);
-    return outcome;
+    return Stopped();
 }
 
 void frmMain::ShowOutcome(const modNational::CommandOutcome& outcome) {
@@ -74,20 +74,16 @@ void frmMain::ShowOutcome(const modNational::CommandOutcome& outcome) {
     }
 }
 
-void frmMain::EndCommand() {
-    SetBusy(false);
-}
-
 void frmMain::FunctionInitialize() {
     if (BlockedByVantorSync())
         return;
     ShowOutcome(RunBusy(modNational::RunInitializeCommand));
-    EndCommand();
+    SetBusy(false);
 }
 
 void frmMain::FunctionCheck() {
     ShowOutcome(RunBusy(modNational::RunCheckCommand));
-    EndCommand();
+    SetBusy(false);
 }
 
 void frmMain::FunctionSendAdisData() {
@@ -97,7 +93,7 @@ void frmMain::FunctionSendAdisData() {
     if (path.isEmpty())
         return;
     ShowOutcome(RunBusy([&] { return modNational::RunSendAdisDataCommand(path.toStdString()); }));
-    EndCommand();
+    SetBusy(false);
 }
 
 void frmMain::FunctionAddAnimals() {
@@ -112,7 +108,7 @@ void frmMain::FunctionAddAnimals() {
         return;
     modCommon::SaveSettings();
     ShowOutcome(RunBusy([&] { return modNational::RunAddAnimalsCommand(path.toStdString()); }));
-    EndCommand();
+    SetBusy(false);
 }
 
 QString frmMain::AskForAdisFile() {
