@@ -30,6 +30,10 @@ RegistryStore Store() {
 
 } // namespace
 
+std::string UserRegistryLocation() {
+    return Store().FileOf(RegRoot::CurrentUser);
+}
+
 bool RegReadString(std::string& out, RegRoot root, std::string_view key,
                    std::string_view valueName) {
     return Store().ReadString(out, root, key, valueName);

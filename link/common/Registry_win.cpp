@@ -61,6 +61,10 @@ bool SetValue(HKEY key, std::string_view valueName, DWORD type, const std::strin
 
 } // namespace
 
+std::string UserRegistryLocation() {
+    return {};
+}
+
 bool RegReadString(std::string& out, RegRoot root, std::string_view key,
                    std::string_view valueName) {
     OpenKey opened(root, key, KEY_READ, false);

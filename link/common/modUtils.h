@@ -56,6 +56,11 @@ bool RegWriteLong(std::int32_t value, RegRoot root, std::string_view key,
                   std::string_view valueName);
 bool RegReadBool(bool& out, RegRoot root, std::string_view key, std::string_view valueName);
 
+// Where the current user's values are kept: outside Windows the store file, on
+// Windows the empty text (the system's registry). Processes that see the same
+// location share their per-user values.
+std::string UserRegistryLocation();
+
 // ---- Profile files (sectioned key=value files, windows-1252, CR LF) -------------
 
 bool ReadProfileString(std::string& out, std::string_view section, std::string_view key,

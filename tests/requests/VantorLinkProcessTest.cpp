@@ -291,6 +291,10 @@ TEST_F(VantorLinkProcess, ASecondRequestWaitsForTheFirst) {
 }
 
 TEST_F(VantorLinkProcess, WithoutARequestFileItSaysHowToCallIt) {
+    // Where no window can open (the build without Qt, or no display).
+    const ScopedEnvironment noX("DISPLAY", std::nullopt);
+    const ScopedEnvironment noWayland("WAYLAND_DISPLAY", std::nullopt);
+    const ScopedEnvironment noQtPlatform("QT_QPA_PLATFORM", std::nullopt);
     EXPECT_EQ(RunLink({"-o", File("answer.dat")}), 2);
     EXPECT_FALSE(modUtils::FileExists(File("answer.dat")));
 }

@@ -1,0 +1,5 @@
+#include "WindowSystem.h"
+
+bool WindowSystemAvailable() {
+    return true;
+}

@@ -1,0 +1,298 @@
+// VantorLink as processes: a later start hands its command line to the copy
+// that runs first and ends with the exit status of its request; it never waits
+// for a copy that does not answer. The running copy here is VantorLink itself,
+// or the test in its place where the copy must misbehave.
+
+#include "WindowTestSupport.h"
+#include "WindowTests.h"
+
+#include "common/LinkRegistryKeys.h"
+#include "common/modUtils.h"
+#include "instance/HandOverProtocol.h"
+#include "instance/InstanceName.h"
+
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+
+#include <filesystem>
+
+namespace {
+
+const QString kLink = QStringLiteral(VANTORLINK_PATH);
+
+using HandOver::Message;
+
+// The test in the running copy's place: it listens under the instance name and
+// answers each message of a later start as the test says.
+class StandInCopy : public QObject {
+public:
+    using Answer = std::function<void(QLocalSocket&, const HandOver::Frame&)>;
+
+    explicit StandInCopy(Answer answer) : answer_(std::move(answer)) {
+        QLocalServer::removeServer(InstanceName());
+        if (!server_.listen(InstanceName()))
+            qFatal("the stand-in cannot listen");
+        connect(&server_, &QLocalServer::newConnection, this, [this] {
+            while (QLocalSocket* socket = server_.nextPendingConnection()) {
+                connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                    while (const auto frame = HandOver::ReadFrame(*socket)) {
+                        received << frame->message;
+                        if (answer_)
+                            answer_(*socket, *frame);
+                    }
+                });
+            }
+        });
+    }
+    static void Send(QLocalSocket& socket, Message message, int status = 0) {
+        socket.write(HandOver::Encode({message, {}, status}));
+        socket.flush();
+    }
+
+    QList<Message> received;
+
+private:
+    Answer answer_;
+    QLocalServer server_;
+};
+
+} // namespace
+
+class HandOverTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowWorld> world_;
+    std::unique_ptr<QProcess> first_;
+
+    // A request of the examples, copied into the program folder.
+    QString Example(const char* name) {
+        const std::string target = world_->File(name);
+        std::filesystem::copy_file(std::string(EXAMPLES_FOLDER) + "/" + name, target,
+                                   std::filesystem::copy_options::overwrite_existing);
+        return QString::fromStdString(target);
+    }
+
+    std::unique_ptr<QProcess> Start(const QStringList& arguments,
+                                    const QStringList& environment = {}) {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment values = QProcessEnvironment::systemEnvironment();
+        for (const QString& pair : environment)
+            values.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        process->setProcessEnvironment(values);
+        process->start(kLink, arguments);
+        if (!process->waitForStarted(10000))
+            qFatal("VantorLink did not start");
+        return process;
+    }
+
+    // Runs a later start to its end, serving this process's events meanwhile.
+    int Finish(QProcess& process, int timeoutMs = 60000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (process.state() != QProcess::NotRunning && clock.elapsed() < timeoutMs)
+            QTest::qWait(20);
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+            return -100;
+        }
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -200;
+    }
+
+    // Starts the first copy and waits until it takes later starts.
+    void StartFirstCopy(const QStringList& arguments, const QStringList& environment = {}) {
+        first_ = Start(arguments, environment);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [] {
+                QLocalSocket probe;
+                probe.connectToServer(InstanceName());
+                return probe.waitForConnected(100);
+            }(),
+            15000);
+    }
+
+    int Count(const QString& line) const {
+        int count = 0;
+        for (const QString& traced : world_->TraceLines())
+            count += traced.startsWith(line);
+        return count;
+    }
+    int IndexOf(const QString& line) const {
+        const QStringList lines = world_->TraceLines();
+        for (int i = 0; i < lines.size(); ++i)
+            if (lines[i].startsWith(line))
+                return i;
+        return -1;
+    }
+
+private slots:
+    void init() {
+        world_ = std::make_unique<WindowWorld>();
+        world_->RegisterHerdSimulator();
+    }
+    void cleanup() {
+        if (first_ && first_->state() != QProcess::NotRunning) {
+            first_->kill();
+            first_->waitForFinished();
+        }
+        first_.reset();
+        world_.reset();
+    }
+
+    void aLaterStartWithoutArgumentsBringsTheWindowToTheFront() {
+        StartFirstCopy({});
+        auto later = Start({});
+        QCOMPARE(Finish(*later, 15000), 0);
+        QTRY_COMPARE(Count("Brought to the front by a later start"), 1);
+        QCOMPARE(Count("New session"), 1);
+        QCOMPARE(first_->state(), QProcess::Running);
+    }
+
+    void theNameOfACopyThatDiedIsTakenOver() {
+        StartFirstCopy({});
+        QTRY_COMPARE(Count("New session"), 1);
+        first_->kill();
+        QVERIFY(first_->waitForFinished());
+        StartFirstCopy({});
+        QTRY_COMPARE(Count("New session"), 2);
+        auto later = Start({});
+        QCOMPARE(Finish(*later, 15000), 0);
+        QTRY_COMPARE(Count("Brought to the front by a later start"), 1);
+    }
+
+    void aLaterStartsRequestIsAnsweredByTheWindow() {
+        StartFirstCopy({});
+        const QString answer = world_->QFile("answer.dat");
+        auto later = Start(
+            {"-f", Example("animals-055021.dat"), "-o", answer, "-l", world_->QFile("answer.log")});
+        QCOMPARE(Finish(*later), 0);
+        QVERIFY(QFile::exists(answer));
+        QVERIFY(QFile(answer).size() > 0);
+        QCOMPARE(Count("Request handed over by a later start"), 1);
+        QCOMPARE(Count("InFile: " + world_->QFile("animals-055021.dat")), 1);
+        QCOMPARE(Count("New session"), 1);
+        QCOMPARE(first_->state(), QProcess::Running); // the window stays open
+    }
+
+    void theRequestsExitStatusReachesTheLaterStart() {
+        StartFirstCopy({});
+        QVERIFY(WriteBytes(world_->File("garbage.dat"), "not an ADIS file\r\n"));
+        auto later = Start({"-f", world_->QFile("garbage.dat"), "-o", world_->QFile("x.dat")});
+        QCOMPARE(Finish(*later), 3);
+        QVERIFY(!QFile::exists(world_->QFile("x.dat")));
+    }
+
+    void aRequestHandedOverWhileARequestRunsWaitsForIt() {
+        const QString firstAnswer = world_->QFile("first.dat");
+        const QString laterAnswer = world_->QFile("later.dat");
+        StartFirstCopy({"-f", Example("animals-055021.dat"), "-o", firstAnswer},
+                       {"HERD_ISO_SIM_FAULT=sleep=1500"});
+        auto later = Start({"-f", Example("calvings-055036.dat"), "-o", laterAnswer});
+        QCOMPARE(Finish(*later), 0);
+        QCOMPARE(Finish(*first_), 0);
+        QVERIFY(QFile::exists(firstAnswer));
+        QVERIFY(QFile::exists(laterAnswer));
+        const int waits = IndexOf("Hand-over waits for the running work");
+        const int firstWritten = IndexOf("objOutFile.WriteData " + firstAnswer);
+        const int laterBegins = IndexOf("InFile: " + world_->QFile("calvings-055036.dat"));
+        QVERIFY2(waits >= 0 && waits < firstWritten, "queued while the first request ran");
+        QVERIFY2(firstWritten < laterBegins, "run after it, never inside it");
+    }
+
+    void theCommandLineRoleShowsItsMessagesWhereADisplayIs() {
+        // A language library that cannot be loaded is reported at the start.
+        QVERIFY(modUtils::RegWriteString("Missing.dll", modUtils::RegRoot::CurrentUser,
+                                         modCommon::kLinkRegistryKey,
+                                         modCommon::kSatelliteDllValue));
+        QVERIFY(WriteBytes(world_->File("garbage.dat"), "not an ADIS file\r\n"));
+        const QString message = "Couldn't find/load dll for 'Missing.dll'";
+
+        auto headless = Start({"-f", world_->QFile("garbage.dat")}, {"LINK_HEADLESS=1"});
+        QCOMPARE(Finish(*headless), 3);
+        QVERIFY(QString::fromUtf8(headless->readAllStandardError()).contains(message));
+
+        // On the screen the message box waits for the user.
+        auto onScreen = Start({"-f", world_->QFile("garbage.dat")}, {"LINK_HEADLESS=0"});
+        QTest::qWait(2000);
+        QCOMPARE(onScreen->state(), QProcess::Running);
+        QVERIFY(!QString::fromUtf8(onScreen->readAllStandardError()).contains(message));
+        onScreen->kill();
+        onScreen->waitForFinished();
+    }
+
+    void aCopyThatDoesNotAnswerLeavesTheRequestToTheLaterStart() {
+        StandInCopy silent({});
+        const QString answer = world_->QFile("answer.dat");
+        QElapsedTimer clock;
+        clock.start();
+        auto later = Start({"-f", Example("animals-055021.dat"), "-o", answer},
+                           {"LINK_HANDOVER_ANSWER_MS=300"});
+        QCOMPARE(Finish(*later), 0);
+        QVERIFY2(clock.elapsed() < 15000, "a bounded wait");
+        QVERIFY(QFile::exists(answer));
+        QVERIFY(
+            QString::fromUtf8(later->readAllStandardError()).contains("did not take the request"));
+        QCOMPARE(silent.received, (QList<Message>{Message::Request}));
+    }
+
+    void aRequestKeptWaitingTooLongIsWithdrawnAndAnsweredHere() {
+        StandInCopy busy([](QLocalSocket& socket, const HandOver::Frame& frame) {
+            if (frame.message == Message::Request)
+                StandInCopy::Send(socket, Message::Accepted);
+            else if (frame.message == Message::Withdraw)
+                StandInCopy::Send(socket, Message::Withdrawn);
+        });
+        const QString answer = world_->QFile("answer.dat");
+        auto later = Start({"-f", Example("animals-055021.dat"), "-o", answer},
+                           {"LINK_HANDOVER_QUEUE_MS=300"});
+        QCOMPARE(Finish(*later), 0);
+        QVERIFY(QFile::exists(answer));
+        QCOMPARE(busy.received, (QList<Message>{Message::Request, Message::Withdraw}));
+    }
+
+    void theStatusOfTheRunningCopysAnswerIsTheExitStatus() {
+        StandInCopy answering([](QLocalSocket& socket, const HandOver::Frame& frame) {
+            if (frame.message != Message::Request)
+                return;
+            StandInCopy::Send(socket, Message::Accepted);
+            StandInCopy::Send(socket, Message::Started);
+            StandInCopy::Send(socket, Message::Working);
+            StandInCopy::Send(socket, Message::Done, 4);
+        });
+        auto later = Start({"-f", Example("animals-055021.dat"), "-o", world_->QFile("a.dat")});
+        QCOMPARE(Finish(*later), 4);
+        QVERIFY2(!QFile::exists(world_->QFile("a.dat")), "answered by the running copy only");
+    }
+
+    void aCopyThatFallsSilentWhileItRunsTheRequestEndsTheWaitAsFailed() {
+        StandInCopy stuck([](QLocalSocket& socket, const HandOver::Frame& frame) {
+            if (frame.message != Message::Request)
+                return;
+            StandInCopy::Send(socket, Message::Accepted);
+            StandInCopy::Send(socket, Message::Started);
+        });
+        auto later = Start({"-f", Example("animals-055021.dat"), "-o", world_->QFile("a.dat")},
+                           {"LINK_HANDOVER_SILENCE_MS=500"});
+        QCOMPARE(Finish(*later), 1);
+        QVERIFY2(!QFile::exists(world_->QFile("a.dat")), "the running copy still holds it");
+    }
+
+    void aCopyThatEndsBeforeItAnsweredLeavesTheRequestToTheLaterStart() {
+        StandInCopy ending([](QLocalSocket& socket, const HandOver::Frame& frame) {
+            if (frame.message != Message::Request)
+                return;
+            StandInCopy::Send(socket, Message::Accepted);
+            StandInCopy::Send(socket, Message::Started);
+            socket.disconnectFromServer();
+        });
+        const QString answer = world_->QFile("answer.dat");
+        auto later = Start({"-f", Example("animals-055021.dat"), "-o", answer});
+        QCOMPARE(Finish(*later), 0);
+        QVERIFY(QFile::exists(answer));
+    }
+};
+
+WINDOW_TEST_SUITE("handover", HandOverTest);
+#include "HandOverTest.moc"
