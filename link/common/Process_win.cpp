@@ -1,4 +1,5 @@
 #include "WideText_win.h"
+#include "WindowsCommandLine_win.h"
 #include "modUtils.h"
 
 #include <windows.h>
@@ -32,16 +33,6 @@ void AppendQuoted(std::wstring& commandLine, const std::wstring& arg) {
     commandLine += L'"';
 }
 
-std::wstring CommandLine(const std::vector<std::string>& argv) {
-    std::wstring commandLine;
-    for (const auto& arg : argv) {
-        if (!commandLine.empty())
-            commandLine += L' ';
-        AppendQuoted(commandLine, Platform::WideFromUtf8(arg));
-    }
-    return commandLine;
-}
-
 // Starts the program. With an application path the command line goes over exactly
 // as given and the path alone names the program (no search of the path list);
 // without one the command line's first word names it.
@@ -63,7 +54,7 @@ HANDLE Start(const std::wstring& application, std::wstring commandLine, int show
 HANDLE Start(const std::vector<std::string>& argv, int showMode, int creationFlags) {
     if (argv.empty() || argv.front().empty())
         return nullptr;
-    return Start(std::wstring(), CommandLine(argv), showMode, creationFlags);
+    return Start(std::wstring(), WindowsCommandLine(argv), showMode, creationFlags);
 }
 
 std::int32_t ExitCodeOf(HANDLE process) {
@@ -85,6 +76,16 @@ std::int32_t WaitFor(HANDLE process, int pollMs, const EventPump& pump) {
 }
 
 } // namespace
+
+std::wstring WindowsCommandLine(const std::vector<std::string>& argv) {
+    std::wstring commandLine;
+    for (const auto& arg : argv) {
+        if (!commandLine.empty())
+            commandLine += L' ';
+        AppendQuoted(commandLine, Platform::WideFromUtf8(arg));
+    }
+    return commandLine;
+}
 
 std::int32_t RunProgram(const std::vector<std::string>& argv, int showMode, int creationFlags) {
     HANDLE process = Start(argv, showMode, creationFlags);

@@ -11,6 +11,7 @@
 #include "exchange/ExchangeSession.h"
 #include "exchange/ExchangeShared.h"
 #include "exchange/modMirelCom.h"
+#include "national/HerdRequestEvent.h"
 #include "national/NationalFunctions.h"
 #include "national/NationalReports.h"
 #include "national/NationalShared.h"
@@ -49,20 +50,8 @@ constexpr std::int32_t kAnimalDataItems[] = {300001, 300348, 300033, 303923,
 
 // Request event 1 with the herd's animal numbers and identities, keyed by number.
 clsAdisEvents HerdAnimalsRequest() {
-    const auto dict = modMirelCom::HerdDataDict();
-    auto keys = std::make_shared<clsAdisKeyItems>();
-    keys->AddItem(300001);
-    auto items = std::make_shared<clsAdisItems>();
-    for (const std::int32_t ddNo : {300001, 300348}) {
-        const auto item = dict->Items().ItemOf(ddNo);
-        if (!item)
-            throw LinkError(LinkErrors::SubscriptOutOfRange,
-                            "Item " + std::to_string(ddNo) +
-                                " is missing from the herd-management dictionary");
-        items->Add(item);
-    }
     clsAdisEvents events;
-    events.AddItem(1, std::move(keys), 0, std::move(items));
+    AddHerdRequestEvent(events, *modMirelCom::HerdDataDict(), 1, {300001, 300348}, {300001});
     return events;
 }
 

@@ -7,6 +7,7 @@
 #include "exchange/ExchangeSession.h"
 #include "exchange/ExchangeShared.h"
 #include "exchange/modMirelCom.h"
+#include "national/HerdRequestEvent.h"
 #include "national/NationalFunctions.h"
 #include "national/StatusTextScope.h"
 #include "settings/LinkSettings.h"
@@ -38,20 +39,9 @@ bool AllDigits(std::string_view text) {
 
 // Request event 1: every animal's number, identity and mother, keyed by number.
 clsAdisEvents AnimalIdentityRequest() {
-    const auto dict = modMirelCom::HerdDataDict();
-    auto keys = std::make_shared<clsAdisKeyItems>();
-    keys->AddItem(kAnimalNoItem);
-    auto items = std::make_shared<clsAdisItems>();
-    for (const std::int32_t ddNo : {kAnimalNoItem, kOfficialIdItem, kMotherIdItem}) {
-        const auto item = dict->Items().ItemOf(ddNo);
-        if (!item)
-            throw LinkError(LinkErrors::SubscriptOutOfRange,
-                            "Item " + std::to_string(ddNo) +
-                                " is missing from the herd-management dictionary");
-        items->Add(item);
-    }
     clsAdisEvents events;
-    events.AddItem(1, std::move(keys), 0, std::move(items));
+    AddHerdRequestEvent(events, *modMirelCom::HerdDataDict(), 1,
+                        {kAnimalNoItem, kOfficialIdItem, kMotherIdItem}, {kAnimalNoItem});
     return events;
 }
 

@@ -47,14 +47,6 @@ constexpr std::int32_t kFate = 50322;
 constexpr std::int32_t kBreed = 50084;
 constexpr std::int32_t kCalfBreed = 50088;
 
-struct CalfItems {
-    std::int32_t number;
-    std::int32_t ease;
-    std::int32_t fate;
-};
-constexpr CalfItems kFirstCalf{300339, 351135, 351139};
-constexpr CalfItems kSecondCalf{300340, 351136, 351140};
-
 bool IdentityPresent(const clsAdisDataLine& line) {
     const AdisValue identity = ValueIn(line, kIdentity);
     if (IsNull(identity))
@@ -83,15 +75,9 @@ AdisValue GivenOrNull(const AdisValue& value) {
     return IsGiven(value) ? value : AdisValue(AdisNull{});
 }
 
-bool SameNumber(const AdisValue& a, const AdisValue& b) {
-    const auto x = WholeNumberOf(a);
-    return x && x == WholeNumberOf(b);
-}
-
 std::string KeyWithoutCalfMark(std::string_view key) {
     std::string plain(key);
-    if (const auto mark = plain.find(ExitCodes::kSecondCalfMark); mark != std::string::npos)
-        plain.erase(mark, ExitCodes::kSecondCalfMark.size());
+    ExitCodes::StripSecondCalfMark(plain);
     return plain;
 }
 
@@ -109,15 +95,15 @@ void CompleteAnimal(clsAdisDataLine& line, const HerdAnimals& animals) {
     if (!fate || !IsNull(*fate) || !mother)
         return;
     const AdisValue number = ValueIn(line, kAnimalNo);
-    for (const CalfItems& calf : {kFirstCalf, kSecondCalf}) {
-        if (SameNumber(number, ValueIn(*mother, calf.number))) {
+    for (const HerdCalfItems& calf : {kFirstCalfItems, kSecondCalfItems}) {
+        if (SameWholeNumber(number, ValueIn(*mother, calf.number))) {
             Put(line, kFate, GivenOrNull(ValueIn(*mother, calf.fate)));
             return;
         }
     }
 }
 
-void FillCalf(clsAdisDataLine& line, const clsAdisDataLine& cow, const CalfItems& calf,
+void FillCalf(clsAdisDataLine& line, const clsAdisDataLine& cow, const HerdCalfItems& calf,
               const HerdAnimals& animals, bool fillAll) {
     const auto fill = [&](std::int32_t ddNo, const AdisValue& value) {
         const auto current = line.ItemValues.ValueOf(ddNo);
@@ -162,8 +148,8 @@ void CompleteCalvings(clsAdisDataEvent& event, const HerdAnimals& animals) {
         const auto cow = CowAtLastCalving(*line, animals);
         if (!cow)
             continue;
-        FillCalf(*line, *cow, second ? kSecondCalf : kFirstCalf, animals, false);
-        if (second || !IsGiven(ValueIn(*cow, kSecondCalf.number)))
+        FillCalf(*line, *cow, second ? kSecondCalfItems : kFirstCalfItems, animals, false);
+        if (second || !IsGiven(ValueIn(*cow, kSecondCalfItems.number)))
             continue;
         const std::string key = line->Key + std::string(ExitCodes::kSecondCalfMark);
         const auto twin = lines.AddItem(key, "V", "N", event.EventNo);
@@ -172,7 +158,7 @@ void CompleteCalvings(clsAdisDataEvent& event, const HerdAnimals& animals) {
         line->ItemValues.ForEachValue([&](std::int32_t ddNo, const AdisValue& value) {
             twin->ItemValues.AddItem(ddNo, value);
         });
-        FillCalf(*twin, *cow, kSecondCalf, animals, true);
+        FillCalf(*twin, *cow, kSecondCalfItems, animals, true);
     }
 }
 

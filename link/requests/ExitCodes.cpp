@@ -13,37 +13,30 @@ constexpr std::int32_t kLineCode = 355073;
 constexpr std::int32_t kLineIdentity = 355078;
 constexpr std::int32_t kLineNumber = 355080;
 
-struct CalfSlot {
-    std::int32_t number;
-    std::int32_t fate;
-};
-constexpr CalfSlot kFirstCalf{300339, 351139};
-constexpr CalfSlot kSecondCalf{300340, 351140};
-
-bool SameNumber(const AdisValue& a, const AdisValue& b) {
-    const auto x = WholeNumberOf(a);
-    return x && x == WholeNumberOf(b);
-}
-
 } // namespace
 
 ExitCodes::ExitCodes(const std::string& nationalManufacturerVersion)
     : nationalCoding_(VersionKey(nationalManufacturerVersion) >= "ZIRAZ20 ") {}
 
+bool ExitCodes::StripSecondCalfMark(std::string& text) {
+    const auto mark = text.find(kSecondCalfMark);
+    if (mark == std::string::npos)
+        return false;
+    text.erase(mark, kSecondCalfMark.size());
+    return true;
+}
+
 AdisValue ExitCodes::CalfFateAtMother(const clsAdisDataLine& line, const HerdAnimals& animals) {
     std::string identity = AdisValues::ToText(ValueIn(line, kLineIdentity));
-    const auto mark = identity.find(kSecondCalfMark);
-    const bool markedSecond = mark != std::string::npos;
-    if (markedSecond)
-        identity.erase(mark, kSecondCalfMark.size());
+    const bool markedSecond = StripSecondCalfMark(identity);
     const auto animal = animals.ByKey(identity);
     const auto mother = animal ? animals.MotherOf(*animal) : nullptr;
     if (!mother)
         return AdisEmpty{};
     const AdisValue number = ValueIn(line, kLineAnimalNo);
-    for (const CalfSlot& slot : {kFirstCalf, kSecondCalf}) {
-        const bool thisSlot = markedSecond ? slot.number == kSecondCalf.number
-                                           : SameNumber(ValueIn(*mother, slot.number), number);
+    for (const HerdCalfItems& slot : {kFirstCalfItems, kSecondCalfItems}) {
+        const bool thisSlot = markedSecond ? slot.number == kSecondCalfItems.number
+                                           : SameWholeNumber(ValueIn(*mother, slot.number), number);
         if (thisSlot)
             return ValueIn(*mother, slot.fate);
     }

@@ -37,6 +37,8 @@ public:
 
     // The mark of a second calf's identity.
     static constexpr std::string_view kSecondCalfMark = "#calf2";
+    // Takes the mark out of the text; true when it had one.
+    static bool StripSecondCalfMark(std::string& text);
     static AdisValue CalfFateAtMother(const clsAdisDataLine& line, const HerdAnimals& animals);
 
 private:

@@ -23,6 +23,11 @@ bool IsGiven(const AdisValue& value) {
     return !IsEmpty(value) && !IsNull(value);
 }
 
+bool SameWholeNumber(const AdisValue& a, const AdisValue& b) {
+    const auto x = WholeNumberOf(a);
+    return x && x == WholeNumberOf(b);
+}
+
 std::string HerdAnimals::IdentityKey(std::string_view text) {
     std::string key = modUtils::PadRightTo(text, static_cast<long>(kIdentityLength));
     key.erase(key.find_last_not_of(' ') + 1);

@@ -42,5 +42,17 @@ private:
 AdisValue ValueIn(const clsAdisDataLine& line, std::int32_t ddNo);
 // Whether a value was given: neither Empty nor Null.
 bool IsGiven(const AdisValue& value);
+// Whether both values are the same whole number.
+bool SameWholeNumber(const AdisValue& a, const AdisValue& b);
+
+// A cow's calf slots in the herd answer's animal lines: the calf's animal
+// number, its calving ease and its fate.
+struct HerdCalfItems {
+    std::int32_t number;
+    std::int32_t ease;
+    std::int32_t fate;
+};
+inline constexpr HerdCalfItems kFirstCalfItems{300339, 351135, 351139};
+inline constexpr HerdCalfItems kSecondCalfItems{300340, 351136, 351140};
 
 } // namespace modNational

@@ -1,7 +1,8 @@
 #include "requests/HerdRequest.h"
 
+#include "national/HerdRequestEvent.h"
+
 #include "adis/clsAdisSearchItems.h"
-#include "common/LinkError.h"
 #include "common/modUtils.h"
 #include "dictionary/clsAdisDataDict.h"
 
@@ -26,24 +27,6 @@ constexpr std::array<std::int32_t, 8> kMilkYield{300142, 300145, 300148, 300151,
 // date, which every event date passes.
 constexpr AdisDate kZeroDate{1899, 12, 30};
 
-std::shared_ptr<clsAdisEvent> AddRequest(clsAdisEvents& events, const clsAdisDataDict& dict,
-                                         std::int32_t eventNo, const DDNos& items,
-                                         const DDNos& keyItems) {
-    auto keys = std::make_shared<clsAdisKeyItems>();
-    for (const std::int32_t ddNo : keyItems)
-        keys->AddItem(ddNo);
-    auto eventItems = std::make_shared<clsAdisItems>();
-    for (const std::int32_t ddNo : items) {
-        const auto item = dict.Items().ItemOf(ddNo);
-        if (!item)
-            throw LinkError(LinkErrors::SubscriptOutOfRange,
-                            "Item " + std::to_string(ddNo) +
-                                " is missing from the herd-management dictionary");
-        eventItems->AddItem(ddNo, item->DataType, item->Length, item->Resolution);
-    }
-    return events.AddItem(eventNo, std::move(keys), 0, std::move(eventItems));
-}
-
 AdisValue BoundOrNull(const std::string& text) {
     return text.empty() ? AdisValue(AdisNull{}) : AdisValue(text);
 }
@@ -57,7 +40,7 @@ std::string VersionKey(const std::string& version) {
 clsAdisEvents BuildHerdRequest(const clsAdisDataDict& herdDict, const HerdRequestOptions& options,
                                const HerdRequestRanges& ranges) {
     clsAdisEvents events;
-    AddRequest(events, herdDict, 0, {308503, 308504, 308505}, {});
+    AddHerdRequestEvent(events, herdDict, 0, {308503, 308504, 308505}, {});
 
     DDNos animalItems{300348, 300001, 300033, 300035, 300036, 300339,
                       300340, 300342, 300343, 303923, 303924, 303926};
@@ -66,14 +49,14 @@ clsAdisEvents BuildHerdRequest(const clsAdisDataDict& herdDict, const HerdReques
     animalItems.insert(animalItems.end(), {351135, 351136, 351139, 351140, 351141, 351142, 351150});
     if (options.newIsoVersion)
         animalItems.insert(animalItems.end(), {354201, 354202});
-    AddRequest(events, herdDict, 1, animalItems, {300348});
+    AddHerdRequestEvent(events, herdDict, 1, animalItems, {300348});
 
     if (!options.milkServed) {
         DDNos milkItems{300348, 300001};
         for (std::size_t i = 0; i < kMilkStart.size(); ++i)
             milkItems.insert(milkItems.end(), {kMilkStart[i], kMilkEnd[i], kMilkYield[i]});
         milkItems.push_back(300127);
-        AddRequest(events, herdDict, 2, milkItems, {300348});
+        AddHerdRequestEvent(events, herdDict, 2, milkItems, {300348});
     }
 
     DDNos eventItems{300001, 355071, 355072, 355073, 355074};
@@ -81,7 +64,7 @@ clsAdisEvents BuildHerdRequest(const clsAdisDataDict& herdDict, const HerdReques
         eventItems.push_back(355075);
     eventItems.insert(eventItems.end(), {355078, 355079, 355080, 355089});
     const auto animalEvents =
-        AddRequest(events, herdDict, 303085, eventItems, {355078, 355072, 355079, 355089});
+        AddHerdRequestEvent(events, herdDict, 303085, eventItems, {355078, 355072, 355079, 355089});
     auto& search = *animalEvents->SearchItems();
     search.AddItem(355071, ranges.earliestDate.value_or(kZeroDate), AdisNull{});
     if (!ranges.rangeLow.empty() || !ranges.rangeHigh.empty())

@@ -1,30 +1,15 @@
 #include "CapturedRun.h"
 
-#include "../common/TestFiles.h"
-
-#include <algorithm>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-std::string Text(const std::string& path) {
-    std::string text = FileBytes(path);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
-}
-
-} // namespace
-
-CapturedRun RunCaptured(const std::vector<std::string>& argv, const std::string& folder) {
-    const std::string outPath = folder + "run.out";
-    const std::string errPath = folder + "run.err";
+int RunWithOutputFiles(const std::vector<std::string>& argv, const std::string& outPath,
+                       const std::string& errPath) {
     std::vector<char*> args;
     for (const std::string& arg : argv)
         args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
-    CapturedRun run;
     const pid_t child = fork();
     if (child == 0) {
         const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -36,9 +21,6 @@ CapturedRun RunCaptured(const std::vector<std::string>& argv, const std::string&
     }
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return run;
-    run.exitStatus = WEXITSTATUS(status);
-    run.out = Text(outPath);
-    run.err = Text(errPath);
-    return run;
+        return -1;
+    return WEXITSTATUS(status);
 }

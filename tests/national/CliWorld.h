@@ -5,6 +5,7 @@
 // simulator as the herd-management ISO application (version 5.5).
 
 #include "CapturedRun.h"
+#include "HerdIsoSimPath.h"
 #include "LinkSandbox.h"
 
 #include "../common/TestFiles.h"
@@ -15,12 +16,6 @@
 
 #include <string>
 #include <vector>
-
-#ifdef HERD_ISO_SIM_PATH
-inline const std::string kSimulator = HERD_ISO_SIM_PATH;
-#else
-inline const std::string kSimulator;
-#endif
 
 class CliWorld : public ::testing::Test {
 protected:

@@ -4,6 +4,7 @@
 // with herd-iso-sim registered as the herd-management ISO application and a herd
 // of the test's own making.
 
+#include "HerdIsoSimPath.h"
 #include "LinkSandbox.h"
 
 #include "../common/TestFiles.h"
@@ -17,12 +18,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#ifdef HERD_ISO_SIM_PATH
-inline const std::string kSimulator = HERD_ISO_SIM_PATH;
-#else
-inline const std::string kSimulator;
-#endif
 
 // One requested event of a national request: its items (DD numbers, typed by
 // the national dictionary) and its search ranges.

@@ -4,6 +4,7 @@
 // Qt user interface installed, a script that answers the modal windows a call
 // opens, and the main window made the way the program makes it.
 
+#include "HerdIsoSimPath.h"
 #include "LinkSandbox.h"
 
 #include "QtUserInterface.h"
@@ -20,12 +21,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-#ifdef HERD_ISO_SIM_PATH
-inline const std::string kSimulator = HERD_ISO_SIM_PATH;
-#else
-inline const std::string kSimulator;
-#endif
 
 // A message box as the user saw it.
 struct SeenBox {
