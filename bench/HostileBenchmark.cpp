@@ -1,5 +1,6 @@
 // Reading files made to cost a reader time or memory: for each shape the time
-// of Read and its peak memory as a multiple of the file size.
+// of Read and its peak memory as a multiple of the file size; then the load of
+// a small dictionary file whose counts name far more than it holds.
 //
 //   link_bench_hostile [folder for the files]
 
@@ -96,5 +97,18 @@ int main(int argc, char** argv) {
                     peak / static_cast<double>(bytes.size()));
     }
     std::filesystem::remove(path);
+
+    const std::string ddPath = (folder / "link_bench_hostile_dd.ini").string();
+    const std::string dd =
+        "[Events]\r\nEventCount=32767\r\n[Event0]\r\nItemCount=32767\r\nKeyItemCount=32767\r\n"
+        "[CodeSets]\r\nCodeSetCount=1\r\n[CodeSet0]\r\nItemCount=32767\r\nCode32767=1\r\n";
+    WriteFileBytesAtomic(ddPath, dd);
+    const auto start = std::chrono::steady_clock::now();
+    clsAdisDataDict loaded;
+    loaded.Load(ddPath, "", "", "");
+    std::printf("%-62s %9.4f %8.3f\n", "dictionary file of EventCount=32767 (Load)",
+                static_cast<double>(dd.size()) / 1e6,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    std::filesystem::remove(ddPath);
     return 0;
 }

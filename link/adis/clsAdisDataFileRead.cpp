@@ -305,15 +305,15 @@ private:
     // Messages come in line order: a value line still to be stored first.
     void Error(long lineNo, std::string_view text) {
         SettleLines();
-        messages_.Add(modADIS::LineMessage(modADIS::ErrorPrefix, lineNo, text));
+        messages_.AddLine(modADIS::ErrorPrefix, lineNo, text);
     }
     void Warning(long lineNo, std::string_view text) {
         SettleLines();
-        messages_.Add(modADIS::LineMessage(modADIS::WarningPrefix, lineNo, text));
+        messages_.AddLine(modADIS::WarningPrefix, lineNo, text);
     }
     void Note(long lineNo, std::string_view text) {
         SettleLines();
-        messages_.Add(modADIS::LineMessage(modADIS::NotePrefix, lineNo, text));
+        messages_.AddLine(modADIS::NotePrefix, lineNo, text);
     }
 
     // A failure that ends the reading is never silent.

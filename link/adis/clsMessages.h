@@ -1,22 +1,83 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The message texts collected while ADIS files are read, in order.
+//
+// A hostile file can give a message for nearly every line of a few bytes, so
+// the collection is kept small: a line message is its line number and a
+// reference to its text, and a text repeated by the messages just before it is
+// stored once. The texts are put together when asked for.
 class clsMessages {
 public:
-    void Add(std::string text) { texts_.push_back(std::move(text)); }
-    long Count() const { return static_cast<long>(texts_.size()); }
+    // A message as it stands.
+    void Add(std::string_view text);
+    // A message about a line: the prefix, the line number right-aligned in five
+    // places (more where it needs more), then the text.
+    void AddLine(std::string_view prefix, long lineNo, std::string_view text);
+
+    long Count() const { return static_cast<long>(entries_.size()); }
     // 1-based; the empty text for a position outside the collection.
-    std::string Item(long position) const {
-        return position >= 1 && position <= Count() ? texts_[static_cast<std::size_t>(position - 1)]
-                                                    : std::string();
-    }
-    void Clear() { texts_.clear(); }
-    std::vector<std::string>::const_iterator begin() const { return texts_.begin(); }
-    std::vector<std::string>::const_iterator end() const { return texts_.end(); }
+    std::string Item(long position) const;
+    void Clear();
+
+    class const_iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = std::string;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = std::string;
+
+        const_iterator() = default;
+        std::string operator*() const { return messages_->Text(position_); }
+        const_iterator& operator++() {
+            ++position_;
+            return *this;
+        }
+        const_iterator operator++(int) {
+            const_iterator before = *this;
+            ++position_;
+            return before;
+        }
+        bool operator==(const const_iterator& other) const { return position_ == other.position_; }
+
+    private:
+        friend class clsMessages;
+        const_iterator(const clsMessages* messages, std::size_t position)
+            : messages_(messages), position_(position) {}
+        const clsMessages* messages_ = nullptr;
+        std::size_t position_ = 0;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, entries_.size()}; }
 
 private:
-    std::vector<std::string> texts_;
+    static constexpr std::uint32_t kNoLine = UINT32_MAX;
+    struct Entry {
+        std::uint32_t text;   // index into texts_
+        std::uint32_t lineNo; // kNoLine for a message without one
+    };
+    struct StoredText {
+        std::uint32_t block;
+        std::uint32_t offset;
+        std::uint32_t length;
+        std::uint32_t prefix; // index into prefixes_
+    };
+
+    std::uint32_t StoreText(std::string_view prefix, std::string_view text);
+    std::uint32_t PrefixIndex(std::string_view prefix);
+    std::string_view TextOf(const StoredText& stored) const;
+    std::string Text(std::size_t index) const;
+
+    std::deque<Entry> entries_;
+    std::deque<StoredText> texts_;
+    std::vector<std::string> blocks_; // the texts' characters, in blocks of fixed capacity
+    std::vector<std::string> prefixes_;
 };

@@ -1,20 +1,16 @@
-// Files made to cost a reader time: definition lines of very many groups.
-// Reading takes time in proportion to the file; the bounds here are far above
-// that and far below what a quadratic reading takes.
+// Files made to cost a reader time and memory: definition lines of very many
+// groups, groups of length 0. What the reader makes of them is checked here;
+// the time and memory they take are measured by link_bench_hostile.
 
 #include "AdisTestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 namespace {
 
-double SecondsToRead(const std::string& path, clsMessages& messages, bool& result) {
-    const auto start = std::chrono::steady_clock::now();
+bool Read(const std::string& path, clsMessages& messages) {
     clsAdisDataFile file;
-    result = file.Read(path, messages, SmallDictionary(), nullptr, false, false);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return file.Read(path, messages, SmallDictionary(), nullptr, false, false);
 }
 
 // "DN055021", the key group 900080 (16 characters), then `groups` groups of
@@ -36,9 +32,7 @@ TEST(HostileInput, DefinitionOfTwoHundredThousandGroups) {
                    {LongDefinition(200000, 1), "VN055021" + std::string(16 + 200000, 'a'), Def55021,
                     Value55021("SE1")});
     clsMessages messages;
-    bool result = false;
-    EXPECT_LT(SecondsToRead(path, messages, result), 5.0);
-    EXPECT_TRUE(result);
+    EXPECT_TRUE(Read(path, messages));
     // Its value lines could never be read: the definition is refused, and the
     // definition after it is read.
     EXPECT_EQ(std::vector<std::string>(messages.begin(), messages.end()),
@@ -55,9 +49,7 @@ TEST(HostileInput, DefinitionOfAsManyGroupsAsAValueLineHolds) {
                                   "VN055021" + std::string(16, 'a') + std::string(kGroups, '1'),
                                   "VN055021" + std::string(16, 'b') + std::string(kGroups, '2')});
     clsMessages messages;
-    bool result = false;
-    EXPECT_LT(SecondsToRead(path, messages, result), 5.0);
-    EXPECT_TRUE(result);
+    EXPECT_TRUE(Read(path, messages));
     EXPECT_EQ(messages.Count(), kGroups); // each DD number is unknown to the dictionary
 }
 
@@ -71,9 +63,7 @@ TEST(HostileInput, GroupsOfLengthZero) {
     const std::string path = dir.File("zero.dat");
     ASSERT_TRUE(WriteFileBytesAtomic(path, bytes));
     clsMessages messages;
-    bool result = false;
-    EXPECT_LT(SecondsToRead(path, messages, result), 5.0);
-    EXPECT_TRUE(result);
+    EXPECT_TRUE(Read(path, messages));
     ASSERT_EQ(messages.Count(), 201);
     EXPECT_EQ(messages.Item(1),
               "  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.");

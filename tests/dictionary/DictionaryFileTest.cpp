@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 namespace {
 
 struct DictionaryFile : ::testing::Test {
@@ -120,14 +118,14 @@ TEST_F(DictionaryFile, MalformedFilesEndTheLoadWithFalse) {
 
 // Counts far above what the file holds cost nothing: an event section named
 // again and again, and item counts of 32767 with no items, load at once.
-TEST_F(DictionaryFile, LoadTakesTimeInProportionToTheFile) {
+// A small file that names far more events and items than it holds (its load
+// time is measured by link_bench_hostile).
+TEST_F(DictionaryFile, CountsFarAboveWhatTheFileHoldsLoadWhatItHolds) {
     Write("[Events]\r\nEventCount=32767\r\n[Event0]\r\nItemCount=32767\r\nKeyItemCount=32767\r\n"
           "[CodeSets]\r\nCodeSetCount=1\r\n[CodeSet0]\r\nItemCount=32767\r\nCode32767=1\r\n"
           "ShortText32767=01\r\nLongText32767=01 x\r\n");
-    const auto start = std::chrono::steady_clock::now();
     clsAdisDataDict dict;
     EXPECT_TRUE(dict.Load(path, "", "", ""));
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 2.0);
     EXPECT_EQ(dict.Events().Count(), 1);
     EXPECT_TRUE(dict.Events().Exists("000000"));
     EXPECT_EQ(dict.CodeSets().Item("0")->Count(), 1);
