@@ -236,7 +236,9 @@ private:
         }
         CheckItems(*event->Items());
         current_ = event;
-        currentLines_ = event->DataLines().get();
+        // An event's lines are made with its first value line: a file of bare
+        // definitions costs no more than their definitions.
+        currentLines_ = nullptr;
     }
 
     void ValueLine() {
@@ -277,6 +279,8 @@ private:
         }
         // The line is stored when the next one is made (or before anything else
         // happens), so that its index entry is loaded meanwhile.
+        if (!currentLines_)
+            currentLines_ = current_->DataLines().get();
         const bool previousStored =
             currentLines_->AddValueLineLater(layout_, *lineKeyEvent_, lineEventNo_, line);
         const long previousLineNo = pendingLineNo_;
