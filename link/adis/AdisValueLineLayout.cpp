@@ -6,6 +6,8 @@
 #include "dictionary/clsAdisItems.h"
 #include "modADIS.h"
 
+#include <cstring>
+
 AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items)
     : defLine_(defLine), items_(&items), itemCount_(items.Count()) {
     std::size_t pos = 0;
@@ -26,10 +28,18 @@ AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdis
         groups_.push_back({dd, width, static_cast<std::int16_t>(resolution),
                            item ? item->DataType : modADIS::TypeUnknown, kept,
                            static_cast<std::uint32_t>(fieldLength_)});
+        formats_.push_back({dd, width, static_cast<std::int16_t>(resolution)});
         fieldLength_ += static_cast<std::size_t>(width);
         values_ += kept ? 1 : 0;
         remaining -= modADIS::DefGroupLength;
     }
+}
+
+bool AdisValueLineLayout::IsWrittenBy(std::span<const modADIS::FieldFormat> formats) const {
+    static_assert(sizeof(modADIS::FieldFormat) == 8, "compared as bytes: no padding");
+    return values_ == groups_.size() && formats.size() == formats_.size() &&
+           (formats.empty() ||
+            std::memcmp(formats.data(), formats_.data(), formats.size() * sizeof formats[0]) == 0);
 }
 
 bool AdisValueLineLayout::IsFor(std::string_view defLine, const clsAdisItems& items) const {

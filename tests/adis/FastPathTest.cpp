@@ -216,6 +216,11 @@ TEST(FastPath, FieldsKeptAsReadAreWrittenAsTheirValues) {
         {"SE7             ", "20240101", "1.25", "120000", "SE7             20240101   1120000"},
         {"SE8             ", "20240101", "    ", "120000", "SE8             20240101????120000"},
         {"SE9             ", "20240101", "\x01 12", "120000", "SE9             20240101????120000"},
+        {"SE10            ", "20240101", "   0", "120000", "SE10            20240101   0120000"},
+        {"SE11            ", "20240101", "  -7", "120000", "SE11            20240101  -7120000"},
+        {"SE12            ", "20240101", " - 7", "120000", "SE12            20240101  -7120000"},
+        {"SE13            ", "20240101", "-007", "120000", "SE13            20240101  -7120000"},
+        {"SE14            ", "20240101", "--7 ", "120000", "SE14            20240101????120000"},
     };
     auto dict = std::make_shared<clsAdisDataDict>();
     dict->AddEventKeyDDNo(55021, {900080});
@@ -235,8 +240,26 @@ TEST(FastPath, FieldsKeptAsReadAreWrittenAsTheirValues) {
     clsAdisDataFile file;
     clsMessages messages;
     ASSERT_TRUE(file.Read(dir.File("in.dat"), messages, dict, nullptr, false, false));
-    ASSERT_EQ(file.DataEvents.ItemOf(55021)->DataLines()->Count(), 9);
+    ASSERT_EQ(file.DataEvents.ItemOf(55021)->DataLines()->Count(), 14);
     ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
     const std::string written = FileBytes(dir.File("out.dat"));
     EXPECT_EQ(written.substr(written.find("TN\r\n")), expected + "EN\r\nZN\r\n");
+}
+
+// Texts are checked for control characters a word at a time: every byte value,
+// at every place of texts of several lengths, is blanked exactly when it is one.
+TEST(FastPath, ControlCharactersAreBlankedAtAnyPlace) {
+    for (std::size_t length : {1u, 7u, 8u, 9u, 17u, 24u}) {
+        for (int byte = 0; byte < 256; ++byte) {
+            for (std::size_t at = 0; at < length; ++at) {
+                std::string text(length, 'a');
+                text[at] = static_cast<char>(byte);
+                AdisText::BlankControls(text);
+                const bool control = byte < 0x20 || byte == 0x7F;
+                ASSERT_EQ(text[at], control ? ' ' : static_cast<char>(byte))
+                    << "byte " << byte << " at " << at << " of " << length;
+                ASSERT_EQ(text.find_first_not_of('a'), byte == 'a' ? std::string::npos : at);
+            }
+        }
+    }
 }
