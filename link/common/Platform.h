@@ -5,6 +5,7 @@
 // Paths are UTF-8 text everywhere.
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -47,6 +48,14 @@ bool IsWritable(const std::string& path);
 // The path when it exists, else the nearest existing folder on it; nothing when
 // not even its root exists.
 std::optional<std::filesystem::path> NearestExisting(const std::string& path);
+
+// The alignment a block of memory needs for AdviseLargePages to take effect.
+constexpr std::size_t LargePageSize = 2 * 1024 * 1024;
+// Asks the system to back a block of memory (aligned to LargePageSize, a
+// multiple of it in size) with large pages, so that filling it takes one page
+// fault for each LargePageSize bytes instead of one for every small page. A
+// request the system cannot follow is ignored.
+void AdviseLargePages(void* block, std::size_t bytes);
 
 // Environment values as UTF-8; nothing when the variable is not set.
 std::optional<std::string> EnvironmentValue(const char* name);

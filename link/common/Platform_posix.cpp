@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 const char modUtils::PathSeparator = '/';
@@ -61,6 +62,15 @@ std::FILE* CreateExclusiveFile(const std::string& path) {
 
 bool SyncFile(std::FILE* file) {
     return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+}
+
+void AdviseLargePages(void* block, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+    ::madvise(block, bytes, MADV_HUGEPAGE); // only advice: a refusal changes nothing
+#else
+    (void)block;
+    (void)bytes;
+#endif
 }
 
 bool RemoveAbandonedFile(const std::string& path) {
