@@ -29,6 +29,15 @@ AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdis
                            item ? item->DataType : modADIS::TypeUnknown, kept,
                            static_cast<std::uint32_t>(fieldLength_)});
         formats_.push_back({dd, width, static_cast<std::int16_t>(resolution)});
+        const auto type = groups_.back().dataType;
+        if (type == modADIS::TypeNumber && width >= 1 && width <= 16 && resolution >= 0 &&
+            resolution <= AdisNumber::MaxScale)
+            plainNumbers_.push_back({static_cast<std::uint32_t>(fieldLength_),
+                                     static_cast<std::uint16_t>(width),
+                                     static_cast<std::int16_t>(resolution)});
+        else if (type == modADIS::TypeNumber || type == modADIS::TypeDate ||
+                 type == modADIS::TypeTime)
+            otherChecked_.push_back(static_cast<std::uint32_t>(groups_.size() - 1));
         fieldLength_ += static_cast<std::size_t>(width);
         values_ += kept ? 1 : 0;
         remaining -= modADIS::DefGroupLength;

@@ -184,10 +184,9 @@ ByteClasses ClassesOf(std::uint64_t word) {
 // operations: true only when the field is blanks, an optional minus and digits
 // without a leading zero (or "0" alone). `field` is followed by at least 16
 // readable bytes; `false` means "not decided here".
-bool IsPlainNumberField(const char* field, std::size_t width, std::int16_t resolution) {
+// The width is 1 to 16 and the resolution one a number can have.
+bool IsPlainNumberField(const char* field, std::size_t width) {
     if constexpr (std::endian::native != std::endian::little)
-        return false;
-    if (width == 0 || width > 16 || resolution < 0 || resolution > AdisNumber::MaxScale)
         return false;
     std::uint64_t low = 0;
     std::memcpy(&low, field, 8);
@@ -839,27 +838,32 @@ bool clsAdisItemValues::AppendFieldsAsRead(std::string& out,
     // Only where the formats are the layout's groups, one value each.
     if (!fieldLayout_->IsWrittenBy(formats))
         return false;
-    const auto& groups = fieldLayout_->Groups();
     const std::size_t start = out.size();
     const std::size_t length = fieldLayout_->FieldLength();
     out.append(reinterpret_cast<const char*>(block_.get()), length);
     // Room behind the last field, so that a number field is checked in whole words.
     constexpr std::size_t kWordRoom = 16;
     out.append(kWordRoom, ' ');
-    // A field stands as it was read when that is how it is written; the rest are
-    // written again from their values.
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        const auto dataType = groups[i].dataType;
-        if (dataType != modADIS::TypeNumber && dataType != modADIS::TypeDate &&
-            dataType != modADIS::TypeTime)
-            continue; // a text stands as read
+    // A field stands as it was read when that is how it is written (texts
+    // always); the rest are written again from their values.
+    bool asRead = true;
+    for (const auto& number : fieldLayout_->PlainNumberFields()) {
+        const char* const field = out.data() + start + number.offset;
+        if (!IsPlainNumberField(field, number.width) &&
+            !IsWrittenAsRead(std::string_view(field, number.width), modADIS::TypeNumber,
+                             number.resolution))
+            asRead = false;
+    }
+    const auto& groups = fieldLayout_->Groups();
+    for (const std::uint32_t group : fieldLayout_->OtherCheckedGroups()) {
+        const std::string_view text(out.data() + start + groups[group].offset,
+                                    static_cast<std::size_t>(groups[group].length));
+        asRead = IsWrittenAsRead(text, groups[group].dataType, groups[group].resolution) && asRead;
+    }
+    for (std::size_t i = 0; !asRead && i < groups.size(); ++i) {
         char* const field = out.data() + start + groups[i].offset;
-        const auto width = static_cast<std::size_t>(groups[i].length);
-        if (dataType == modADIS::TypeNumber &&
-            IsPlainNumberField(field, width, groups[i].resolution))
-            continue;
-        const std::string_view text(field, width);
-        if (IsWrittenAsRead(text, dataType, groups[i].resolution))
+        const std::string_view text(field, static_cast<std::size_t>(groups[i].length));
+        if (IsWrittenAsRead(text, groups[i].dataType, groups[i].resolution))
             continue;
         std::string rewritten;
         modADIS::AppendValueField(rewritten, ValueAt(i), groups[i].length, groups[i].resolution);
