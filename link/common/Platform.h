@@ -38,6 +38,10 @@ bool RenameReplacing(const std::string& from, const std::string& to);
 std::FILE* CreateExclusiveFile(const std::string& path);
 // Flushes the file's buffers and makes the system write its data to the disk.
 bool SyncFile(std::FILE* file);
+// Flushes the file's buffers and asks the system to start writing the data
+// written so far to the disk without waiting for it, so that a SyncFile to come
+// has little left to do. Where the system cannot, the data are only flushed.
+bool StartWritingOut(std::FILE* file);
 // Removes a file that no writer has open any more; false when one still has it
 // open or it cannot be removed.
 bool RemoveAbandonedFile(const std::string& path);

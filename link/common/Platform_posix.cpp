@@ -73,6 +73,16 @@ void AdviseLargePages(void* block, std::size_t bytes) {
 #endif
 }
 
+bool StartWritingOut(std::FILE* file) {
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef SYNC_FILE_RANGE_WRITE
+    // Only a start: a refusal leaves the work to SyncFile.
+    ::sync_file_range(::fileno(file), 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    return true;
+}
+
 bool RemoveAbandonedFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0)
