@@ -1,6 +1,7 @@
 #include "AdisLinePool.h"
 
 #include "clsAdisDataLine.h"
+#include "common/Platform.h"
 
 #include <algorithm>
 #include <cstring>
@@ -32,13 +33,29 @@ AdisLinePool::~AdisLinePool() {
     }
 }
 
+void AdisLinePool::ChunkDelete::operator()(std::byte* bytes) const {
+    ::operator delete[](bytes, std::align_val_t(alignment));
+}
+
+AdisLinePool::Chunk AdisLinePool::MakeChunk(std::size_t size) {
+    // A chunk of whole large pages starts on one, so that the system can back it
+    // with them: a large file's lines then cost a page fault per 2 MB, not per 4 KB.
+    const bool large = size % Platform::LargePageSize == 0;
+    const std::size_t alignment = large ? Platform::LargePageSize : kAlign;
+    Chunk chunk;
+    chunk.bytes = std::unique_ptr<std::byte[], ChunkDelete>(
+        static_cast<std::byte*>(::operator new[](size, std::align_val_t(alignment))),
+        ChunkDelete{alignment});
+    chunk.size = size;
+    if (large)
+        Platform::AdviseLargePages(chunk.bytes.get(), size);
+    return chunk;
+}
+
 std::byte* AdisLinePool::Allocate(std::size_t bytes) {
     if (chunks_.empty() || chunks_.back().size - chunks_.back().used < bytes) {
-        Chunk chunk;
         const std::size_t next = chunks_.empty() ? kFirstChunk : chunks_.back().size * 2;
-        chunk.size = std::max(std::min(next, kLargestChunk), bytes);
-        chunk.bytes = std::make_unique_for_overwrite<std::byte[]>(chunk.size);
-        chunks_.push_back(std::move(chunk));
+        chunks_.push_back(MakeChunk(std::max(std::min(next, kLargestChunk), bytes)));
     }
     Chunk& chunk = chunks_.back();
     std::byte* const at = chunk.bytes.get() + chunk.used;

@@ -34,14 +34,20 @@ public:
     void GiveBack(clsAdisDataLine* line);
 
 private:
-    // Chunks grow from small (a data event of a few lines) to large.
+    // Chunks grow from small (a data event of a few lines) to large; large
+    // chunks are backed by large pages where the system has them.
     static constexpr std::size_t kFirstChunk = 4 * 1024;
-    static constexpr std::size_t kLargestChunk = 1024 * 1024;
+    static constexpr std::size_t kLargestChunk = 4 * 1024 * 1024;
+    struct ChunkDelete {
+        std::size_t alignment;
+        void operator()(std::byte* bytes) const;
+    };
     struct Chunk {
-        std::unique_ptr<std::byte[]> bytes;
+        std::unique_ptr<std::byte[], ChunkDelete> bytes;
         std::size_t size = 0;
         std::size_t used = 0;
     };
+    static Chunk MakeChunk(std::size_t size);
 
     std::byte* Allocate(std::size_t bytes);
 

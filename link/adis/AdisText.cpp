@@ -139,7 +139,29 @@ bool IsAllOf(std::string_view text, char c) {
     return true;
 }
 
+namespace {
+
+// Whether any of the 8 bytes of the word is a control character (below 0x20 or
+// 0x7F); bytes from 0x80 on never are.
+bool HasControl(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHigh = 0x8080808080808080u;
+    const std::uint64_t low7 = word & ~kHigh; // per byte below 0x80: no carries
+    const std::uint64_t below20 = ~(low7 + kOnes * (0x80 - 0x20));
+    const std::uint64_t is7F = ~((low7 ^ (kOnes * 0x7F)) + kOnes * 0x7F);
+    return ((below20 | is7F) & ~word & kHigh) != 0;
+}
+
+} // namespace
+
 void BlankControls(char* first, char* last) {
+    // Texts without any (nearly all) are passed over a word at a time.
+    for (; last - first >= 8; first += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, first, 8);
+        if (HasControl(word))
+            break;
+    }
     for (; first != last; ++first)
         *first = BlankControl(*first);
 }

@@ -6,6 +6,8 @@
 #include "dictionary/clsAdisItems.h"
 #include "modADIS.h"
 
+#include <cstring>
+
 AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items)
     : defLine_(defLine), items_(&items), itemCount_(items.Count()) {
     std::size_t pos = 0;
@@ -26,10 +28,27 @@ AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdis
         groups_.push_back({dd, width, static_cast<std::int16_t>(resolution),
                            item ? item->DataType : modADIS::TypeUnknown, kept,
                            static_cast<std::uint32_t>(fieldLength_)});
+        formats_.push_back({dd, width, static_cast<std::int16_t>(resolution)});
+        const auto type = groups_.back().dataType;
+        if (type == modADIS::TypeNumber && width >= 1 && width <= 16 && resolution >= 0 &&
+            resolution <= AdisNumber::MaxScale)
+            plainNumbers_.push_back({static_cast<std::uint32_t>(fieldLength_),
+                                     static_cast<std::uint16_t>(width),
+                                     static_cast<std::int16_t>(resolution)});
+        else if (type == modADIS::TypeNumber || type == modADIS::TypeDate ||
+                 type == modADIS::TypeTime)
+            otherChecked_.push_back(static_cast<std::uint32_t>(groups_.size() - 1));
         fieldLength_ += static_cast<std::size_t>(width);
         values_ += kept ? 1 : 0;
         remaining -= modADIS::DefGroupLength;
     }
+}
+
+bool AdisValueLineLayout::IsWrittenBy(std::span<const modADIS::FieldFormat> formats) const {
+    static_assert(sizeof(modADIS::FieldFormat) == 8, "compared as bytes: no padding");
+    return values_ == groups_.size() && formats.size() == formats_.size() &&
+           (formats.empty() ||
+            std::memcmp(formats.data(), formats_.data(), formats.size() * sizeof formats[0]) == 0);
 }
 
 bool AdisValueLineLayout::IsFor(std::string_view defLine, const clsAdisItems& items) const {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "modADIS.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -39,6 +42,20 @@ public:
     const std::vector<std::int32_t>& ValueDDNos() const { return valueDDNos_; }
     // Characters of the fields of a value line: its length less the frame.
     std::size_t FieldLength() const { return fieldLength_; }
+    // Whether the formats are the groups' DD numbers, lengths and resolutions, in
+    // order, and each group gives a value of its own (the fields of a line then
+    // stand where the formats write them).
+    bool IsWrittenBy(std::span<const modADIS::FieldFormat> formats) const;
+    // The groups whose fields a writer checks before it writes them as they were
+    // read: numbers of at most 16 characters at a resolution a number can have
+    // (checked a word at a time), and the other numbers, dates and times.
+    struct NumberField {
+        std::uint32_t offset;
+        std::uint16_t width;
+        std::int16_t resolution;
+    };
+    const std::vector<NumberField>& PlainNumberFields() const { return plainNumbers_; }
+    const std::vector<std::uint32_t>& OtherCheckedGroups() const { return otherChecked_; }
     // Whether the layout was made for this definition and these items as they are.
     bool IsFor(std::string_view defLine, const clsAdisItems& items) const;
 
@@ -52,6 +69,9 @@ private:
     const clsAdisItems* items_;
     long itemCount_;
     std::vector<Group> groups_;
+    std::vector<NumberField> plainNumbers_;
+    std::vector<std::uint32_t> otherChecked_;
+    std::vector<modADIS::FieldFormat> formats_;        // of the groups
     std::unordered_map<std::int32_t, int> firstGroup_; // DD number -> its first group
     std::size_t values_ = 0;
     std::vector<std::uint32_t> valueGroups_;

@@ -81,9 +81,13 @@ void AppendEventNo(std::string& text, std::int32_t eventNo) {
 // for its line type and status (EndValueLine puts them in): one field for each
 // item of the definition, in the definition's order.
 void AppendValueLine(std::string& text, const clsAdisDataLine& line,
-                     const std::vector<modADIS::FieldFormat>& formats) {
+                     const std::vector<modADIS::FieldFormat>& formats, std::int32_t eventNo,
+                     std::string_view eventNoText) {
     text += "  ";
-    AppendEventNo(text, line.EventNo);
+    if (line.EventNo == eventNo)
+        text += eventNoText;
+    else
+        AppendEventNo(text, line.EventNo);
     line.ItemValues.AppendFields(text, formats);
 }
 
@@ -97,6 +101,8 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
     std::vector<modADIS::FieldFormat> formats;
     for (const auto& item : *event.Items())
         formats.push_back({item->DDNo, item->Length, item->Resolution});
+    std::string eventNoText; // of nearly every line
+    AppendEventNo(eventNoText, event.EventNo);
     BlockWriter out(stream);
     bool ok = out.Line("TN");
     bool definitionWritten = false;
@@ -113,7 +119,7 @@ bool WriteEventBlock(AtomicTextWriter& stream, const clsAdisDataEvent& event) {
             definitionWritten = true;
         }
         const std::size_t start = out.Mark();
-        AppendValueLine(out.Text(), line, formats);
+        AppendValueLine(out.Text(), line, formats, event.EventNo, eventNoText);
         ok = ok && out.EndValueLine(start, line.LineType, line.Status);
     });
     return ok && out.Flush();

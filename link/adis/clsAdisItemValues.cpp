@@ -6,6 +6,7 @@
 #include "modADIS.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <optional>
 
@@ -153,6 +154,72 @@ bool IsWrittenAsRead(std::string_view field, std::int16_t dataType, std::int16_t
         return true;
     }
     return field.empty() || AdisText::IsAllOf(field, '?') || AdisText::IsAllOf(field, '|');
+}
+
+// Bit i set where byte i of the 8 bytes at `at` (plain ASCII) is a digit, a
+// blank or a minus; 8 bytes at a time, without a branch per byte.
+struct ByteClasses {
+    unsigned digits;
+    unsigned blanks;
+    unsigned minus;
+};
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+
+unsigned HighBitsToMask(std::uint64_t high) {
+    return static_cast<unsigned>(((high >> 7) * 0x0102040810204080u) >> 56);
+}
+
+// For words whose bytes are all below 0x80, so that no byte carries into the next.
+ByteClasses ClassesOf(std::uint64_t word) {
+    const std::uint64_t digits =
+        (word + kOnes * (0x80 - '0')) & ~(word + kOnes * (0x80 - '9' - 1)) & kHighBits;
+    const std::uint64_t blankXor = word ^ (kOnes * ' ');
+    const std::uint64_t minusXor = word ^ (kOnes * '-');
+    return {HighBitsToMask(digits), HighBitsToMask(~(blankXor + kOnes * 0x7F) & kHighBits),
+            HighBitsToMask(~(minusXor + kOnes * 0x7F) & kHighBits)};
+}
+
+// IsWrittenAsRead of a number field for the common case, in a few word
+// operations: true only when the field is blanks, an optional minus and digits
+// without a leading zero (or "0" alone). `field` is followed by at least 16
+// readable bytes; `false` means "not decided here".
+// The width is 1 to 16 and the resolution one a number can have.
+bool IsPlainNumberField(const char* field, std::size_t width) {
+    if constexpr (std::endian::native != std::endian::little)
+        return false;
+    std::uint64_t low = 0;
+    std::memcpy(&low, field, 8);
+    const unsigned full = (1u << width) - 1;
+    unsigned digits = 0, blanks = 0, minus = 0;
+    if (width <= 8) { // nearly all: one word
+        if (HighBitsToMask(low & kHighBits) & full)
+            return false;
+        // Bytes beyond the field may be anything; only those of the field count.
+        const ByteClasses a = ClassesOf(low & ~kHighBits);
+        digits = a.digits & full;
+        blanks = a.blanks & full;
+        minus = a.minus & full;
+    } else {
+        std::uint64_t high = 0;
+        std::memcpy(&high, field + 8, 8);
+        if ((HighBitsToMask(low & kHighBits) | HighBitsToMask(high & kHighBits) << 8) & full)
+            return false;
+        const ByteClasses a = ClassesOf(low & ~kHighBits), b = ClassesOf(high & ~kHighBits);
+        digits = (a.digits | b.digits << 8) & full;
+        blanks = (a.blanks | b.blanks << 8) & full;
+        minus = (a.minus | b.minus << 8) & full;
+    }
+    if ((digits | blanks | minus) != full || (blanks & (blanks + 1)) != 0)
+        return false; // another character, or a blank after the first non-blank
+    const unsigned lead = static_cast<unsigned>(std::countr_one(blanks));
+    const unsigned sign = minus == 0 ? 0 : minus == 1u << lead ? 1 : 2;
+    if (sign == 2)
+        return false;
+    const unsigned first = lead + sign;
+    if (first >= width || digits != (full & ~((1u << first) - 1)))
+        return false;
+    return field[first] != '0' || (first + 1 == width && sign == 0);
 }
 
 // Writes the number zero-filled into at[0, width).
@@ -769,18 +836,31 @@ void clsAdisItemValues::Clear() {
 bool clsAdisItemValues::AppendFieldsAsRead(std::string& out,
                                            std::span<const modADIS::FieldFormat> formats) const {
     // Only where the formats are the layout's groups, one value each.
-    const auto& groups = fieldLayout_->Groups();
-    if (formats.size() != groups.size() || fieldLayout_->Values() != groups.size())
+    if (!fieldLayout_->IsWrittenBy(formats))
         return false;
-    for (std::size_t i = 0; i < formats.size(); ++i)
-        if (formats[i].ddNo != groups[i].ddNo || formats[i].length != groups[i].length ||
-            formats[i].resolution != groups[i].resolution)
-            return false;
     const std::size_t start = out.size();
-    out.append(reinterpret_cast<const char*>(block_.get()), fieldLayout_->FieldLength());
-    // A field stands as it was read when that is how it is written; the rest are
-    // written again from their values.
-    for (std::size_t i = 0; i < groups.size(); ++i) {
+    const std::size_t length = fieldLayout_->FieldLength();
+    out.append(reinterpret_cast<const char*>(block_.get()), length);
+    // Room behind the last field, so that a number field is checked in whole words.
+    constexpr std::size_t kWordRoom = 16;
+    out.append(kWordRoom, ' ');
+    // A field stands as it was read when that is how it is written (texts
+    // always); the rest are written again from their values.
+    bool asRead = true;
+    for (const auto& number : fieldLayout_->PlainNumberFields()) {
+        const char* const field = out.data() + start + number.offset;
+        if (!IsPlainNumberField(field, number.width) &&
+            !IsWrittenAsRead(std::string_view(field, number.width), modADIS::TypeNumber,
+                             number.resolution))
+            asRead = false;
+    }
+    const auto& groups = fieldLayout_->Groups();
+    for (const std::uint32_t group : fieldLayout_->OtherCheckedGroups()) {
+        const std::string_view text(out.data() + start + groups[group].offset,
+                                    static_cast<std::size_t>(groups[group].length));
+        asRead = IsWrittenAsRead(text, groups[group].dataType, groups[group].resolution) && asRead;
+    }
+    for (std::size_t i = 0; !asRead && i < groups.size(); ++i) {
         char* const field = out.data() + start + groups[i].offset;
         const std::string_view text(field, static_cast<std::size_t>(groups[i].length));
         if (IsWrittenAsRead(text, groups[i].dataType, groups[i].resolution))
@@ -793,6 +873,7 @@ bool clsAdisItemValues::AppendFieldsAsRead(std::string& out,
         }
         std::memcpy(field, rewritten.data(), rewritten.size());
     }
+    out.resize(start + length);
     AdisText::BlankControls(out, start); // texts as they stand may hold some
     return true;
 }

@@ -5,6 +5,7 @@
 // Paths are UTF-8 text everywhere.
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -37,6 +38,10 @@ bool RenameReplacing(const std::string& from, const std::string& to);
 std::FILE* CreateExclusiveFile(const std::string& path);
 // Flushes the file's buffers and makes the system write its data to the disk.
 bool SyncFile(std::FILE* file);
+// Flushes the file's buffers and asks the system to start writing the data
+// written so far to the disk without waiting for it, so that a SyncFile to come
+// has little left to do. Where the system cannot, the data are only flushed.
+bool StartWritingOut(std::FILE* file);
 // Removes a file that no writer has open any more; false when one still has it
 // open or it cannot be removed.
 bool RemoveAbandonedFile(const std::string& path);
@@ -47,6 +52,14 @@ bool IsWritable(const std::string& path);
 // The path when it exists, else the nearest existing folder on it; nothing when
 // not even its root exists.
 std::optional<std::filesystem::path> NearestExisting(const std::string& path);
+
+// The alignment a block of memory needs for AdviseLargePages to take effect.
+constexpr std::size_t LargePageSize = 2 * 1024 * 1024;
+// Asks the system to back a block of memory (aligned to LargePageSize, a
+// multiple of it in size) with large pages, so that filling it takes one page
+// fault for each LargePageSize bytes instead of one for every small page. A
+// request the system cannot follow is ignored.
+void AdviseLargePages(void* block, std::size_t bytes);
 
 // Environment values as UTF-8; nothing when the variable is not set.
 std::optional<std::string> EnvironmentValue(const char* name);

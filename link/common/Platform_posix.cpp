@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 const char modUtils::PathSeparator = '/';
@@ -61,6 +62,25 @@ std::FILE* CreateExclusiveFile(const std::string& path) {
 
 bool SyncFile(std::FILE* file) {
     return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+}
+
+void AdviseLargePages(void* block, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+    ::madvise(block, bytes, MADV_HUGEPAGE); // only advice: a refusal changes nothing
+#else
+    (void)block;
+    (void)bytes;
+#endif
+}
+
+bool StartWritingOut(std::FILE* file) {
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef SYNC_FILE_RANGE_WRITE
+    // Only a start: a refusal leaves the work to SyncFile.
+    ::sync_file_range(::fileno(file), 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    return true;
 }
 
 bool RemoveAbandonedFile(const std::string& path) {

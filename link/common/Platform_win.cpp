@@ -47,6 +47,14 @@ std::FILE* CreateExclusiveFile(const std::string& path) {
     return file;
 }
 
+void AdviseLargePages(void*, std::size_t) {
+    // Large pages need a privilege a user rarely has: small pages are used.
+}
+
+bool StartWritingOut(std::FILE* file) {
+    return std::fflush(file) == 0; // the system writes out on its own
+}
+
 bool SyncFile(std::FILE* file) {
     if (std::fflush(file) != 0)
         return false;

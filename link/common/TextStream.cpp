@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr long kDeviceIoError = 57;
+constexpr std::size_t kWriteOutEvery = 8 * 1024 * 1024;
 
 // Temporary files are named "<target>.<16 hex digits>.tmp".
 constexpr std::size_t kTempDigits = 16;
@@ -176,6 +177,13 @@ bool AtomicTextWriter::WriteBytes(std::string_view bytes) {
         return false;
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
         ok_ = false;
+    // A large file goes to the disk while the rest is written, so that Commit's
+    // sync waits for little more than the last part.
+    unstarted_ += bytes.size();
+    if (ok_ && unstarted_ >= kWriteOutEvery) {
+        unstarted_ = 0;
+        ok_ = Platform::StartWritingOut(file_);
+    }
     return ok_;
 }
 

@@ -62,6 +62,7 @@ private:
     std::string temp_;
     std::FILE* file_ = nullptr;
     bool ok_ = true;
+    std::size_t unstarted_ = 0; // bytes written since the disk was last asked to take them
 };
 
 // Reads a whole file as bytes; false when it cannot be opened or read.

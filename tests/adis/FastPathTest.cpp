@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
 
 using namespace modADIS;
 
@@ -216,6 +217,11 @@ TEST(FastPath, FieldsKeptAsReadAreWrittenAsTheirValues) {
         {"SE7             ", "20240101", "1.25", "120000", "SE7             20240101   1120000"},
         {"SE8             ", "20240101", "    ", "120000", "SE8             20240101????120000"},
         {"SE9             ", "20240101", "\x01 12", "120000", "SE9             20240101????120000"},
+        {"SE10            ", "20240101", "   0", "120000", "SE10            20240101   0120000"},
+        {"SE11            ", "20240101", "  -7", "120000", "SE11            20240101  -7120000"},
+        {"SE12            ", "20240101", " - 7", "120000", "SE12            20240101  -7120000"},
+        {"SE13            ", "20240101", "-007", "120000", "SE13            20240101  -7120000"},
+        {"SE14            ", "20240101", "--7 ", "120000", "SE14            20240101????120000"},
     };
     auto dict = std::make_shared<clsAdisDataDict>();
     dict->AddEventKeyDDNo(55021, {900080});
@@ -235,8 +241,97 @@ TEST(FastPath, FieldsKeptAsReadAreWrittenAsTheirValues) {
     clsAdisDataFile file;
     clsMessages messages;
     ASSERT_TRUE(file.Read(dir.File("in.dat"), messages, dict, nullptr, false, false));
-    ASSERT_EQ(file.DataEvents.ItemOf(55021)->DataLines()->Count(), 9);
+    ASSERT_EQ(file.DataEvents.ItemOf(55021)->DataLines()->Count(), 14);
     ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
     const std::string written = FileBytes(dir.File("out.dat"));
     EXPECT_EQ(written.substr(written.find("TN\r\n")), expected + "EN\r\nZN\r\n");
+}
+
+// Texts are checked for control characters a word at a time: every byte value,
+// at every place of texts of several lengths, is blanked exactly when it is one.
+TEST(FastPath, ControlCharactersAreBlankedAtAnyPlace) {
+    for (std::size_t length : {1u, 7u, 8u, 9u, 17u, 24u}) {
+        for (int byte = 0; byte < 256; ++byte) {
+            for (std::size_t at = 0; at < length; ++at) {
+                std::string text(length, 'a');
+                text[at] = static_cast<char>(byte);
+                AdisText::BlankControls(text);
+                const bool control = byte < 0x20 || byte == 0x7F;
+                ASSERT_EQ(text[at], control ? ' ' : static_cast<char>(byte))
+                    << "byte " << byte << " at " << at << " of " << length;
+                ASSERT_EQ(text.find_first_not_of('a'), byte == 'a' ? std::string::npos : at);
+            }
+        }
+    }
+}
+
+// Number fields kept as read are checked for a whole line at once: lines of
+// fields of every width from 1 to 20 side by side, each field a plain number or
+// one of them a near miss (a leading zero, "-0", blanks after the digits, a
+// plus, a tab, a minus out of place), are written exactly as their values are.
+TEST(FastPath, NumberFieldsSideBySideAreWrittenAsTheirValues) {
+    const std::int16_t widths[] = {1, 2, 3, 5, 7, 8, 9, 12, 15, 16, 17, 18, 19, 20, 4};
+    auto dict = std::make_shared<clsAdisDataDict>();
+    dict->AddEventKeyDDNo(55021, {900080});
+    dict->AddEventItem(55021, nullptr, 900080, TypeText, 4, 0);
+    std::string def = "DN05502100900080040";
+    std::int32_t ddNo = 900100;
+    for (const auto width : widths) {
+        dict->AddEventItem(55021, nullptr, ddNo, TypeNumber, width, width % 3);
+        def += FormatDefField(ddNo++, width, static_cast<std::int16_t>(width % 3));
+    }
+    const char* const nearMisses[] = {"0",  "07",  "-0", "-07", "5 ", "5 5", "+5", "\t5", "- 5",
+                                      "5-", "--5", "-",  " ",   "00", "x",   "?",  "|",   "-5x"};
+    std::mt19937 random(11787);
+    const auto plain = [&](std::size_t width) {
+        const bool zero = random() % 8 == 0;
+        const std::size_t sign = !zero && width > 1 && random() % 4 == 0 ? 1 : 0;
+        const std::size_t count =
+            zero ? 1 : std::min(width - sign, 1 + random() % std::min<std::size_t>(width, 18));
+        std::string field(width - count - sign, ' ');
+        if (sign == 1)
+            field += '-';
+        field += zero ? '0' : "123456789"[random() % 9];
+        for (std::size_t i = 1; i < count; ++i)
+            field += "0123456789"[random() % 10];
+        return field;
+    };
+    std::string input = std::string("TN\r\n").append(def).append("\r\n"), expected = input;
+    for (int line = 0; line < 4000; ++line) {
+        const std::size_t odd = random() % (2 * std::size(widths));
+        std::string fields, written;
+        for (std::size_t f = 0; f < std::size(widths); ++f) {
+            const auto width = static_cast<std::size_t>(widths[f]);
+            std::string field = plain(width);
+            if (f == odd) {
+                const std::string miss = nearMisses[random() % std::size(nearMisses)];
+                if (miss.size() <= width)
+                    field = random() % 2 == 0 ? std::string(width - miss.size(), ' ').append(miss)
+                                              : std::string(miss).append(width - miss.size(), ' ');
+                if (miss == "?" || miss == "|")
+                    field.assign(width, miss[0]);
+            }
+            fields += field;
+            written += FormatValueField(DecodeField(field, TypeNumber, widths[f] % 3, true),
+                                        widths[f], static_cast<std::int16_t>(widths[f] % 3));
+        }
+        const std::string key = AdisText::ZeroPad(line, 4);
+        input.append("VN055021").append(key).append(fields).append("\r\n");
+        expected.append("VN055021").append(key).append(written).append("\r\n");
+    }
+    TempDir dir;
+    WriteFileBytesAtomic(dir.File("in.dat"), input.append("EN\r\nZN\r\n"));
+    clsAdisDataFile file;
+    clsMessages messages;
+    ASSERT_TRUE(file.Read(dir.File("in.dat"), messages, dict, nullptr, false, false));
+    ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
+    const std::string out = FileBytes(dir.File("out.dat"));
+    const std::string body = out.substr(out.find("TN\r\n"));
+    const std::string want = expected.append("EN\r\nZN\r\n");
+    ASSERT_EQ(body.size(), want.size());
+    for (std::size_t at = 0; at < want.size();) {
+        const std::size_t end = want.find("\r\n", at) + 2;
+        ASSERT_EQ(body.substr(at, end - at), want.substr(at, end - at)) << "input line " << at;
+        at = end;
+    }
 }
