@@ -570,8 +570,19 @@ void DemoBuilder::AddHerdHealthChecks(std::int64_t wanted) {
             const bool pregnant = std::any_of(calvings.begin(), calvings.end(), [&](auto calving) {
                 return calving > date && calving - date <= 250;
             });
-            AddEvent({cow.no, "", date, PregnancyCheck, pregnant ? 2 : 1,
-                      pregnant ? "Dräktig" : "Ej dräktig", {}, "", {}, {}, {}, {}, "V05"});
+            AddEvent({cow.no,
+                      "",
+                      date,
+                      PregnancyCheck,
+                      pregnant ? 2 : 1,
+                      pregnant ? "Dräktig" : "Ej dräktig",
+                      {},
+                      "",
+                      {},
+                      {},
+                      {},
+                      {},
+                      "V05"});
             --wanted;
         }
     }
@@ -682,8 +693,8 @@ void FillDemoHerd(SqliteDb& db, std::int64_t today, const DemoSize& size) {
     first.Build();
     const auto perPart = static_cast<std::int64_t>(first.AnimalCount());
     const std::int64_t parts = std::max<std::int64_t>(1, (size.animals + perPart - 1) / perPart);
-    const std::int64_t extra =
-        std::max<std::int64_t>(0, size.events - parts * static_cast<std::int64_t>(first.EventCount()));
+    const std::int64_t extra = std::max<std::int64_t>(
+        0, size.events - parts * static_cast<std::int64_t>(first.EventCount()));
     for (std::int64_t part = 0; part < parts; ++part) {
         DemoBuilder builder(today);
         builder.Build();

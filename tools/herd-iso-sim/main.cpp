@@ -1,6 +1,6 @@
 #include "HerdDatabase.h"
-#include "ServeFolder.h"
 #include "ProgramArguments.h"
+#include "ServeFolder.h"
 #include "SimDates.h"
 #include "SimOptions.h"
 #include "SimRun.h"
