@@ -74,18 +74,18 @@ AdisValue RowValue(const Recordset& rows, const ColumnOf& column) {
     return ToAdisValue(value);
 }
 
-void Answer(const DatabaseAnswer& spec, const clsAdisEvent& request, Recordset* rows,
+void Answer(const DatabaseAnswer& answerKind, const clsAdisEvent& request, Recordset* rows,
             const clsAdisDataDict& nationalDict, clsAdisDataFile& answer) {
-    if (const auto earlier = answer.DataEvents.ItemOf(spec.eventNo))
+    if (const auto earlier = answer.DataEvents.ItemOf(answerKind.eventNo))
         answer.DataEvents.Remove(earlier->Key);
-    const auto event = answer.DataEvents.AddItem(spec.eventNo, 0, request.Items(), nullptr);
+    const auto event = answer.DataEvents.AddItem(answerKind.eventNo, 0, request.Items(), nullptr);
     auto& lines = *event->DataLines();
     const auto known = [&](const clsAdisItem& item) {
         return nationalDict.Items().Exists(item.DDNoStr());
     };
 
     if (!rows || rows->RecordCount() == 0) {
-        const auto line = lines.AddItem("Null", "V", "N", spec.eventNo);
+        const auto line = lines.AddItem("Null", "V", "N", answerKind.eventNo);
         for (const auto& item : *request.Items())
             line->ItemValues.AddItem(item->DDNo,
                                      known(*item) ? AdisValue(AdisNull{}) : AdisValue(AdisEmpty{}));
@@ -93,26 +93,26 @@ void Answer(const DatabaseAnswer& spec, const clsAdisEvent& request, Recordset* 
     }
     for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) {
         const std::string key = DefaultText(rows->Field("OfficialRegNo")) + "#" +
-                                DefaultText(rows->Field(spec.momentColumn));
+                                DefaultText(rows->Field(answerKind.momentColumn));
         // A second row of the same animal and moment is dropped.
-        const auto line = lines.AddItem(key, "V", "N", spec.eventNo);
+        const auto line = lines.AddItem(key, "V", "N", answerKind.eventNo);
         if (!line)
             continue;
         for (const auto& item : *request.Items()) {
             if (!known(*item))
                 continue;
-            const ColumnOf* column = ColumnFor(spec, item->DDNo);
+            const ColumnOf* column = ColumnFor(answerKind, item->DDNo);
             line->ItemValues.AddItem(item->DDNo,
                                      column ? RowValue(*rows, *column) : AdisValue(AdisNull{}));
         }
     }
 }
 
-void AnswerEach(const DatabaseAnswer& spec, const clsAdisDataFile& request, Recordset* rows,
+void AnswerEach(const DatabaseAnswer& answerKind, const clsAdisDataFile& request, Recordset* rows,
                 const clsAdisDataDict& nationalDict, clsAdisDataFile& answer) {
     for (const auto& requested : request.RequestEvents)
-        if (requested->EventNo == spec.eventNo && requested->Key == requested->EventNoStr())
-            Answer(spec, *requested, rows, nationalDict, answer);
+        if (requested->EventNo == answerKind.eventNo && requested->Key == requested->EventNoStr())
+            Answer(answerKind, *requested, rows, nationalDict, answer);
 }
 
 } // namespace
@@ -126,14 +126,14 @@ void AnswerMilkings(const clsAdisDataFile& request, Recordset* sevenDayAverages,
                     Recordset* sessions, const clsAdisDataDict& nationalDict,
                     clsAdisDataFile& answer) {
     modUtils::WriteLog("HandleSqlMilkingsRequest");
-    for (const auto& [spec, rows, name] :
+    for (const auto& [answerKind, rows, name] :
          {std::tuple{&kSevenDayAverages, sevenDayAverages, "rstMilk7DaysAvg"},
           std::tuple{&kMilkingSessions, sessions, "rstMilkingSessionData"}}) {
-        if (!request.RequestEvents.ItemOf(spec->eventNo))
+        if (!request.RequestEvents.ItemOf(answerKind->eventNo))
             continue;
         modUtils::WriteLog(std::string(name) + ".RecordCount " +
                            std::to_string(rows ? rows->RecordCount() : 0));
-        AnswerEach(*spec, request, rows, nationalDict, answer);
+        AnswerEach(*answerKind, request, rows, nationalDict, answer);
     }
 }
 
