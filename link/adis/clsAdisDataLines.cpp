@@ -1,6 +1,7 @@
 #include "clsAdisDataLines.h"
 
 #include "AdisLinePool.h"
+#include "AdisPlainFields.h"
 #include "AdisText.h"
 #include "common/TextEncoding.h"
 #include "dictionary/clsAdisEvents.h"
@@ -8,6 +9,8 @@
 #include "modADIS.h"
 
 #include <utility>
+
+using AdisPlainFields::AllDigits;
 
 namespace {
 
@@ -39,13 +42,6 @@ bool IsTextType(std::int16_t dataType) {
 // A text field stored as it stands (not "?" or "|" throughout).
 bool IsPlainText(std::int16_t dataType, std::string_view field) {
     return IsTextType(dataType) && !AdisText::IsAllOf(field, '?') && !AdisText::IsAllOf(field, '|');
-}
-
-bool AllDigits(std::string_view text) {
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
 }
 
 bool IsLeapYear(int year) {

@@ -1,5 +1,6 @@
 #include "clsAdisItemValues.h"
 
+#include "AdisPlainFields.h"
 #include "AdisText.h"
 #include "AdisValueLineLayout.h"
 #include "common/LinkError.h"
@@ -9,6 +10,10 @@
 #include <bit>
 #include <cstring>
 #include <optional>
+
+using AdisPlainFields::AllDigits;
+using AdisPlainFields::Digits;
+using AdisPlainFields::PlainInteger;
 
 namespace {
 
@@ -68,47 +73,6 @@ bool IsPlainTextField(std::int16_t dataType, std::string_view field) {
         return false;
     return field.empty() || (field.front() != '?' && field.front() != '|') ||
            (!AdisText::IsAllOf(field, '?') && !AdisText::IsAllOf(field, '|'));
-}
-
-bool AllDigits(std::string_view text) {
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
-}
-
-int Digits(std::string_view text, std::size_t pos, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = pos; i < pos + count; ++i)
-        value = value * 10 + (text[i] - '0');
-    return value;
-}
-
-// A number field of blanks, an optional sign and up to 18 digits (nearly all
-// number fields), as modADIS::DecodeField reads it; nothing for anything else.
-std::optional<std::int64_t> PlainInteger(std::string_view field) {
-    std::size_t pos = 0;
-    const std::size_t size = field.size();
-    while (pos < size && (field[pos] == ' ' || field[pos] == '\t'))
-        ++pos;
-    bool negative = false;
-    if (pos < size && (field[pos] == '-' || field[pos] == '+'))
-        negative = field[pos++] == '-';
-    const std::size_t first = pos;
-    std::int64_t value = 0;
-    constexpr std::size_t kMostDigits = 18; // never beyond 64 bits
-    while (pos < size && field[pos] >= '0' && field[pos] <= '9') {
-        if (pos - first == kMostDigits)
-            return std::nullopt;
-        value = value * 10 + (field[pos++] - '0');
-    }
-    if (pos == first)
-        return std::nullopt;
-    while (pos < size && (field[pos] == ' ' || field[pos] == '\t'))
-        ++pos;
-    if (pos != size)
-        return std::nullopt;
-    return negative ? -value : value;
 }
 
 // As AdisDate::Make decides it: a day that exists, in the years 1 to 9999.
