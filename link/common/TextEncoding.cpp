@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace TextEncoding {
 namespace {
@@ -89,15 +90,29 @@ std::size_t AfterChar(std::string_view text, std::size_t pos) {
 
 } // namespace
 
+std::size_t AsciiPrefixLength(std::string_view text) {
+    std::size_t pos = 0;
+    for (; text.size() - pos >= 8; pos += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + pos, 8);
+        if (word & 0x8080808080808080u)
+            break;
+    }
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80)
+        ++pos;
+    return pos;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80)
-            out += c;
-        else
-            AppendUtf8(out, ByteToCodePoint(byte));
+    for (std::size_t pos = 0; pos < bytes.size(); ++pos) {
+        const std::size_t ascii = AsciiPrefixLength(bytes.substr(pos));
+        out.append(bytes.data() + pos, ascii);
+        pos += ascii;
+        if (pos == bytes.size())
+            break;
+        AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(bytes[pos])));
     }
     return out;
 }
@@ -106,11 +121,11 @@ std::string Utf8ToCp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[pos]);
-        if (lead < 0x80) {
-            out += text[pos++];
-            continue;
-        }
+        const std::size_t ascii = AsciiPrefixLength(text.substr(pos));
+        out.append(text.data() + pos, ascii);
+        pos += ascii;
+        if (pos == text.size())
+            break;
         char32_t cp;
         const std::size_t length = DecodeUtf8(text, pos, cp);
         if (length == 0) {
@@ -125,15 +140,17 @@ std::string Utf8ToCp1252(std::string_view text) {
 }
 
 std::size_t CharCount(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++count)
+    const std::size_t ascii = AsciiPrefixLength(text);
+    std::size_t count = ascii;
+    for (std::size_t pos = ascii; pos < text.size(); ++count)
         pos = AfterChar(text, pos);
     return count;
 }
 
 std::size_t ByteOffsetOfChar(std::string_view text, std::size_t charIndex) {
-    std::size_t pos = 0;
-    for (std::size_t i = 0; i < charIndex && pos < text.size(); ++i)
+    const std::size_t ascii = AsciiPrefixLength(text.substr(0, charIndex));
+    std::size_t pos = ascii;
+    for (std::size_t i = ascii; i < charIndex && pos < text.size(); ++i)
         pos = AfterChar(text, pos);
     return pos;
 }

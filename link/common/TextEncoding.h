@@ -17,6 +17,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // are taken as windows-1252 bytes themselves.
 std::string Utf8ToCp1252(std::string_view text);
 
+// How many bytes at the start of the text are ASCII (below 0x80).
+std::size_t AsciiPrefixLength(std::string_view text);
+
 // Number of characters in UTF-8 text (a malformed byte counts as one character).
 std::size_t CharCount(std::string_view text);
 

@@ -28,3 +28,20 @@ TEST(TextEncoding, UnrepresentableCharactersBecomeQuestionMarks) {
     // Malformed UTF-8 passes through as bytes.
     EXPECT_EQ(Utf8ToCp1252("x\xC3"), "x\xC3");
 }
+
+// Long runs of plain ASCII are taken whole; the characters around and between
+// them, at every place against an 8-byte word, must come out as one by one.
+TEST(TextEncoding, AsciiRunsAndOtherCharactersAtEveryOffset) {
+    for (std::size_t lead = 0; lead < 17; ++lead) {
+        const std::string ascii(lead, 'a');
+        const std::string cp1252 = ascii + "\xF6\x80" + ascii + "z";
+        const std::string utf8 = ascii + "\xC3\xB6\xE2\x82\xAC" + ascii + "z";
+        EXPECT_EQ(TextEncoding::AsciiPrefixLength(cp1252), lead);
+        EXPECT_EQ(TextEncoding::Cp1252ToUtf8(cp1252), utf8) << lead;
+        EXPECT_EQ(TextEncoding::Utf8ToCp1252(utf8), cp1252) << lead;
+        EXPECT_EQ(TextEncoding::CharCount(utf8), 2 * lead + 3) << lead;
+        EXPECT_EQ(TextEncoding::ByteOffsetOfChar(utf8, lead + 1), lead + 2) << lead;
+        EXPECT_EQ(TextEncoding::ByteOffsetOfChar(utf8, lead + 2), lead + 5) << lead;
+        EXPECT_EQ(TextEncoding::ByteOffsetOfChar(utf8, 1000), utf8.size()) << lead;
+    }
+}
