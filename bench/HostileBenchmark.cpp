@@ -68,6 +68,31 @@ int main(int argc, char** argv) {
          }},
         {"1,000,000 value lines of one character after a bad definition",
          [] { return "DNxxxxxx\r\n" + Repeat("V\r\n", 1000000); }},
+        {"30 definitions of 2,900 groups, each with a value line",
+         [] {
+             std::string text;
+             for (int i = 0; i < 30; ++i)
+                 text += Definition(2900, 1) + "VN055043SE" + std::to_string(100000 + i) +
+                         "        " + std::string(2900, '1') + "\r\n";
+             return text;
+         }},
+        {"12 definitions of 32,743 groups, each with a value line",
+         [] {
+             std::string text;
+             for (int i = 0; i < 12; ++i)
+                 text += Definition(32743, 1) + "VN055043SE" + std::to_string(100000 + i) +
+                         "        " + std::string(32743, '1') + "\r\n";
+             return text;
+         }},
+        {"200,000 definitions of one group",
+         [] {
+             std::string text;
+             for (int i = 0; i < 200000; ++i)
+                 text += "DN" + modADIS::FormatEventNo(100000 + i) + "00900080160\r\n";
+             return text;
+         }},
+        {"30,000 definitions of one group, each with a value line",
+         [] { return Repeat("DN05504300900080160\r\nVN055043SE100000        \r\n", 30000); }},
         {"200,000 definitions of 8 characters",
          [] {
              std::string text;

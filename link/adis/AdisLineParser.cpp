@@ -35,18 +35,19 @@ std::optional<DefGroup> ReadDefGroup(std::string_view line, std::size_t& pos) {
                     static_cast<std::int16_t>(*resolution)};
 }
 
-// Whether the groups of a D-line give its value lines fields: none of length
-// 0, and no longer in all than a value line can be. Read before any item is
-// made, so that a hostile line costs no memory.
-bool FitsValueLines(std::string_view defLine) {
+} // namespace
+
+bool IsDataDefinition(std::string_view defLine) {
     std::size_t pos = 0;
     AdisText::TakeChars(defLine, pos, static_cast<long>(LineFrameLength));
     std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
+    if (remaining < DefGroupLength)
+        return false;
     long valueLineLength = static_cast<long>(LineFrameLength);
     for (; remaining >= DefGroupLength; remaining -= DefGroupLength) {
         const auto group = ReadDefGroup(defLine, pos);
         if (!group)
-            return true; // unreadable: ParseGroups says so
+            return false;
         valueLineLength += group->length;
         if (group->length == 0 || valueLineLength > MaxValueLineLength)
             return false;
@@ -54,30 +55,18 @@ bool FitsValueLines(std::string_view defLine) {
     return true;
 }
 
-// The definition groups as items.
-std::shared_ptr<clsAdisItems> ParseGroups(std::string_view defLine) {
+std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine) {
     auto items = std::make_shared<clsAdisItems>();
     std::size_t pos = 0;
     AdisText::TakeChars(defLine, pos, static_cast<long>(LineFrameLength));
     std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
-    while (remaining >= DefGroupLength) {
+    for (; remaining >= DefGroupLength; remaining -= DefGroupLength) {
         const auto group = ReadDefGroup(defLine, pos);
         if (!group)
             return nullptr;
         items->AddItem(group->ddNo, 0, group->length, group->resolution);
-        remaining -= DefGroupLength;
     }
     return items;
-}
-
-} // namespace
-
-std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine) {
-    return ParseGroups(defLine);
-}
-
-std::shared_ptr<clsAdisItems> ParseDataDefItems(std::string_view defLine) {
-    return FitsValueLines(defLine) ? ParseGroups(defLine) : nullptr;
 }
 
 std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,

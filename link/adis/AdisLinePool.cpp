@@ -54,7 +54,9 @@ AdisLinePool::Chunk AdisLinePool::MakeChunk(std::size_t size) {
 
 std::byte* AdisLinePool::Allocate(std::size_t bytes) {
     if (chunks_.empty() || chunks_.back().size - chunks_.back().used < bytes) {
-        const std::size_t next = chunks_.empty() ? kFirstChunk : chunks_.back().size * 2;
+        const std::size_t next = chunks_.empty()       ? bytes
+                                 : chunks_.size() == 1 ? kSecondChunk
+                                                       : chunks_.back().size * 2;
         chunks_.push_back(MakeChunk(std::max(std::min(next, kLargestChunk), bytes)));
     }
     Chunk& chunk = chunks_.back();

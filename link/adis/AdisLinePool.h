@@ -34,9 +34,10 @@ public:
     void GiveBack(clsAdisDataLine* line);
 
 private:
-    // Chunks grow from small (a data event of a few lines) to large; large
-    // chunks are backed by large pages where the system has them.
-    static constexpr std::size_t kFirstChunk = 4 * 1024;
+    // Chunks grow from the size of the first line (a data event may have just
+    // one) to large; large chunks are backed by large pages where the system
+    // has them.
+    static constexpr std::size_t kSecondChunk = 1024;
     static constexpr std::size_t kLargestChunk = 4 * 1024 * 1024;
     struct ChunkDelete {
         std::size_t alignment;

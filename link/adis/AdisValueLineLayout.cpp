@@ -2,57 +2,125 @@
 
 #include "AdisText.h"
 #include "common/TextEncoding.h"
+#include "dictionary/clsAdisDataDict.h"
 #include "dictionary/clsAdisEvent.h"
 #include "dictionary/clsAdisItems.h"
 #include "modADIS.h"
 
-#include <cstring>
+#include <algorithm>
+#include <utility>
 
-AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items)
-    : defLine_(defLine), items_(&items), itemCount_(items.Count()) {
+namespace {
+
+// Walks the definition groups of a D-line from character 9 while 11
+// characters remain: f(ddNo, length, resolution), each its leading number.
+template <class F> void ForEachGroup(std::string_view defLine, F&& f) {
     std::size_t pos = 0;
     AdisText::TakeChars(defLine, pos, static_cast<long>(modADIS::LineFrameLength));
     std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
-    while (remaining >= modADIS::DefGroupLength) {
+    for (; remaining >= modADIS::DefGroupLength; remaining -= modADIS::DefGroupLength) {
         const auto ddNo = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 8));
         const auto length = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 2));
         const auto resolution = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 1));
-        const auto dd = static_cast<std::int32_t>(ddNo);
-        const auto item = items.ItemOf(dd);
-        const bool kept = firstGroup_.emplace(dd, static_cast<int>(groups_.size())).second;
-        const auto width = static_cast<std::int16_t>(length < 0 ? 0 : length);
-        if (kept) {
-            valueGroups_.push_back(static_cast<std::uint32_t>(groups_.size()));
-            valueDDNos_.push_back(dd);
-        }
-        groups_.push_back({dd, width, static_cast<std::int16_t>(resolution),
-                           item ? item->DataType : modADIS::TypeUnknown, kept,
-                           static_cast<std::uint32_t>(fieldLength_)});
-        formats_.push_back({dd, width, static_cast<std::int16_t>(resolution)});
-        const auto type = groups_.back().dataType;
-        if (type == modADIS::TypeNumber && width >= 1 && width <= 16 && resolution >= 0 &&
-            resolution <= AdisNumber::MaxScale)
-            plainNumbers_.push_back({static_cast<std::uint32_t>(fieldLength_),
-                                     static_cast<std::uint16_t>(width),
-                                     static_cast<std::int16_t>(resolution)});
-        else if (type == modADIS::TypeNumber || type == modADIS::TypeDate ||
-                 type == modADIS::TypeTime)
-            otherChecked_.push_back(static_cast<std::uint32_t>(groups_.size() - 1));
-        fieldLength_ += static_cast<std::size_t>(width);
-        values_ += kept ? 1 : 0;
-        remaining -= modADIS::DefGroupLength;
+        f(static_cast<std::int32_t>(ddNo), static_cast<std::int16_t>(length < 0 ? 0 : length),
+          static_cast<std::int16_t>(resolution));
     }
 }
 
+} // namespace
+
+AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items)
+    : items_(&items), itemCount_(items.Count()) {
+    ReadGroups(defLine, [&](std::int32_t ddNo) {
+        const auto item = items.ItemOf(ddNo);
+        return item ? item->DataType : modADIS::TypeUnknown;
+    });
+}
+
+AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdisDataDict& dict) {
+    ReadGroups(defLine, [&](std::int32_t ddNo) {
+        const auto item = dict.Items().ItemOf(ddNo);
+        return item ? item->DataType : modADIS::TypeUnknown;
+    });
+}
+
+template <class TypeOf>
+void AdisValueLineLayout::ReadGroups(std::string_view defLine, TypeOf typeOf) {
+    groups_.reserve(TextEncoding::CharCount(defLine) / modADIS::DefGroupLength);
+    ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
+        groups_.push_back({ddNo, width, resolution, typeOf(ddNo), false,
+                           static_cast<std::uint32_t>(fieldLength_)});
+        fieldLength_ += static_cast<std::size_t>(width);
+    });
+    MarkKeptGroups();
+    for (std::size_t i = 0; i < groups_.size(); ++i) {
+        const Group& group = groups_[i];
+        if (group.kept) {
+            valueGroups_.push_back(static_cast<std::uint32_t>(i));
+            valueDDNos_.push_back(group.ddNo);
+            keptLength_ += static_cast<std::size_t>(group.length);
+        }
+        const auto type = group.dataType;
+        if (type == modADIS::TypeNumber && group.length >= 1 && group.length <= 16 &&
+            group.resolution >= 0 && group.resolution <= AdisNumber::MaxScale)
+            plainNumbers_.push_back(
+                {group.offset, static_cast<std::uint16_t>(group.length), group.resolution});
+        else if (type == modADIS::TypeNumber || type == modADIS::TypeDate ||
+                 type == modADIS::TypeTime)
+            otherChecked_.push_back(static_cast<std::uint32_t>(i));
+    }
+    values_ = valueGroups_.size();
+    valueGroups_.shrink_to_fit();
+    valueDDNos_.shrink_to_fit();
+    plainNumbers_.shrink_to_fit();
+    otherChecked_.shrink_to_fit();
+}
+
+void AdisValueLineLayout::MarkKeptGroups() {
+    // Nearly every definition names each DD number once: checked in one pass
+    // over the sorted numbers before anything is sorted by group.
+    std::vector<std::pair<std::int32_t, std::uint32_t>> byNumber;
+    byNumber.reserve(groups_.size());
+    for (std::size_t i = 0; i < groups_.size(); ++i)
+        byNumber.emplace_back(groups_[i].ddNo, static_cast<std::uint32_t>(i));
+    std::sort(byNumber.begin(), byNumber.end());
+    for (std::size_t i = 0; i < byNumber.size(); ++i)
+        if (i == 0 || byNumber[i].first != byNumber[i - 1].first)
+            groups_[byNumber[i].second].kept = true;
+}
+
+bool AdisValueLineLayout::HasGroupsOf(std::string_view defLine) const {
+    std::size_t i = 0;
+    bool same = true;
+    ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
+        same = same && i < groups_.size() && groups_[i].ddNo == ddNo &&
+               groups_[i].length == width && groups_[i].resolution == resolution;
+        ++i;
+    });
+    return same && i == groups_.size();
+}
+
+std::shared_ptr<clsAdisItems> AdisValueLineLayout::MakeItems() const {
+    auto items = std::make_shared<clsAdisItems>();
+    items->Reserve(values_);
+    for (const Group& group : groups_)
+        if (group.kept)
+            items->AddItem(group.ddNo, group.dataType, group.length, group.resolution);
+    return items;
+}
+
 bool AdisValueLineLayout::IsWrittenBy(std::span<const modADIS::FieldFormat> formats) const {
-    static_assert(sizeof(modADIS::FieldFormat) == 8, "compared as bytes: no padding");
-    return values_ == groups_.size() && formats.size() == formats_.size() &&
-           (formats.empty() ||
-            std::memcmp(formats.data(), formats_.data(), formats.size() * sizeof formats[0]) == 0);
+    if (values_ != groups_.size() || formats.size() != groups_.size())
+        return false;
+    for (std::size_t i = 0; i < formats.size(); ++i)
+        if (formats[i].ddNo != groups_[i].ddNo || formats[i].length != groups_[i].length ||
+            formats[i].resolution != groups_[i].resolution)
+            return false;
+    return true;
 }
 
 bool AdisValueLineLayout::IsFor(std::string_view defLine, const clsAdisItems& items) const {
-    return &items == items_ && items.Count() == itemCount_ && defLine == defLine_;
+    return &items == items_ && items.Count() == itemCount_ && HasGroupsOf(defLine);
 }
 
 const std::vector<int>& AdisValueLineLayout::KeyFields(const clsAdisEvent& keyEvent) {
@@ -63,9 +131,14 @@ const std::vector<int>& AdisValueLineLayout::KeyFields(const clsAdisEvent& keyEv
     keyItems_ = keyItems;
     keyItemCount_ = keyItems->Count();
     keyFields_.clear();
+    // A value line is at least as long as the groups are many, so a walk over
+    // them for each key event a line names stays within the reading of the line.
     for (const auto& keyItem : *keyItems) {
-        const auto found = firstGroup_.find(keyItem->DDNo);
-        keyFields_.push_back(found == firstGroup_.end() ? -1 : found->second);
+        int found = -1;
+        for (std::size_t i = 0; i < groups_.size() && found < 0; ++i)
+            if (groups_[i].kept && groups_[i].ddNo == keyItem->DDNo)
+                found = static_cast<int>(i);
+        keyFields_.push_back(found);
     }
     return keyFields_;
 }

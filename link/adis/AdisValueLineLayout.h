@@ -8,9 +8,9 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+class clsAdisDataDict;
 class clsAdisEvent;
 class clsAdisItems;
 class clsAdisKeyItems;
@@ -32,7 +32,17 @@ public:
         std::uint32_t offset;  // of its field from character 9 of a line of plain ASCII
     };
 
+    // Typed by the items of the event that defined the line.
     AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items);
+    // Typed by the dictionary (-1 for DD numbers it lacks), for a definition
+    // read from a file; the data event then makes its items from the layout.
+    AdisValueLineLayout(std::string_view defLine, const clsAdisDataDict& dict);
+
+    // The items of the definition: one for each DD number, from its first
+    // group, as clsAdisDataEvent::AddDefLineItems makes them.
+    std::shared_ptr<clsAdisItems> MakeItems() const;
+    // 8 plus the lengths of the items.
+    std::size_t ValueLineLength() const { return modADIS::LineFrameLength + keptLength_; }
 
     const std::vector<Group>& Groups() const { return groups_; }
     // Values a line keeps: one for each DD number.
@@ -65,14 +75,21 @@ public:
     const std::vector<int>& KeyFields(const clsAdisEvent& keyEvent);
 
 private:
-    std::string defLine_;
-    const clsAdisItems* items_;
-    long itemCount_;
+    // Reads the groups of the definition, each typed by typeOf(ddNo).
+    template <class TypeOf> void ReadGroups(std::string_view defLine, TypeOf typeOf);
+    // Marks the first group of each DD number kept (files may hold hundreds of
+    // thousands of groups: sorted, not hashed, and nothing kept per group).
+    void MarkKeptGroups();
+    // Whether the definition's groups are this layout's.
+    bool HasGroupsOf(std::string_view defLine) const;
+
+    // The items the layout was typed by (AddItemEx compares them), or none.
+    const clsAdisItems* items_ = nullptr;
+    long itemCount_ = 0;
     std::vector<Group> groups_;
     std::vector<NumberField> plainNumbers_;
     std::vector<std::uint32_t> otherChecked_;
-    std::vector<modADIS::FieldFormat> formats_;        // of the groups
-    std::unordered_map<std::int32_t, int> firstGroup_; // DD number -> its first group
+    std::size_t keptLength_ = 0;
     std::size_t values_ = 0;
     std::vector<std::uint32_t> valueGroups_;
     std::vector<std::int32_t> valueDDNos_;

@@ -129,7 +129,7 @@ public:
     long Count() const { return static_cast<long>(elements_.size()); }
     void Reserve(std::size_t n) {
         elements_.reserve(n);
-        std::size_t capacity = table_.empty() ? 16 : table_.size();
+        std::size_t capacity = table_.empty() ? kSmallestTable : table_.size();
         while (capacity < n * 2)
             capacity *= 2;
         if (capacity != table_.size())
@@ -205,6 +205,8 @@ protected:
 
 private:
     static constexpr std::uint32_t kFree = UINT32_MAX;
+    // Small, as a file may hold many data events of a line or two each.
+    static constexpr std::size_t kSmallestTable = 4;
 
     [[noreturn]] static void RaiseInvalid() {
         throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
@@ -272,14 +274,14 @@ private:
     }
     void GrowForOneMore() {
         if ((elements_.size() + 1) * 2 > table_.size())
-            Grow(table_.empty() ? 16 : table_.size() * 2);
+            Grow(table_.empty() ? kSmallestTable : table_.size() * 2);
     }
     void Insert(std::uint32_t position, std::uint32_t hash) {
         table_[FreeEntry(hash)] = {position, hash};
     }
     // A larger table for the same positions: the kept hashes place them.
     void Grow(std::size_t capacity) {
-        std::vector<Entry> old(capacity < 16 ? 16 : capacity, Entry{kFree, 0});
+        std::vector<Entry> old(std::max(capacity, kSmallestTable), Entry{kFree, 0});
         old.swap(table_);
         for (const Entry& entry : old)
             if (entry.position != kFree)
@@ -287,7 +289,7 @@ private:
     }
     // After positions moved: every key is hashed again.
     void Rebuild(std::size_t capacity) {
-        std::size_t size = 16;
+        std::size_t size = kSmallestTable;
         while (size < capacity)
             size *= 2;
         table_.assign(size, Entry{kFree, 0});

@@ -10,7 +10,7 @@ std::string clsAdisDataEvent::EventNoStr() const {
 
 const std::shared_ptr<clsAdisItems>& clsAdisDataEvent::Items() const {
     if (!items_)
-        items_ = std::make_shared<clsAdisItems>();
+        items_ = definition_ ? definition_->MakeItems() : std::make_shared<clsAdisItems>();
     return items_;
 }
 
@@ -21,22 +21,23 @@ const std::shared_ptr<clsAdisDataLines>& clsAdisDataEvent::DataLines() const {
 }
 
 std::string clsAdisDataEvent::LineString(std::string_view lineType, std::string_view status) const {
-    return modADIS::DefinitionLine(lineType, status, EventNo, items_.get());
+    return modADIS::DefinitionLine(lineType, status, EventNo,
+                                   items_ || definition_ ? Items().get() : nullptr);
 }
 
 bool clsAdisDataEvent::AddDefLineItems(const clsAdisDataDict& dataDict, std::string_view defLine) {
-    auto items = modADIS::ParseDataDefItems(defLine);
-    if (!items)
+    if (!modADIS::IsDataDefinition(defLine))
         return false;
-    for (const auto& item : *items) {
-        const auto known = dataDict.Items().Item(item->Key);
-        item->DataType = known ? known->DataType : modADIS::TypeUnknown;
-    }
-    items_ = std::move(items);
+    // The items are made from the layout when they are first asked for: a file
+    // of large definitions then holds each group once, not twice.
+    definition_ = std::make_shared<AdisValueLineLayout>(defLine, dataDict);
+    items_.reset();
     return true;
 }
 
 std::int16_t clsAdisDataEvent::GetValueLineLength() const {
+    if (!items_ && definition_) // checked not to overflow when read
+        return static_cast<std::int16_t>(definition_->ValueLineLength());
     long total = static_cast<long>(modADIS::LineFrameLength);
     for (const auto& item : *Items()) {
         total += item->Length;

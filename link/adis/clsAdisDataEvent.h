@@ -24,6 +24,9 @@ public:
 
     const std::shared_ptr<clsAdisItems>& Items() const;
     void SetItems(std::shared_ptr<clsAdisItems> items) { items_ = std::move(items); }
+    // The layout of the definition line the event was read from (nothing for
+    // an event built in code).
+    const std::shared_ptr<AdisValueLineLayout>& Definition() const { return definition_; }
     const std::shared_ptr<clsAdisDataLines>& DataLines() const;
     void SetDataLines(std::shared_ptr<clsAdisDataLines> dataLines) {
         dataLines_ = std::move(dataLines);
@@ -32,8 +35,9 @@ public:
     // Line type, status, event number, then the definition group of every item.
     std::string LineString(std::string_view lineType, std::string_view status) const;
     // Items from the definition groups of the line, typed from the dictionary (-1
-    // for DD numbers it lacks); false when the line is unreadable, has a group of
-    // length 0, or its value lines would be longer than 32767 characters.
+    // for DD numbers it lacks); false when the line is unreadable, has no group
+    // or a group of length 0, or its value lines would be longer than 32767
+    // characters.
     bool AddDefLineItems(const clsAdisDataDict& dataDict, std::string_view defLine);
     // 8 plus the lengths of all items. Raises LinkError (overflow) above 32767.
     std::int16_t GetValueLineLength() const;
@@ -47,6 +51,7 @@ public:
     bool ChangeDDNo(std::int32_t oldDDNo, std::int32_t newDDNo);
 
 private:
+    std::shared_ptr<AdisValueLineLayout> definition_;
     mutable std::shared_ptr<clsAdisItems> items_;
     mutable std::shared_ptr<clsAdisDataLines> dataLines_;
 };

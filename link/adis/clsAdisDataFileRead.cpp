@@ -234,7 +234,10 @@ private:
                 dataEvents.Remove(event->Key);
             return;
         }
-        CheckItems(*event->Items());
+        layout_ = event->Definition();
+        for (const auto& group : layout_->Groups())
+            if (group.kept)
+                CheckItem(group.ddNo, group.dataType);
         current_ = event;
         // An event's lines are made with its first value line: a file of bare
         // definitions costs no more than their definitions.
@@ -256,8 +259,6 @@ private:
             return;
         }
         const std::string_view line = AsUtf8(raw_, converted_);
-        if (!layout_)
-            layout_ = std::make_shared<AdisValueLineLayout>(currentDef_, *current_->Items());
         // As AddItemEx, with the definition's layout and the key event of the
         // line's event number kept from line to line.
         std::string_view eventField;
@@ -298,12 +299,14 @@ private:
     }
 
     void CheckItems(const clsAdisItems& items) {
-        for (const auto& item : items) {
-            if (item->DataType == modADIS::TypeUnknown)
-                Warning(lineNo_, Bracketed(" Unknown DD-number", item->DDNo));
-            else if (dict_->NotSupported(item->DDNo))
-                Note(lineNo_, Bracketed(" Not supported DD-number", item->DDNo));
-        }
+        for (const auto& item : items)
+            CheckItem(item->DDNo, item->DataType);
+    }
+    void CheckItem(std::int32_t ddNo, std::int16_t dataType) {
+        if (dataType == modADIS::TypeUnknown)
+            Warning(lineNo_, Bracketed(" Unknown DD-number", ddNo));
+        else if (dict_->NotSupported(ddNo))
+            Note(lineNo_, Bracketed(" Not supported DD-number", ddNo));
     }
 
     // Messages come in line order: a value line still to be stored first.

@@ -73,10 +73,11 @@ AdisValue DecodeField(std::string_view field, std::int16_t dataType, std::int16_
 // The definition groups from character 9 of a D- or R-line as items (data type
 // not set); nothing when a group is unreadable.
 std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine);
-// ParseDefItems of a D-line, which gives its value lines their fields: nothing
-// as well when a group has length 0 or the value lines would be longer than
-// MaxValueLineLength (no value line could be read with the definition).
-std::shared_ptr<clsAdisItems> ParseDataDefItems(std::string_view defLine);
+// Whether a D-line gives its value lines fields: at least one group, every
+// group readable and of length 1 or more, and value lines no longer than
+// MaxValueLineLength. Read without making anything, so that a hostile line
+// costs no memory.
+bool IsDataDefinition(std::string_view defLine);
 // The search groups of an SN-line typed by `items`; nothing when unreadable.
 std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,
                                                     const clsAdisItems& items);

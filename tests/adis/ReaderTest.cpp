@@ -173,13 +173,15 @@ TEST(Reader, MessagesOfSmallFiles) {
          true,
          {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
           "  Error in line:     2 Error in preceding D-line. V-line skipped!"}},
-        {"short and odd lines",
+        {"short and odd lines (a definition without groups defines nothing)",
          {"D", "V", "R", "S", "O", "DN", "X\x01\x02", "?N"},
          false,
          false,
          true,
-         {"  Error in line:     2 String length in D- and V-lines don't match.",
-          "   Note in line:     3 Not supported Event number <0>"}},
+         {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
+          "  Error in line:     2 Error in preceding D-line. V-line skipped!",
+          "   Note in line:     3 Not supported Event number <0>",
+          "  Error in line:     6 Syntax error. Can't read the D-line. Line skipped."}},
     };
     CommandLineRole role;
     TempDir dir;
