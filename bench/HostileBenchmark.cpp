@@ -91,6 +91,22 @@ int main(int argc, char** argv) {
                  text += "DN" + modADIS::FormatEventNo(100000 + i) + "00900080160\r\n";
              return text;
          }},
+        {"200,000 definitions of one group each of its own",
+         [] {
+             std::string text;
+             for (int i = 0; i < 200000; ++i)
+                 text += "DN" + modADIS::FormatEventNo(100000 + i) +
+                         modADIS::FormatDefField(10000000 + i, 1, 0) + "\r\n";
+             return text;
+         }},
+        {"30,000 definitions of one group of its own, each with a value line",
+         [] {
+             std::string text;
+             for (int i = 0; i < 30000; ++i)
+                 text +=
+                     "DN055043" + modADIS::FormatDefField(10000000 + i, 1, 0) + "\r\nVN055043x\r\n";
+             return text;
+         }},
         {"30,000 definitions of one group, each with a value line",
          [] { return Repeat("DN05504300900080160\r\nVN055043SE100000        \r\n", 30000); }},
         {"200,000 definitions of 8 characters",

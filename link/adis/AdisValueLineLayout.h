@@ -66,6 +66,8 @@ public:
     };
     const std::vector<NumberField>& PlainNumberFields() const { return plainNumbers_; }
     const std::vector<std::uint32_t>& OtherCheckedGroups() const { return otherChecked_; }
+    // Whether the definition's groups are this layout's.
+    bool HasGroupsOf(std::string_view defLine) const;
     // Whether the layout was made for this definition and these items as they are.
     bool IsFor(std::string_view defLine, const clsAdisItems& items) const;
 
@@ -80,8 +82,6 @@ private:
     // Marks the first group of each DD number kept (files may hold hundreds of
     // thousands of groups: sorted, not hashed, and nothing kept per group).
     void MarkKeptGroups();
-    // Whether the definition's groups are this layout's.
-    bool HasGroupsOf(std::string_view defLine) const;
 
     // The items the layout was typed by (AddItemEx compares them), or none.
     const clsAdisItems* items_ = nullptr;

@@ -30,9 +30,13 @@ bool clsAdisDataEvent::AddDefLineItems(const clsAdisDataDict& dataDict, std::str
         return false;
     // The items are made from the layout when they are first asked for: a file
     // of large definitions then holds each group once, not twice.
-    definition_ = std::make_shared<AdisValueLineLayout>(defLine, dataDict);
-    items_.reset();
+    SetDefinition(std::make_shared<AdisValueLineLayout>(defLine, dataDict));
     return true;
+}
+
+void clsAdisDataEvent::SetDefinition(std::shared_ptr<AdisValueLineLayout> layout) {
+    definition_ = std::move(layout);
+    items_.reset();
 }
 
 std::int16_t clsAdisDataEvent::GetValueLineLength() const {

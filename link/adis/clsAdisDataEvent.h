@@ -39,6 +39,9 @@ public:
     // or a group of length 0, or its value lines would be longer than 32767
     // characters.
     bool AddDefLineItems(const clsAdisDataDict& dataDict, std::string_view defLine);
+    // AddDefLineItems for a reader that has checked the line and made (or kept
+    // from an equal definition) its layout, typed by the dictionary.
+    void SetDefinition(std::shared_ptr<AdisValueLineLayout> layout);
     // 8 plus the lengths of all items. Raises LinkError (overflow) above 32767.
     std::int16_t GetValueLineLength() const;
     // Gives the item of oldDDNo and the value of oldDDNo in every value line the

@@ -12,6 +12,8 @@
 #include "modADIS.h"
 #include "modADISFiles.h"
 
+#include <algorithm>
+#include <array>
 #include <exception>
 #include <limits>
 #include <optional>
@@ -227,14 +229,15 @@ private:
         } else {
             event = dataEvents.AddItem(eventNo, 0, nullptr, nullptr);
         }
-        if (!event || !event->AddDefLineItems(*dict_, currentDef_)) {
+        if (!event || !modADIS::IsDataDefinition(currentDef_)) {
             Error(lineNo_, " Syntax error. Can't read the D-line. Line skipped.");
             defLineError_ = true;
             if (event)
                 dataEvents.Remove(event->Key);
             return;
         }
-        layout_ = event->Definition();
+        layout_ = SharedLayout(currentDef_);
+        event->SetDefinition(layout_);
         for (const auto& group : layout_->Groups())
             if (group.kept)
                 CheckItem(group.ddNo, group.dataType);
@@ -242,6 +245,20 @@ private:
         // An event's lines are made with its first value line: a file of bare
         // definitions costs no more than their definitions.
         currentLines_ = nullptr;
+    }
+
+    // The layout of a definition: that of an equal one read shortly before
+    // (files repeat the definition of an event before each run of its lines), or
+    // a new one.
+    std::shared_ptr<AdisValueLineLayout> SharedLayout(std::string_view defLine) {
+        for (auto& recent : recentLayouts_)
+            if (recent && recent->HasGroupsOf(defLine)) {
+                std::swap(recent, recentLayouts_.front());
+                return recentLayouts_.front();
+            }
+        std::move_backward(recentLayouts_.begin(), recentLayouts_.end() - 1, recentLayouts_.end());
+        recentLayouts_.front() = std::make_shared<AdisValueLineLayout>(defLine, *dict_);
+        return recentLayouts_.front();
     }
 
     void ValueLine() {
@@ -352,8 +369,9 @@ private:
     std::shared_ptr<clsAdisDataEvent> current_;
     clsAdisDataLines* currentLines_ = nullptr;
     std::optional<std::int16_t> valueLineLength_;
-    std::shared_ptr<AdisValueLineLayout> layout_; // of the current definition
-    std::string lineEventField_;                  // of the last value line
+    std::shared_ptr<AdisValueLineLayout> layout_;                       // of the current definition
+    std::array<std::shared_ptr<AdisValueLineLayout>, 8> recentLayouts_; // the latest first
+    std::string lineEventField_;                                        // of the last value line
     std::int32_t lineEventNo_ = 0;
     std::shared_ptr<clsAdisEvent> lineKeyEvent_;
     clsAdisDataLines* pendingLines_ = nullptr; // holds a value line still to be stored
