@@ -72,7 +72,7 @@ public:
         if (elements_.size() >= kFree - 1)
             RaiseInvalid();
         if (!SharesOwner(element))
-            foreign_.emplace(element.get(), element);
+            Foreign().emplace(element.get(), element);
         if (position == elements_.size()) {
             const auto hash = static_cast<std::uint32_t>(HashOf(element->Key));
             GrowForOneMore();
@@ -123,7 +123,7 @@ public:
     void Clear() {
         elements_.clear();
         table_.clear();
-        foreign_.clear();
+        foreign_.reset();
         owner_.reset(); // stays alive while handles to its elements do
     }
     long Count() const { return static_cast<long>(elements_.size()); }
@@ -225,8 +225,8 @@ private:
     }
     Element HandleAt(std::size_t position) const {
         T* const element = elements_[position];
-        if (!foreign_.empty())
-            if (const auto found = foreign_.find(element); found != foreign_.end())
+        if (foreign_)
+            if (const auto found = foreign_->find(element); found != foreign_->end())
                 return found->second;
         return Handle(element);
     }
@@ -297,7 +297,8 @@ private:
             Insert(static_cast<std::uint32_t>(position), HashOf(elements_[position]->Key));
     }
     void RemoveAt(std::size_t position) {
-        foreign_.erase(elements_[position]);
+        if (foreign_)
+            foreign_->erase(elements_[position]);
         elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(position));
         Rebuild(table_.size());
     }
@@ -305,5 +306,13 @@ private:
     std::vector<T*> elements_;
     std::vector<Entry> table_; // size 0 or a power of two, at most half full
     std::shared_ptr<void> owner_;
-    std::unordered_map<const T*, Element> foreign_; // elements kept alive by their own handles
+    using ForeignElements = std::unordered_map<const T*, Element>;
+    ForeignElements& Foreign() {
+        if (!foreign_)
+            foreign_ = std::make_unique<ForeignElements>();
+        return *foreign_;
+    }
+    // Elements kept alive by their own handles; made for the first (a file's
+    // many small collections have none).
+    std::unique_ptr<ForeignElements> foreign_;
 };

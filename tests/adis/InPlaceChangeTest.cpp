@@ -44,7 +44,8 @@ TEST(InPlaceChange, ValuesDDNumbersAndKeysReachTheWrittenFile) {
     TempDir dir;
     const auto input = WriteLines(dir, "in.dat",
                                   {HeaderDef, HeaderValues, "TN", Def55021, Value55021("SE1"),
-                                   Value55021("SE2", "20240201", "  30"), "EN", "ZN"});
+                                   Value55021("SE2", "20240201", "  30"), "EN", "TN", Def55021,
+                                   Value55021("SE3"), "EN", "ZN"});
     auto dict = SmallDictionary();
     clsAdisDataFile file;
     clsMessages messages;
@@ -64,10 +65,13 @@ TEST(InPlaceChange, ValuesDDNumbersAndKeysReachTheWrittenFile) {
 
     const std::string output = dir.File("out.dat");
     ASSERT_TRUE(file.WriteData(nullptr, output));
+    // The second definition of the event, equal to the first when read, is not
+    // renumbered with it.
     EXPECT_EQ(BodyLines(output),
               (std::vector<std::string>{"TN", "DN055021009000801600005015108000900054041",
                                         "VN055021SE9             20240131  55",
-                                        "VN055021SE2             20240201  30", "EN", "ZN"}));
+                                        "VN055021SE2             20240201  30", "TN", Def55021,
+                                        "VN055021SE3             20240131  12", "EN", "ZN"}));
 
     clsAdisDataFile again;
     ASSERT_TRUE(again.Read(output, messages, dict, nullptr, false, true));
