@@ -1,6 +1,8 @@
 // Reading files made to cost a reader time or memory: for each shape the time
 // of Read and its peak memory as a multiple of the file size; then the load of
-// a small dictionary file whose counts name far more than it holds.
+// a small dictionary file whose counts name far more than it holds. Every data
+// event and every stored value line has a fixed cost in the model, so the
+// shapes of many tiny definitions or lines show that cost per byte of file.
 //
 //   link_bench_hostile [folder for the files]
 
@@ -109,6 +111,18 @@ int main(int argc, char** argv) {
          }},
         {"30,000 definitions of one group, each with a value line",
          [] { return Repeat("DN05504300900080160\r\nVN055043SE100000        \r\n", 30000); }},
+        {"1,000,000 value lines of a key of 4 characters",
+         [] {
+             std::string text = "DN05504300900080040\r\n";
+             text.reserve(15000000);
+             char key[5] = {};
+             for (int i = 0; i < 1000000; ++i) {
+                 for (int c = 0, n = i; c < 4; ++c, n /= 40)
+                     key[c] = static_cast<char>('0' + n % 40);
+                 text.append("VN055043").append(key, 4).append("\r\n");
+             }
+             return text;
+         }},
         {"200,000 definitions of 8 characters",
          [] {
              std::string text;

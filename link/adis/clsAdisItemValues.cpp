@@ -237,7 +237,7 @@ clsAdisItemValues::clsAdisItemValues(clsAdisItemValues&& other) {
 clsAdisItemValues& clsAdisItemValues::operator=(clsAdisItemValues&& other) {
     if (this == &other)
         return *this;
-    if (!other.KeepsFields() && (!other.block_ || other.block_.get_deleter().owned)) {
+    if (!other.KeepsFields() && (!other.block_ || other.block_.owned())) {
         fieldLayout_ = nullptr;
         block_ = std::move(other.block_);
         count_ = other.count_;
