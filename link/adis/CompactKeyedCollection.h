@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/KeyTable.h"
 #include "common/LinkError.h"
 
 #include <algorithm>
@@ -69,18 +70,19 @@ public:
                 RaiseInvalid();
             position = anchor + (before.empty() ? 1 : 0);
         }
-        if (elements_.size() >= kFree - 1)
+        if (elements_.size() >= KeyTable::kMostElements)
             RaiseInvalid();
         if (!SharesOwner(element))
             Foreign().emplace(element.get(), element);
         if (position == elements_.size()) {
-            const auto hash = static_cast<std::uint32_t>(HashOf(element->Key));
-            GrowForOneMore();
-            StoreAt(FreeEntry(hash), element.get(), hash);
+            const std::uint32_t hash = HashOf(element->Key);
+            table_.MakeRoom(elements_.size() + 1);
+            table_.Insert(static_cast<std::uint32_t>(position), hash);
+            elements_.push_back(element.get());
             return true;
         }
         elements_.insert(elements_.begin() + static_cast<std::ptrdiff_t>(position), element.get());
-        Rebuild(std::max<std::size_t>(table_.size(), elements_.size() * 2));
+        Rebuild();
         return true;
     }
 
@@ -122,18 +124,14 @@ public:
 
     void Clear() {
         elements_.clear();
-        table_.clear();
+        table_.Clear();
         foreign_.reset();
         owner_.reset(); // stays alive while handles to its elements do
     }
     long Count() const { return static_cast<long>(elements_.size()); }
     void Reserve(std::size_t n) {
         elements_.reserve(n);
-        std::size_t capacity = table_.empty() ? kSmallestTable : table_.size();
-        while (capacity < n * 2)
-            capacity *= 2;
-        if (capacity != table_.size())
-            Grow(capacity);
+        table_.MakeRoom(n);
     }
 
     const_iterator begin() const { return const_iterator(this, 0); }
@@ -146,11 +144,9 @@ public:
     }
 
 protected:
-    static constexpr std::size_t kNoEntry = SIZE_MAX;
+    static constexpr std::size_t kNoEntry = KeyTable::kNoEntry;
 
-    static std::uint32_t HashOf(std::string_view key) {
-        return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
-    }
+    static std::uint32_t HashOf(std::string_view key) { return KeyTable::HashOf(key); }
 
     // The owner of the elements the derived collection makes; set once it
     // makes the first.
@@ -165,60 +161,45 @@ protected:
     // one more element), or kNoEntry when the key is present; StoreAt stores
     // the element there (nothing may be added in between).
     std::size_t EntryForNew(std::string_view key, std::uint32_t hash) {
-        if (elements_.size() >= kFree - 1)
+        if (elements_.size() >= KeyTable::kMostElements)
             RaiseInvalid();
-        GrowForOneMore();
-        const std::size_t mask = table_.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Entry& entry = table_[i];
-            if (entry.position == kFree)
-                return i;
-            if (entry.hash == hash && elements_[entry.position]->Key == key)
-                return kNoEntry;
-        }
+        return table_.FreeEntryUnlessPresent(key, hash, elements_.size() + 1, KeyAt());
     }
     void StoreAt(std::size_t entry, T* element, std::uint32_t hash) {
+        table_.Put(entry, static_cast<std::uint32_t>(elements_.size()), hash);
         elements_.push_back(element);
-        table_[entry] = {static_cast<std::uint32_t>(elements_.size() - 1), hash};
     }
 
     // Starts loading the table entry of a hash, for an EntryForNew to come.
-    void Prefetch(std::uint32_t hash) const {
-        if (!table_.empty())
-            __builtin_prefetch(table_.data() + (hash & (table_.size() - 1)));
-    }
+    void Prefetch(std::uint32_t hash) const { table_.Prefetch(hash); }
 
     // Gives the element of oldKey the key newKey in its place: setKey(element,
     // newKey) changes the element's Key. False (and no change) when oldKey is
     // absent or newKey present.
     template <class SetKey>
     bool ChangeKeyWith(std::string_view oldKey, std::string_view newKey, SetKey setKey) {
-        const std::size_t entry = FindEntry(oldKey);
-        if (entry == kNoEntry || Find(newKey) != kFree)
+        const std::size_t entry = table_.Find(oldKey, HashOf(oldKey), KeyAt());
+        if (entry == KeyTable::kNoEntry || Find(newKey) != kFree)
             return false;
-        const std::uint32_t position = table_[entry].position;
-        EraseEntry(entry);
+        const std::uint32_t position = table_.PositionAt(entry);
+        table_.Erase(entry);
         setKey(*elements_[position], newKey);
-        Insert(position, HashOf(newKey));
+        table_.Insert(position, HashOf(newKey));
         return true;
     }
 
 private:
     static constexpr std::uint32_t kFree = UINT32_MAX;
-    // Small, as a file may hold many data events of a line or two each.
-    static constexpr std::size_t kSmallestTable = 4;
 
     [[noreturn]] static void RaiseInvalid() {
         throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
     }
 
-    // Each table entry keeps the low 32 bits of its key's hash beside the
-    // position: probes compare those before they touch the element, and the table
-    // grows without hashing the keys again.
-    struct Entry {
-        std::uint32_t position;
-        std::uint32_t hash;
-    };
+    auto KeyAt() const {
+        return [this](std::uint32_t position) -> std::string_view {
+            return elements_[position]->Key;
+        };
+    }
 
     bool SharesOwner(const Element& element) const {
         return owner_ && !element.owner_before(owner_) && !owner_.owner_before(element);
@@ -231,80 +212,31 @@ private:
         return Handle(element);
     }
 
+    // The position of the key, or kFree.
     std::uint32_t Find(std::string_view key) const {
-        const std::size_t entry = FindEntry(key);
-        return entry == kNoEntry ? kFree : table_[entry].position;
-    }
-    // The table entry of the key, or kNoEntry.
-    std::size_t FindEntry(std::string_view key) const {
-        if (table_.empty())
-            return kNoEntry;
-        const std::uint32_t hash = HashOf(key);
-        const std::size_t mask = table_.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Entry& entry = table_[i];
-            if (entry.position == kFree)
-                return kNoEntry;
-            if (entry.hash == hash && elements_[entry.position]->Key == key)
-                return i;
-        }
-    }
-    // The free entry a new key of the hash takes (its key known to be absent).
-    std::size_t FreeEntry(std::uint32_t hash) const {
-        const std::size_t mask = table_.size() - 1;
-        std::size_t i = hash & mask;
-        while (table_[i].position != kFree)
-            i = (i + 1) & mask;
-        return i;
-    }
-    // Frees a table entry; the entries of its probe run behind it move up so
-    // that every key stays reachable from its home entry.
-    void EraseEntry(std::size_t hole) {
-        const std::size_t mask = table_.size() - 1;
-        for (std::size_t i = (hole + 1) & mask; table_[i].position != kFree; i = (i + 1) & mask) {
-            const std::size_t home = table_[i].hash & mask;
-            // The entry stays when its home lies in the cyclic range (hole, i].
-            const bool stays = hole <= i ? (hole < home && home <= i) : (hole < home || home <= i);
-            if (!stays) {
-                table_[hole] = table_[i];
-                hole = i;
-            }
-        }
-        table_[hole] = Entry{kFree, 0};
-    }
-    void GrowForOneMore() {
-        if ((elements_.size() + 1) * 2 > table_.size())
-            Grow(table_.empty() ? kSmallestTable : table_.size() * 2);
-    }
-    void Insert(std::uint32_t position, std::uint32_t hash) {
-        table_[FreeEntry(hash)] = {position, hash};
-    }
-    // A larger table for the same positions: the kept hashes place them.
-    void Grow(std::size_t capacity) {
-        std::vector<Entry> old(std::max(capacity, kSmallestTable), Entry{kFree, 0});
-        old.swap(table_);
-        for (const Entry& entry : old)
-            if (entry.position != kFree)
-                Insert(entry.position, entry.hash);
+        const std::size_t entry = table_.Find(key, HashOf(key), KeyAt());
+        return entry == KeyTable::kNoEntry ? kFree : table_.PositionAt(entry);
     }
     // After positions moved: every key is hashed again.
-    void Rebuild(std::size_t capacity) {
-        std::size_t size = kSmallestTable;
-        while (size < capacity)
-            size *= 2;
-        table_.assign(size, Entry{kFree, 0});
-        for (std::size_t position = 0; position < elements_.size(); ++position)
-            Insert(static_cast<std::uint32_t>(position), HashOf(elements_[position]->Key));
+    void Rebuild() {
+        table_.Rebuild(elements_.size(),
+                       [this](std::size_t position) { return HashOf(elements_[position]->Key); });
     }
     void RemoveAt(std::size_t position) {
         if (foreign_)
             foreign_->erase(elements_[position]);
+        if (position + 1 == elements_.size()) { // the last: only its entry goes
+            table_.Erase(table_.Find(elements_[position]->Key, HashOf(elements_[position]->Key),
+                                     KeyAt()));
+            elements_.pop_back();
+            return;
+        }
         elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(position));
-        Rebuild(table_.size());
+        Rebuild();
     }
 
     std::vector<T*> elements_;
-    std::vector<Entry> table_; // size 0 or a power of two, at most half full
+    KeyTable table_;
     std::shared_ptr<void> owner_;
     using ForeignElements = std::unordered_map<const T*, Element>;
     ForeignElements& Foreign() {

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "KeyTable.h"
 #include "LinkError.h"
 
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // An insertion-ordered collection of shared elements, each stored under the text
-// of its public member `Key`. Lookup by key is O(1) and by 1-based position O(1).
+// of its public member `Key`, which must not change while it is stored. Lookup
+// by key is O(1) and by 1-based position O(1).
 // Item and Exists never fail; Add and Remove raise LinkError on a duplicate or an
 // absent key or position.
 template <class T> class KeyedCollection {
@@ -23,34 +24,40 @@ public:
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
         if (!element)
             throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
-        if (index_.count(element->Key))
+        if (Find(element->Key) != kAbsent)
             throw LinkError(LinkErrors::DuplicateKey,
                             "This key is already associated with an element of this collection");
         std::size_t position = elements_.size();
         if (!before.empty() || !after.empty()) {
-            auto anchor = index_.find(std::string(before.empty() ? after : before));
-            if (anchor == index_.end())
+            const std::size_t anchor = Find(before.empty() ? after : before);
+            if (anchor == kAbsent)
                 throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
-            position = anchor->second + (before.empty() ? 1 : 0);
+            position = anchor + (before.empty() ? 1 : 0);
+        }
+        if (elements_.size() >= KeyTable::kMostElements)
+            throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
+        if (position == elements_.size()) {
+            index_.MakeRoom(elements_.size() + 1);
+            index_.Insert(static_cast<std::uint32_t>(position), KeyTable::HashOf(element->Key));
+            elements_.push_back(element);
+            return true;
         }
         elements_.insert(elements_.begin() + static_cast<std::ptrdiff_t>(position), element);
-        index_.emplace(element->Key, position);
-        if (position + 1 != elements_.size())
-            Reindex(position + 1);
+        Reindex();
         return true;
     }
 
     // Adds the element unless its key is present; gives nothing on a duplicate.
     Element AddIfAbsent(const Element& element) {
-        if (!element || index_.count(element->Key))
+        if (!element || Find(element->Key) != kAbsent)
             return nullptr;
         Add(element);
         return element;
     }
 
     Element Item(std::string_view key) const {
-        auto found = index_.find(std::string(key));
-        return found == index_.end() ? nullptr : elements_[found->second];
+        const std::size_t position = Find(key);
+        return position == kAbsent ? nullptr : elements_[position];
     }
     Element Item(const char* key) const { return Item(std::string_view(key ? key : "")); }
     Element Item(const std::string& key) const { return Item(std::string_view(key)); }
@@ -62,17 +69,17 @@ public:
     }
     Element Item(int position) const { return Item(static_cast<long>(position)); }
 
-    bool Exists(std::string_view key) const { return index_.count(std::string(key)) != 0; }
+    bool Exists(std::string_view key) const { return Find(key) != kAbsent; }
     bool Exists(const char* key) const { return Exists(std::string_view(key ? key : "")); }
     bool Exists(const std::string& key) const { return Exists(std::string_view(key)); }
     bool Exists(long position) const { return Item(position) != nullptr; }
     bool Exists(int position) const { return Exists(static_cast<long>(position)); }
 
     void Remove(std::string_view key) {
-        auto found = index_.find(std::string(key));
-        if (found == index_.end())
+        const std::size_t position = Find(key);
+        if (position == kAbsent)
             throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
-        RemoveAt(found->second);
+        RemoveAt(position);
     }
     void Remove(const char* key) { Remove(std::string_view(key ? key : "")); }
     void Remove(const std::string& key) { Remove(std::string_view(key)); }
@@ -85,28 +92,47 @@ public:
 
     void Clear() {
         elements_.clear();
-        index_.clear();
+        index_.Clear();
     }
     long Count() const { return static_cast<long>(elements_.size()); }
     void Reserve(std::size_t n) {
         elements_.reserve(n);
-        index_.reserve(n);
+        index_.MakeRoom(n);
     }
 
     const_iterator begin() const { return elements_.begin(); }
     const_iterator end() const { return elements_.end(); }
 
 private:
-    void RemoveAt(std::size_t position) {
-        index_.erase(elements_[position]->Key);
-        elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(position));
-        Reindex(position);
+    static constexpr std::size_t kAbsent = SIZE_MAX;
+
+    // The position of the key, or kAbsent.
+    std::size_t Find(std::string_view key) const {
+        const std::size_t entry =
+            index_.Find(key, KeyTable::HashOf(key), [this](std::uint32_t position) {
+                return std::string_view(elements_[position]->Key);
+            });
+        return entry == KeyTable::kNoEntry ? kAbsent : index_.PositionAt(entry);
     }
-    void Reindex(std::size_t from) {
-        for (std::size_t i = from; i < elements_.size(); ++i)
-            index_[elements_[i]->Key] = i;
+    void RemoveAt(std::size_t position) {
+        if (position + 1 == elements_.size()) { // the last: only its entry goes
+            const std::string_view key = elements_[position]->Key;
+            index_.Erase(index_.Find(key, KeyTable::HashOf(key), [this](std::uint32_t at) {
+                return std::string_view(elements_[at]->Key);
+            }));
+            elements_.pop_back();
+            return;
+        }
+        elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(position));
+        Reindex();
+    }
+    // After positions moved.
+    void Reindex() {
+        index_.Rebuild(elements_.size(), [this](std::size_t position) {
+            return KeyTable::HashOf(elements_[position]->Key);
+        });
     }
 
     std::vector<Element> elements_;
-    std::unordered_map<std::string, std::size_t> index_;
+    KeyTable index_;
 };

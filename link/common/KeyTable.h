@@ -1,0 +1,133 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+// The index of a keyed collection: an open-addressing table of 32-bit positions
+// into the collection's sequence, each beside the low 32 bits of its key's hash.
+// The keys stay in the elements (the table keeps no copy, and costs 16 to 32
+// bytes an element); probes compare the hash bits before they ask for a key, and
+// the table grows without hashing the keys again. At most half full.
+class KeyTable {
+public:
+    static constexpr std::size_t kNoEntry = SIZE_MAX;
+    // The most elements a table indexes.
+    static constexpr std::size_t kMostElements = UINT32_MAX - 1;
+
+    static std::uint32_t HashOf(std::string_view key) {
+        return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
+    }
+
+    // The entry of the key, or kNoEntry; keyAt(position) gives an element's key.
+    template <class KeyAt>
+    std::size_t Find(std::string_view key, std::uint32_t hash, KeyAt&& keyAt) const {
+        if (entries_.empty())
+            return kNoEntry;
+        const std::size_t mask = entries_.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Entry& entry = entries_[i];
+            if (entry.position == kFree)
+                return kNoEntry;
+            if (entry.hash == hash && keyAt(entry.position) == key)
+                return i;
+        }
+    }
+    // For adding: with room made for `count` elements, the free entry a new key
+    // takes, or kNoEntry when the key is present.
+    template <class KeyAt>
+    std::size_t FreeEntryUnlessPresent(std::string_view key, std::uint32_t hash, std::size_t count,
+                                       KeyAt&& keyAt) {
+        MakeRoom(count);
+        const std::size_t mask = entries_.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Entry& entry = entries_[i];
+            if (entry.position == kFree)
+                return i;
+            if (entry.hash == hash && keyAt(entry.position) == key)
+                return kNoEntry;
+        }
+    }
+    std::uint32_t PositionAt(std::size_t entry) const { return entries_[entry].position; }
+    void Put(std::size_t entry, std::uint32_t position, std::uint32_t hash) {
+        entries_[entry] = {position, hash};
+    }
+    // Adds the position of a key known to be absent (room made for it).
+    void Insert(std::uint32_t position, std::uint32_t hash) {
+        entries_[FreeEntry(hash)] = {position, hash};
+    }
+
+    // Frees an entry; the entries of its probe run behind it move up so that
+    // every key stays reachable from its home entry.
+    void Erase(std::size_t hole) {
+        const std::size_t mask = entries_.size() - 1;
+        for (std::size_t i = (hole + 1) & mask; entries_[i].position != kFree;
+             i = (i + 1) & mask) {
+            const std::size_t home = entries_[i].hash & mask;
+            // The entry stays when its home lies in the cyclic range (hole, i].
+            const bool stays = hole <= i ? (hole < home && home <= i) : (hole < home || home <= i);
+            if (!stays) {
+                entries_[hole] = entries_[i];
+                hole = i;
+            }
+        }
+        entries_[hole] = Entry{kFree, 0};
+    }
+
+    // Room for `count` elements: the table doubles when they would fill more
+    // than half of it.
+    void MakeRoom(std::size_t count) {
+        if (count * 2 > entries_.size())
+            Grow(std::max(entries_.empty() ? kSmallest : entries_.size() * 2, RoomFor(count)));
+    }
+    // After positions moved: every position is placed again by hashAt(position).
+    template <class HashAt> void Rebuild(std::size_t count, HashAt&& hashAt) {
+        entries_.assign(std::max(entries_.size(), RoomFor(count)), Entry{kFree, 0});
+        for (std::size_t position = 0; position < count; ++position)
+            Insert(static_cast<std::uint32_t>(position), hashAt(position));
+    }
+    void Clear() { entries_.clear(); }
+
+    // Starts loading the home entry of a hash, for a lookup to come.
+    void Prefetch(std::uint32_t hash) const {
+        if (!entries_.empty())
+            __builtin_prefetch(entries_.data() + (hash & (entries_.size() - 1)));
+    }
+
+private:
+    static constexpr std::uint32_t kFree = UINT32_MAX;
+    // Small, as a file may hold many collections of an element or two.
+    static constexpr std::size_t kSmallest = 4;
+
+    struct Entry {
+        std::uint32_t position;
+        std::uint32_t hash;
+    };
+
+    static std::size_t RoomFor(std::size_t count) {
+        std::size_t size = kSmallest;
+        while (size < count * 2)
+            size *= 2;
+        return size;
+    }
+    std::size_t FreeEntry(std::uint32_t hash) const {
+        const std::size_t mask = entries_.size() - 1;
+        std::size_t i = hash & mask;
+        while (entries_[i].position != kFree)
+            i = (i + 1) & mask;
+        return i;
+    }
+    // A larger table for the same positions: the kept hashes place them.
+    void Grow(std::size_t size) {
+        std::vector<Entry> old(size, Entry{kFree, 0});
+        old.swap(entries_);
+        for (const Entry& entry : old)
+            if (entry.position != kFree)
+                Insert(entry.position, entry.hash);
+    }
+
+    std::vector<Entry> entries_; // size 0 or a power of two
+};
