@@ -1,10 +1,9 @@
 #pragma once
 
-#include "MaybeOwned.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,8 +16,9 @@ public:
     explicit AdisLineKey(std::string_view text) { Assign(text); }
     AdisLineKey(const AdisLineKey& other) { Assign(other.View()); }
     AdisLineKey& operator=(const AdisLineKey&) = delete;
+    ~AdisLineKey() { Release(); }
 
-    std::string_view View() const { return {text_.get(), size_}; }
+    std::string_view View() const { return {text_, size_}; }
     operator std::string_view() const { return View(); }
     std::string Text() const { return std::string(View()); }
     bool empty() const { return size_ == 0; }
@@ -40,12 +40,22 @@ private:
     friend class AdisLinePool;
     // A copy of the text of its own.
     void Assign(std::string_view text);
-    // The text in storage that outlives the key.
+    // The text in storage that outlives the key (at any place in it: a key
+    // may be a field of its line).
     void Borrow(const char* text, std::size_t size) {
-        text_ = BorrowedStorage(const_cast<char*>(text));
+        Release();
+        text_ = text;
         size_ = static_cast<std::uint32_t>(size);
     }
+    void Release() {
+        if (owned_) // the key owns the text: it came from Assign
+            std::default_delete<const char[]>()(text_);
+        text_ = nullptr;
+        owned_ = false;
+    }
 
-    MaybeOwned<char> text_;
-    std::uint32_t size_ = 0;
+    const char* text_ = nullptr;
+    // Every line has a key: the two fit in the 4 bytes behind the pointer.
+    std::uint32_t size_ : 31 = 0;
+    std::uint32_t owned_ : 1 = false;
 };

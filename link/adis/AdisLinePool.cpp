@@ -84,11 +84,12 @@ clsAdisDataLine* AdisLinePool::MakeLine(std::string_view key, std::size_t values
 clsAdisDataLine*
 AdisLinePool::MakeLineAsRead(std::string_view key,
                              const std::shared_ptr<const AdisValueLineLayout>& layout,
-                             std::string_view fields) {
+                             std::string_view fields, std::optional<std::size_t> keyInFields) {
     if (layouts_.empty() || layouts_.back() != layout)
         layouts_.push_back(layout);
     const std::size_t head = Aligned(sizeof(clsAdisDataLine));
-    const std::size_t bytes = head + Aligned(fields.size()) + Aligned(key.size());
+    const std::size_t bytes =
+        head + Aligned(fields.size()) + (keyInFields ? 0 : Aligned(key.size()));
     std::byte* const block = Allocate(bytes);
     auto* line = new (block) clsAdisDataLine();
     line->poolBytes_ = static_cast<std::uint32_t>(bytes);
@@ -96,6 +97,10 @@ AdisLinePool::MakeLineAsRead(std::string_view key,
     if (!fields.empty())
         std::memcpy(fieldText, fields.data(), fields.size());
     line->ItemValues.BorrowFields(*layout, fieldText);
+    if (keyInFields) {
+        line->Key.Borrow(fieldText + *keyInFields, key.size());
+        return line;
+    }
     char* const keyText = fieldText + Aligned(fields.size());
     if (!key.empty())
         std::memcpy(keyText, key.data(), key.size());

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -25,10 +26,11 @@ public:
     clsAdisDataLine* MakeLine(std::string_view key, std::size_t values, std::size_t textBytes);
     // A new line with the key that keeps the field text of a value line read by
     // the layout (a line of plain ASCII from character 9); the pool keeps the
-    // layout.
+    // layout. A key that stands in the fields at `keyInFields` is not copied.
     clsAdisDataLine* MakeLineAsRead(std::string_view key,
                                     const std::shared_ptr<const AdisValueLineLayout>& layout,
-                                    std::string_view fields);
+                                    std::string_view fields,
+                                    std::optional<std::size_t> keyInFields = std::nullopt);
     // Gives back the line made last, which no one holds; a line made earlier
     // stays until the pool ends.
     void GiveBack(clsAdisDataLine* line);

@@ -196,9 +196,8 @@ private:
     }
 
     auto KeyAt() const {
-        return [this](std::uint32_t position) -> std::string_view {
-            return elements_[position]->Key;
-        };
+        return
+            [this](std::uint32_t position) -> std::string_view { return elements_[position]->Key; };
     }
 
     bool SharesOwner(const Element& element) const {
@@ -226,8 +225,8 @@ private:
         if (foreign_)
             foreign_->erase(elements_[position]);
         if (position + 1 == elements_.size()) { // the last: only its entry goes
-            table_.Erase(table_.Find(elements_[position]->Key, HashOf(elements_[position]->Key),
-                                     KeyAt()));
+            table_.Erase(
+                table_.Find(elements_[position]->Key, HashOf(elements_[position]->Key), KeyAt()));
             elements_.pop_back();
             return;
         }

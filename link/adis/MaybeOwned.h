@@ -36,7 +36,7 @@ public:
     explicit operator bool() const { return get() != nullptr; }
     void reset() {
         if (owned())
-            delete[] get();
+            std::default_delete<T[]>()(get());
         bits_ = 0;
     }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <ostream>
 #include <vector>
 
@@ -15,10 +16,14 @@ std::ostream& operator<<(std::ostream& out, const AdisLineKey& key) {
 }
 
 void AdisLineKey::Assign(std::string_view text) {
-    text_ = OwnedStorage<char>(std::max<std::size_t>(text.size(), 1));
+    char* const copy =
+        std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(text.size(), 1)).release();
     if (!text.empty())
-        std::memcpy(text_.get(), text.data(), text.size());
+        std::memcpy(copy, text.data(), text.size());
+    Release();
+    text_ = copy;
     size_ = static_cast<std::uint32_t>(text.size());
+    owned_ = true;
 }
 
 std::string clsAdisDataLine::EventNoStr() const {

@@ -210,7 +210,16 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
     AdisLinePool& pool = Pool();
     clsAdisDataLine* line = nullptr;
     if (asRead) {
-        line = pool.MakeLineAsRead(key_, shared, valueLine.substr(modADIS::LineFrameLength));
+        // A key of one text field as it stands (an animal's number, mostly) is
+        // kept once, in the field text.
+        std::optional<std::size_t> keyInFields;
+        if (keyFields.size() == 1 && keyFields[0] >= 0) {
+            const auto& group = groups[static_cast<std::size_t>(keyFields[0])];
+            if (field(static_cast<std::size_t>(keyFields[0])) == key_)
+                keyInFields = group.offset;
+        }
+        line = pool.MakeLineAsRead(key_, shared, valueLine.substr(modADIS::LineFrameLength),
+                                   keyInFields);
     } else {
         std::size_t textBytes = 0;
         for (std::size_t i = 0; i < groups.size(); ++i)

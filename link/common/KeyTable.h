@@ -64,8 +64,7 @@ public:
     // every key stays reachable from its home entry.
     void Erase(std::size_t hole) {
         const std::size_t mask = entries_.size() - 1;
-        for (std::size_t i = (hole + 1) & mask; entries_[i].position != kFree;
-             i = (i + 1) & mask) {
+        for (std::size_t i = (hole + 1) & mask; entries_[i].position != kFree; i = (i + 1) & mask) {
             const std::size_t home = entries_[i].hash & mask;
             // The entry stays when its home lies in the cyclic range (hole, i].
             const bool stays = hole <= i ? (hole < home && home <= i) : (hole < home || home <= i);
