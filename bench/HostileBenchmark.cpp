@@ -28,6 +28,15 @@ std::string Definition(int groups, int length) {
     return def + "\r\n";
 }
 
+// `count` definitions of `groups` groups of length 1, each with a value line.
+std::string DefinitionsWithALine(int count, int groups) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += Definition(groups, 1) + "VN055043SE" + std::to_string(100000 + i) + "        " +
+                std::string(static_cast<std::size_t>(groups), '1') + "\r\n";
+    return text;
+}
+
 std::string Repeat(const std::string& line, int times) {
     std::string text;
     text.reserve(line.size() * static_cast<std::size_t>(times));
@@ -71,21 +80,9 @@ int main(int argc, char** argv) {
         {"1,000,000 value lines of one character after a bad definition",
          [] { return "DNxxxxxx\r\n" + Repeat("V\r\n", 1000000); }},
         {"30 definitions of 2,900 groups, each with a value line",
-         [] {
-             std::string text;
-             for (int i = 0; i < 30; ++i)
-                 text += Definition(2900, 1) + "VN055043SE" + std::to_string(100000 + i) +
-                         "        " + std::string(2900, '1') + "\r\n";
-             return text;
-         }},
+         [] { return DefinitionsWithALine(30, 2900); }},
         {"12 definitions of 32,743 groups, each with a value line",
-         [] {
-             std::string text;
-             for (int i = 0; i < 12; ++i)
-                 text += Definition(32743, 1) + "VN055043SE" + std::to_string(100000 + i) +
-                         "        " + std::string(32743, '1') + "\r\n";
-             return text;
-         }},
+         [] { return DefinitionsWithALine(12, 32743); }},
         {"200,000 definitions of one group",
          [] {
              std::string text;

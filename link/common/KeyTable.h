@@ -27,14 +27,8 @@ public:
     std::size_t Find(std::string_view key, std::uint32_t hash, KeyAt&& keyAt) const {
         if (entries_.empty())
             return kNoEntry;
-        const std::size_t mask = entries_.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Entry& entry = entries_[i];
-            if (entry.position == kFree)
-                return kNoEntry;
-            if (entry.hash == hash && keyAt(entry.position) == key)
-                return i;
-        }
+        const Probe probe = ProbeFor(key, hash, keyAt);
+        return probe.found ? probe.entry : kNoEntry;
     }
     // For adding: with room made for `count` elements, the free entry a new key
     // takes, or kNoEntry when the key is present.
@@ -42,14 +36,8 @@ public:
     std::size_t FreeEntryUnlessPresent(std::string_view key, std::uint32_t hash, std::size_t count,
                                        KeyAt&& keyAt) {
         MakeRoom(count);
-        const std::size_t mask = entries_.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Entry& entry = entries_[i];
-            if (entry.position == kFree)
-                return i;
-            if (entry.hash == hash && keyAt(entry.position) == key)
-                return kNoEntry;
-        }
+        const Probe probe = ProbeFor(key, hash, keyAt);
+        return probe.found ? kNoEntry : probe.entry;
     }
     std::uint32_t PositionAt(std::size_t entry) const { return entries_[entry].position; }
     void Put(std::size_t entry, std::uint32_t position, std::uint32_t hash) {
@@ -106,6 +94,22 @@ private:
         std::uint32_t hash;
     };
 
+    // The entry of the key, or the free entry that ends its probe run.
+    struct Probe {
+        std::size_t entry;
+        bool found;
+    };
+    template <class KeyAt>
+    Probe ProbeFor(std::string_view key, std::uint32_t hash, KeyAt& keyAt) const {
+        const std::size_t mask = entries_.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Entry& entry = entries_[i];
+            if (entry.position == kFree)
+                return {i, false};
+            if (entry.hash == hash && keyAt(entry.position) == key)
+                return {i, true};
+        }
+    }
     static std::size_t RoomFor(std::size_t count) {
         std::size_t size = kSmallest;
         while (size < count * 2)
