@@ -62,3 +62,35 @@ TEST(KeyedCollection, RemoveKeepsPositionsAndKeysConsistent) {
     EXPECT_EQ(c.Count(), 0);
     EXPECT_FALSE(c.Exists("c"));
 }
+
+std::string NumberedKey(int i) {
+    return std::string("k").append(std::to_string(i));
+}
+
+TEST(KeyedCollection, ManyKeysStayFoundThroughGrowthAndRemovals) {
+    // Enough keys for the index to grow many times and for probe runs to form;
+    // removing the last element frees its index entry alone, removing another
+    // renumbers the rest.
+    KeyedCollection<Element> c;
+    constexpr int kCount = 5000;
+    for (int i = 0; i < kCount; ++i)
+        c.Add(Make(NumberedKey(i), i));
+    for (int i = kCount - 1; i >= kCount - 1000; --i)
+        c.Remove(NumberedKey(i));
+    for (int i = 0; i < 100; ++i)
+        c.Remove(NumberedKey(i * 7));
+    c.Add(Make("first"), "k1");
+    EXPECT_EQ(c.Count(), kCount - 1000 - 100 + 1);
+    EXPECT_EQ(c.Item(1)->Key, "first");
+    for (int i = 0; i < kCount; ++i) {
+        const bool kept = i < kCount - 1000 && !(i % 7 == 0 && i < 700);
+        const auto found = c.Item(NumberedKey(i));
+        ASSERT_EQ(found != nullptr, kept) << i;
+        if (kept) {
+            EXPECT_EQ(found->value, i);
+        }
+    }
+    long position = 1;
+    for (const auto& e : c)
+        EXPECT_EQ(c.Item(e->Key), c.Item(position++));
+}
