@@ -3,14 +3,19 @@
 #include "../common/TestFiles.h"
 #include "adis/AdisText.h"
 #include "adis/clsAdisDataFile.h"
+#include "adis/clsMessages.h"
 #include "adis/modADIS.h"
 #include "common/CommandLineMode.h"
 #include "common/TextEncoding.h"
 #include "dictionary/clsAdisDataDict.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 // A small dictionary: event 055021 keyed by 900080 (text 16) with a date
 // 900070 and a number 900054 (length 4, one decimal); 50151 is on the
@@ -30,15 +35,20 @@ inline std::shared_ptr<clsAdisDataDict> SmallDictionary() {
     return dict;
 }
 
-// Writes the UTF-8 lines in windows-1252, each followed by the line end.
-inline std::string WriteLines(const TempDir& dir, const std::string& name,
-                              std::initializer_list<std::string> lines,
-                              const std::string& lineEnd = "\r\n") {
+// The UTF-8 lines in windows-1252, each followed by the line end.
+inline std::string Cp1252Lines(std::initializer_list<std::string> lines,
+                               const std::string& lineEnd = "\r\n") {
     std::string bytes;
     for (const auto& line : lines)
         bytes.append(TextEncoding::Utf8ToCp1252(line)).append(lineEnd);
+    return bytes;
+}
+
+inline std::string WriteLines(const TempDir& dir, const std::string& name,
+                              std::initializer_list<std::string> lines,
+                              const std::string& lineEnd = "\r\n") {
     const std::string path = dir.File(name);
-    WriteFileBytesAtomic(path, bytes);
+    WriteFileBytesAtomic(path, Cp1252Lines(lines, lineEnd));
     return path;
 }
 
@@ -65,4 +75,33 @@ inline const std::string Def55021 = "DN055021009000801600090007008000900054041";
 inline std::string Value55021(const std::string& animal, const std::string& date = "20240131",
                               const std::string& yield = "  12") {
     return "VN055021" + AdisText::PadRight(animal, 16) + date + yield;
+}
+
+inline std::vector<std::string> Messages(const clsMessages& messages) {
+    return {messages.begin(), messages.end()};
+}
+
+// The lines of a written file from `from` on; every line must end CR LF.
+inline std::vector<std::string> FileLines(const std::string& path, const std::string& from = "") {
+    const std::string bytes = FileBytes(path);
+    std::vector<std::string> lines;
+    std::size_t start = from.empty() ? 0 : bytes.find(from + "\r\n");
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    EXPECT_EQ(start, bytes.size()) << "every line ends CR LF";
+    return lines;
+}
+
+// Reads the file's bytes with the dictionary and writes them again: the
+// written text from the first "TN" on.
+inline std::string RewrittenBody(const std::string& bytes,
+                                 std::shared_ptr<clsAdisDataDict> dict = SmallDictionary()) {
+    TempDir dir;
+    WriteFileBytesAtomic(dir.File("in.dat"), bytes);
+    clsAdisDataFile file;
+    clsMessages messages;
+    EXPECT_TRUE(file.Read(dir.File("in.dat"), messages, std::move(dict), nullptr, false, false));
+    EXPECT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
+    const std::string written = FileBytes(dir.File("out.dat"));
+    return written.substr(std::min(written.find("TN\r\n"), written.size()));
 }

@@ -60,8 +60,7 @@ TEST(DataLinesCollection, KeepsOrderAndIndexThroughInsertsAndRemovals) {
     EXPECT_TRUE(lines.AddItem("k1", "V", "N", 1));
 }
 
-// Renumbered keys: every line is re-keyed in place, some to keys that other
-// lines still hold; the order stays and every key is found, old keys are not.
+// Every line re-keyed in place, some to keys other lines still hold.
 TEST(DataLinesCollection, ChangeKeyKeepsPlaceAndIndex) {
     clsAdisDataLines lines;
     constexpr int kLines = 2000;
@@ -85,9 +84,8 @@ TEST(DataLinesCollection, ChangeKeyKeepsPlaceAndIndex) {
     EXPECT_FALSE(lines.AddItem(Key(kLines), "V", "N", 1));
 }
 
-// Lines live in their collection's pool: a handle keeps its line valid after
-// the line is removed, the collection cleared or dropped, and a line added to
-// another collection stays valid there after its first collection is gone.
+// A handle keeps its pooled line valid after removal, clearing, or the end of
+// its collection, also when the line was added to another collection.
 TEST(DataLinesCollection, HandlesKeepTheirLines) {
     auto source = std::make_unique<clsAdisDataLines>();
     clsAdisItemValues values;
@@ -115,8 +113,7 @@ TEST(DataLinesCollection, HandlesKeepTheirLines) {
     EXPECT_EQ(copy.Key, "kept");
 }
 
-// The values of a line read into its pooled block grow into storage of their
-// own when values are added, changed to longer texts, inserted or removed.
+// The values of a pooled line grow into storage of their own on change.
 TEST(DataLinesCollection, ValuesOfAPooledLineGrow) {
     clsAdisDataLines lines;
     clsAdisItemValues values;

@@ -1,8 +1,10 @@
+#include "adis/clsAdisItemValues.h"
 #include "adis/modADIS.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 using namespace modADIS;
 
@@ -20,11 +22,15 @@ AdisValue Num(const char* text) {
 
 } // namespace
 
+// Every kind formatted into its field; the fields written straight from the
+// stored values of a line (by another DD number, at another position, or
+// missing) must be the same texts.
 TEST(FieldCodec, FormatsEveryKindIntoItsField) {
+    const auto min = std::numeric_limits<std::int64_t>::min();
     struct Case {
         AdisValue value;
         std::int16_t length, resolution;
-        std::string expected;
+        std::optional<std::string> expected; // none: only the same text both ways
     } cases[] = {
         {AdisEmpty{}, 4, 0, "||||"},
         {AdisNull{}, 4, 0, "????"},
@@ -37,21 +43,54 @@ TEST(FieldCodec, FormatsEveryKindIntoItsField) {
         {Num("0.135"), 4, 2, "  14"},
         {AdisValues::Number(123456), 4, 0, "????"}, // does not fit: not available
         {AdisValues::Number(-1000), 4, 0, "????"},
+        {AdisValues::Number(1234), 4, 0, "1234"},
         {AdisValues::Number(5), 0, 0, ""},
         {AdisValues::Number(5), 4, 19, "????"},
+        {AdisNumber(min, 0), 20, 0, "-9223372036854775808"},
+        {AdisNumber(min, 0), 19, 0, std::string(19, '?')},
+        {AdisNumber(999999999999999999, 0), 18, 0, "999999999999999999"},
+        {AdisNumber(-42, 1), 40, 1, std::string(37, ' ') + "-42"},
+        {AdisNumber(42, 1), 40, 1, std::string(38, ' ') + "42"},
+        {AdisNumber(0, 2), 3, 2, "  0"},
+        {AdisNumber(0, 0), 1, 0, "0"},
+        {AdisNumber(15, 1), 3, 0, "  2"}, // other resolution: rounded
         {Date(2007, 3, 3), 8, 0, "20070303"},
+        {Date(2007, 3, 3, 13, 5, 9), 8, 0, "20070303"},
         {Date(2007, 3, 3, 13, 5, 9), 6, 0, "130509"},
         {Date(2007, 3, 3), 10, 0, "??????????"},
+        {Date(2007, 3, 3), 7, 0, "???????"},
+        {AdisDate{-5, 1, 1}, 8, 0, std::nullopt},
         {Time(7, 30, 0), 6, 0, "073000"},
         {Time(7, 30, 0), 8, 0, "????????"},
+        {Time(7, 30, 0), 4, 0, "????"},
         {AdisValues::Text("abc"), 5, 0, "abc  "},
         {AdisValues::Text("abcdef"), 3, 0, "abc"},
+        {AdisValues::Text("ab"), 40, 0, "ab" + std::string(38, ' ')},
+        {AdisValues::Text("a\tb\r\n"), 6, 0, "a b   "},
         {AdisValues::Text("Förlossning"), 15, 0, "Förlossning    "},
         {AdisValues::Text("Dödfödd kalv"), 7, 0, "Dödfödd"},
+        {AdisValues::Text("Dödfödd"), 3, 0, "Död"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatValueField(c.value, c.length, c.resolution), c.expected)
-            << AdisValues::ToText(c.value) << " length " << c.length;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(AdisValues::ToText(c.value) + " length " + std::to_string(c.length));
+        const std::string formatted = FormatValueField(c.value, c.length, c.resolution);
+        EXPECT_EQ(formatted, c.expected.value_or(formatted));
+        clsAdisItemValues values;
+        values.AddItem(7, AdisValues::Text("before"));
+        values.AddItem(1, c.value);
+        std::string at, elsewhere = "x";
+        const FieldFormat inPlace[] = {{7, 0, 0}, {1, c.length, c.resolution}};
+        values.AppendFields(at, inPlace);
+        EXPECT_EQ(at, formatted);
+        const FieldFormat moved[] = {{1, c.length, c.resolution}, {7, 2, 0}};
+        values.AppendFields(elsewhere, moved);
+        EXPECT_EQ(elsewhere, "x" + formatted + "be");
+    }
+    clsAdisItemValues none;
+    std::string missing;
+    const FieldFormat absent[] = {{3, 4, 0}, {4, 2, 0}};
+    none.AppendFields(missing, absent);
+    EXPECT_EQ(missing, "||||||");
 }
 
 // A numeric field read and written again with the same length and resolution
@@ -116,14 +155,6 @@ TEST(FieldCodec, BadNumericInputGivesNullNotACrash) {
     EXPECT_TRUE(IsNull(DecodeField("12", TypeNumber, -1, true)));
     EXPECT_TRUE(IsNull(DecodeField("12", TypeNumber, 30, true)));
     EXPECT_EQ(DecodeField(" + 12 ", TypeNumber, 0, true), AdisValue(AdisNumber(12, 0)));
-}
-
-TEST(FieldCodec, DefinitionFieldsAndEventNumbers) {
-    EXPECT_EQ(FormatDefField(50011, 8, 0), "00050011080");
-    EXPECT_EQ(FormatDefField(900031, 4, 2), "00900031042");
-    EXPECT_EQ(FormatEventNo(55021), "055021");
-    EXPECT_EQ(FormatEventNo(1234567), "1234567");
-    EXPECT_EQ(FormatEventNo(0), "000000");
 }
 
 TEST(AdisNumberTest, RoundsDecimalValuesHalvesToEven) {

@@ -1,6 +1,4 @@
-// Files made to cost a reader time and memory: definition lines of very many
-// groups, groups of length 0. What the reader makes of them is checked here;
-// the time and memory they take are measured by link_bench_hostile.
+// Files made to cost a reader time and memory (measured by link_bench_hostile).
 
 #include "AdisTestFiles.h"
 
@@ -35,7 +33,7 @@ TEST(HostileInput, DefinitionOfTwoHundredThousandGroups) {
     EXPECT_TRUE(Read(path, messages));
     // Its value lines could never be read: the definition is refused, and the
     // definition after it is read.
-    EXPECT_EQ(std::vector<std::string>(messages.begin(), messages.end()),
+    EXPECT_EQ(Messages(messages),
               (std::vector<std::string>{
                   "  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
                   "  Error in line:     2 Error in preceding D-line. V-line skipped!"}));
@@ -53,8 +51,7 @@ TEST(HostileInput, DefinitionOfAsManyGroupsAsAValueLineHolds) {
     EXPECT_EQ(messages.Count(), kGroups); // each DD number is unknown to the dictionary
 }
 
-// 100,000 groups of length 0 and 200 short value lines: the definition is
-// refused rather than giving each value line 100,000 values.
+// Groups of length 0 refuse the definition, not give each line 100,000 values.
 TEST(HostileInput, GroupsOfLengthZero) {
     TempDir dir;
     std::string bytes = LongDefinition(100000, 0) + "\r\n";

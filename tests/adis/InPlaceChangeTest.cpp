@@ -29,15 +29,6 @@ static_assert(!CanAssignThroughIteration<clsAdisItemValues>);
 static_assert(!CanAddACopy<clsAdisDataLines, clsAdisItemValues>);
 static_assert(!CanAssignKey<clsAdisDataLine>);
 
-std::vector<std::string> BodyLines(const std::string& path) {
-    const std::string bytes = FileBytes(path);
-    std::vector<std::string> lines;
-    for (std::size_t start = bytes.find("TN\r\n"), end;
-         (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
-}
-
 } // namespace
 
 TEST(InPlaceChange, ValuesDDNumbersAndKeysReachTheWrittenFile) {
@@ -67,19 +58,12 @@ TEST(InPlaceChange, ValuesDDNumbersAndKeysReachTheWrittenFile) {
     ASSERT_TRUE(file.WriteData(nullptr, output));
     // The second definition of the event, equal to the first when read, is not
     // renumbered with it.
-    EXPECT_EQ(BodyLines(output),
+    EXPECT_EQ(FileLines(output, "TN"),
               (std::vector<std::string>{"TN", "DN055021009000801600005015108000900054041",
                                         "VN055021SE9             20240131  55",
                                         "VN055021SE2             20240201  30", "TN", Def55021,
                                         "VN055021SE3             20240131  12", "EN", "ZN"}));
 
-    clsAdisDataFile again;
-    ASSERT_TRUE(again.Read(output, messages, dict, nullptr, false, true));
-    const auto changed =
-        again.DataEvents.ItemOf(55021)->DataLines()->Item(AdisText::PadRight("SE9", 16));
-    ASSERT_TRUE(changed);
-    EXPECT_EQ(changed->ItemValues.ValueOf(900054), AdisValue(AdisNumber(55, 1)));
-    EXPECT_EQ(changed->ItemValues.ValueOf(50151), AdisValue(std::string("20240131")));
     // The dictionary's own items and events are not renumbered with the file's.
     EXPECT_TRUE(dict->Items().ItemOf(900070));
     EXPECT_TRUE(dict->Events().ItemOf(55021)->Items()->ItemOf(900070));

@@ -12,15 +12,10 @@ namespace {
 struct ReadCase {
     const char* name;
     std::vector<std::string> lines;
-    bool checkEvents;
-    bool requireHeader;
-    bool result;
     std::vector<std::string> messages;
+    int flags = 0;
 };
-
-std::vector<std::string> Messages(const clsMessages& messages) {
-    return {messages.begin(), messages.end()};
-}
+enum : int { Checked = 1, HeaderRequired = 2, Fails = 4 };
 
 const std::string R55021 = "RN05502100900080160";
 
@@ -37,147 +32,73 @@ TEST(Reader, MessagesOfSmallFiles) {
     const std::vector<ReadCase> cases = {
         {"clean",
          {HeaderDef, HeaderValues, Def55021, Value55021("SE1"), "ZN"},
-         true,
-         true,
-         true,
-         {}},
+         {},
+         Checked | HeaderRequired},
         {"line numbers count header and comments",
          {HeaderDef, HeaderValues, "CN comment", "DN05502100999999080", "ZN"},
-         false,
-         false,
-         true,
          {"Warning in line:     4 Unknown DD-number <999999>"}},
         {"not supported DD number",
          {"DN05502100050151100"},
-         false,
-         false,
-         true,
          {"   Note in line:     1 Not supported DD-number <50151>"}},
         {"unsupported event passes its value lines silently",
          {"DN07777700900080160", "VN077777" + std::string(16, 'a'), "VN077777x"},
-         true,
-         false,
-         true,
-         {"   Note in line:     1 Not supported Event number <77777>"}},
-        {"unchecked events are taken", {"DN07777700900080160"}, false, false, true, {}},
-        {"unreadable definition skips its value lines",
-         {"DN055021009000X01600090007008000900054041", Value55021("SE1"), Value55021("SE2")},
-         false,
-         false,
-         true,
-         {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
-          "  Error in line:     2 Error in preceding D-line. V-line skipped!",
-          "  Error in line:     3 Error in preceding D-line. V-line skipped!"}},
-        {"value line of the wrong length",
-         {Def55021, overlong},
-         false,
-         false,
-         true,
-         {"  Error in line:     2 String length in D- and V-lines don't match."}},
-        {"duplicate key",
-         {Def55021, Value55021("SE1"), Value55021("SE1", "20240201")},
-         false,
-         false,
-         true,
-         {"   Note in line:     3 Key item is not unique, line skipped."}},
+         {"   Note in line:     1 Not supported Event number <77777>"},
+         Checked},
+        {"unchecked events are taken", {"DN07777700900080160"}, {}},
         {"messages stay in line order",
          {Def55021, Value55021("SE1"), Value55021("SE1", "20240201"), overlong,
           Value55021("SE1", "20240202"), "DN05502100900080160"},
-         false,
-         false,
-         true,
          {"   Note in line:     3 Key item is not unique, line skipped.",
           "  Error in line:     4 String length in D- and V-lines don't match.",
           "   Note in line:     5 Key item is not unique, line skipped."}},
         {"value line of an event without key definition",
          {"DN05502200900080160", "VN055022" + std::string(16, 'a')},
-         false,
-         false,
-         true,
          {"   Note in line:     2 Key item is not unique, line skipped."}},
         {"request of an unknown event",
          {"RN07777700900080160"},
-         false,
-         false,
-         true,
          {"   Note in line:     1 Not supported Event number <77777>"}},
         {"unreadable request",
          {"RN05502100900X80160"},
-         false,
-         false,
-         true,
          {"  Error in line:     1 Syntax error. Can't read the R-line, line skipped."}},
         {"request checks its items",
          {"RN05502100999999080"},
-         false,
-         false,
-         true,
          {"Warning in line:     1 Unknown DD-number <999999>"}},
         {"unreadable search line names its own line",
          {"SN05502100999999040aaaabbbb", "CN", R55021},
-         false,
-         false,
-         true,
          {"  Error in line:     1 Error in SN line. This line and successive RN-line skipped."}},
         {"search line before an unreadable request",
          {"SN05502100900080160" + std::string(32, 'a'), "RN0550210090008016X"},
-         false,
-         false,
-         true,
          {"  Error in line:     2 Syntax error. Can't read the R-line, line skipped.",
           "  Error in line:     2 No legal RN-line follow the SN-line. SN- and RN-lines skipped"}},
-        {"empty line ends the reading", {Def55021, "", "DNbroken0"}, false, false, true, {}},
+        {"empty line ends the reading", {Def55021, "", "DNbroken0"}, {}},
         {"end line after a search line ends the reading",
          {"SN05502100900080160" + std::string(32, 'a'), "ZN", "DN05502100999999080"},
-         false,
-         false,
-         true,
          {}},
         {"header required",
          {"DN05502100999999080"},
-         false,
-         true,
-         false,
-         {"Invalid ADIS file: %PATH%"}},
+         {"Invalid ADIS file: %PATH%"},
+         HeaderRequired | Fails},
         {"header not required",
          {"DN05502100999999080"},
-         false,
-         false,
-         true,
          {"Warning in line:     1 Unknown DD-number <999999>"}},
         {"a search line followed directly by a definition is dropped",
          {"SN05502100900080160" + std::string(32, 'a'), Def55021, Value55021("SE1")},
-         false,
-         false,
-         true,
          {}},
         {"a good definition clears the mark of a bad one",
          {"DN05502100900X80160", "VN055021x", Def55021, Value55021("SE1"), Value55021("SE2")},
-         false,
-         false,
-         true,
          {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
           "  Error in line:     2 Error in preceding D-line. V-line skipped!"}},
         {"a definition group of length 0",
          {"DN0550210090008016000900070000", "VN055021" + std::string(16, 'a'), Value55021("SE1")},
-         false,
-         false,
-         true,
          {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
           "  Error in line:     2 Error in preceding D-line. V-line skipped!",
           "  Error in line:     3 Error in preceding D-line. V-line skipped!"}},
         {"value lines that would be longer than 32767 characters",
          {OverlongDefinition(), "VN055021x", Def55021, Value55021("SE1")},
-         false,
-         false,
-         true,
          {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
           "  Error in line:     2 Error in preceding D-line. V-line skipped!"}},
         {"short and odd lines (a definition without groups defines nothing)",
          {"D", "V", "R", "S", "O", "DN", "X\x01\x02", "?N"},
-         false,
-         false,
-         true,
          {"  Error in line:     1 Syntax error. Can't read the D-line. Line skipped.",
           "  Error in line:     2 Error in preceding D-line. V-line skipped!",
           "   Note in line:     3 Not supported Event number <0>",
@@ -194,9 +115,9 @@ TEST(Reader, MessagesOfSmallFiles) {
         ASSERT_TRUE(WriteFileBytesAtomic(path, bytes));
         clsAdisDataFile file;
         clsMessages messages;
-        EXPECT_EQ(file.Read(path, messages, SmallDictionary(), nullptr, test.checkEvents,
-                            test.requireHeader),
-                  test.result);
+        EXPECT_EQ(file.Read(path, messages, SmallDictionary(), nullptr, test.flags & Checked,
+                            test.flags & HeaderRequired),
+                  !(test.flags & Fails));
         std::vector<std::string> expected = test.messages;
         for (auto& text : expected)
             if (auto at = text.find("%PATH%"); at != std::string::npos)
@@ -205,20 +126,22 @@ TEST(Reader, MessagesOfSmallFiles) {
     }
 }
 
+// Texts outside ASCII in the frame of a line (the path of an "O" line, a
+// status character) are kept and written back as they were.
 TEST(Reader, ModelOfAFile) {
     TempDir dir;
-    const auto path =
-        WriteLines(dir, "in.dat",
-                   {HeaderDef, HeaderValues, "ON/answers/out.dat", Def55021, Value55021("SE1"),
-                    "CN between", Value55021("SE2", "????????", "||||"), "DN05502100900080160",
-                    Value55021("SE1").substr(0, 24), "DN0550210090008016X", "VN055021x", "TN", "EN",
-                    "ZN", "DN055021 never read"});
+    const auto path = WriteLines(dir, "in.dat",
+                                 {HeaderDef, HeaderValues, "ON/svar/Åsa Öberg é.dat", Def55021,
+                                  "Vé" + Value55021("SE1").substr(2), "CN between",
+                                  Value55021("SE2", "????????", "||||"), "DN05502100900080160",
+                                  Value55021("SE1").substr(0, 24), "DN0550210090008016X",
+                                  "VN055021x", "TN", "EN", "ZN", "DN055021 never read"});
     clsAdisDataFile file;
     clsMessages messages;
     ASSERT_TRUE(file.Read(path, messages, SmallDictionary(), nullptr, true, true));
     EXPECT_EQ(file.Version(), "2000");
     EXPECT_EQ(file.Sender(), "Test Sender Co          ");
-    EXPECT_EQ(file.OutFilePath, "/answers/out.dat");
+    EXPECT_EQ(file.OutFilePath, "/svar/Åsa Öberg é.dat");
     EXPECT_EQ(file.FilePath, path);
     ASSERT_EQ(file.DataEvents.Count(), 2);
     const auto first = file.DataEvents.Item("055021");
@@ -228,6 +151,7 @@ TEST(Reader, ModelOfAFile) {
     ASSERT_EQ(first->DataLines()->Count(), 2);
     const auto line = first->DataLines()->Item("SE1             ");
     ASSERT_TRUE(line);
+    EXPECT_EQ(line->Status, '\xe9');
     EXPECT_EQ(line->ItemValues.ValueOf(900054), AdisValue(AdisNumber(12, 1)));
     EXPECT_EQ(line->ItemValues.ValueOf(900070), AdisValue(*AdisDate::Make(2024, 1, 31)));
     const auto nulls = first->DataLines()->Item(2L);
@@ -238,6 +162,11 @@ TEST(Reader, ModelOfAFile) {
               (std::vector<std::string>{
                   "  Error in line:    10 Syntax error. Can't read the D-line. Line skipped.",
                   "  Error in line:    11 Error in preceding D-line. V-line skipped!"}));
+    ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
+    EXPECT_NE(FileBytes(dir.File("out.dat"))
+                  .find("\r\nV\xe9"
+                        "055021SE1 "),
+              std::string::npos);
 }
 
 TEST(Reader, RequestsWithSearchLines) {
@@ -316,29 +245,6 @@ TEST(Reader, DefinitionOfEventZeroWithCheckedEvents) {
     keyEvents.AddItem(0, nullptr, 0, nullptr)->KeyItems()->AddItem(900080);
     ASSERT_TRUE(file.Read(path, messages, SmallDictionary(), &keyEvents, true, false));
     EXPECT_EQ(file.DataEvents.Item("000000")->DataLines()->Count(), 1);
-}
-
-// Texts outside ASCII in the frame of a line: the path of an "O" line and the
-// status character of a value line are kept and written back as they were.
-TEST(Reader, OutputPathAndStatusOutsideAscii) {
-    TempDir dir;
-    const auto path = WriteLines(dir, "in.dat",
-                                 {HeaderDef, HeaderValues, "ON/svar/Åsa Öberg é.dat", "TN",
-                                  Def55021, "Vé" + Value55021("SE1").substr(2), "EN", "ZN"});
-    clsAdisDataFile file;
-    clsMessages messages;
-    ASSERT_TRUE(file.Read(path, messages, SmallDictionary(), nullptr, false, true));
-    EXPECT_EQ(messages.Count(), 0);
-    EXPECT_EQ(file.OutFilePath, "/svar/Åsa Öberg é.dat");
-    const auto line = file.DataEvents.Item("055021")->DataLines()->Item(1L);
-    ASSERT_TRUE(line);
-    EXPECT_EQ(line->Status, '\xe9');
-    EXPECT_EQ(line->ItemValues.ValueOf(900054), AdisValue(AdisNumber(12, 1)));
-    const std::string written = dir.File("out.dat");
-    ASSERT_TRUE(file.WriteData(nullptr, written));
-    EXPECT_NE(FileBytes(written).find("\r\nV\xe9"
-                                      "055021SE1 "),
-              std::string::npos);
 }
 
 TEST(Reader, LineEndsAndLineNumbersAboveFiveDigits) {

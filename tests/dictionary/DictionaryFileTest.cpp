@@ -116,9 +116,7 @@ TEST_F(DictionaryFile, MalformedFilesEndTheLoadWithFalse) {
     }
 }
 
-// Counts far above what the file holds cost nothing: an event section named
-// again and again, and item counts of 32767 with no items, load at once.
-// A small file that names far more events and items than it holds (its load
+// Counts far above what the file holds load what it holds, at once (the load
 // time is measured by link_bench_hostile).
 TEST_F(DictionaryFile, CountsFarAboveWhatTheFileHoldsLoadWhatItHolds) {
     Write("[Events]\r\nEventCount=32767\r\n[Event0]\r\nItemCount=32767\r\nKeyItemCount=32767\r\n"

@@ -85,7 +85,6 @@ TEST(DataDict, BuildsEventsFromItemsAndKeyItems) {
     dict.AddCodeSetItem("050082", 1, "01", "01 SRB");
     dict.AddCodeSetItem("050082", 2, "02", "02 SLB");
     EXPECT_EQ(dict.CodeSets().Item("050082")->Count(), 2);
-    EXPECT_EQ(dict.CodeSets().Item("050082")->Key, "050082");
 
     dict.AddNotSupportedItem(50011);
     EXPECT_TRUE(dict.NotSupported(50011));
