@@ -77,6 +77,14 @@ inline std::string Value55021(const std::string& animal, const std::string& date
     return "VN055021" + AdisText::PadRight(animal, 16) + date + yield;
 }
 
+// Values of a line, in this order, for lines built in code.
+inline clsAdisItemValues ValuesOf(std::initializer_list<std::pair<std::int32_t, AdisValue>> pairs) {
+    clsAdisItemValues values;
+    for (const auto& [ddNo, value] : pairs)
+        values.AddItem(ddNo, value);
+    return values;
+}
+
 inline std::vector<std::string> Messages(const clsMessages& messages) {
     return {messages.begin(), messages.end()};
 }

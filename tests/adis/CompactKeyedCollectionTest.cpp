@@ -1,3 +1,4 @@
+#include "AdisTestFiles.h"
 #include "adis/clsAdisDataLines.h"
 #include "common/LinkError.h"
 
@@ -88,9 +89,9 @@ TEST(DataLinesCollection, ChangeKeyKeepsPlaceAndIndex) {
 // its collection, also when the line was added to another collection.
 TEST(DataLinesCollection, HandlesKeepTheirLines) {
     auto source = std::make_unique<clsAdisDataLines>();
-    clsAdisItemValues values;
-    values.AddItem(900080, AdisValues::Text("a long text that is not kept inline"));
-    const auto kept = source->AddItem("kept", "V", "N", 1, std::move(values));
+    const auto kept = source->AddItem(
+        "kept", "V", "N", 1,
+        ValuesOf({{900080, AdisValues::Text("a long text that is not kept inline")}}));
     const auto removed = source->AddItem("removed", "V", "N", 1);
     source->Remove("removed");
     clsAdisDataLines other;

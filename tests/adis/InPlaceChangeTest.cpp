@@ -87,10 +87,9 @@ TEST(InPlaceChange, ChangesThatWouldLoseOrMixValuesAreRefused) {
     const auto shared = file.AddDataEventItem(55021, 900070);
     file.AddDataEventItem(55021, 900054);
     const auto event = file.DataEvents.ItemOf(55021);
-    clsAdisItemValues stray;
-    stray.AddItem(900070, *AdisDate::Make(2024, 1, 1));
-    stray.AddItem(900099, AdisValues::Text("not in the event"));
-    event->DataLines()->AddItem("stray", "V", "N", 55021, std::move(stray));
+    event->DataLines()->AddItem("stray", "V", "N", 55021,
+                                ValuesOf({{900070, *AdisDate::Make(2024, 1, 1)},
+                                          {900099, AdisValues::Text("not in the event")}}));
     struct Case {
         std::int32_t from, to;
         bool changed;

@@ -36,7 +36,7 @@ TEST(ParseDefItems, UnreadableGroupsGiveNothing) {
         EXPECT_FALSE(ParseDefItems(line)) << line;
 }
 
-TEST(ParseSearchLine, ReadsRangesTypedByTheDictionary) {
+TEST(ParseSearchLine, ReadsRangesTypedByTheDictionaryAndRejectsBadLines) {
     clsAdisItems dict;
     dict.AddItem(900080, TypeText, 4, 0);
     dict.AddItem(900070, TypeNumber, 3, 1);
@@ -55,12 +55,8 @@ TEST(ParseSearchLine, ReadsRangesTypedByTheDictionary) {
     EXPECT_TRUE(IsNull(search->Item("900054")->LowValue));
     EXPECT_EQ(search->MaxRecords, AdisValue(std::string("   100")));
     EXPECT_EQ(search->LineString(55021, dict), line);
-}
 
-TEST(ParseSearchLine, RejectsUnknownItemsAndShortLines) {
-    clsAdisItems dict;
-    dict.AddItem(900080, TypeText, 4, 0);
-    auto search = ParseSearchLine("SN05502100111111040????????", dict);
+    search = ParseSearchLine("SN05502100111111040????????", dict);
     ASSERT_TRUE(search); // unknown DD number with both values not available
     EXPECT_TRUE(IsNull(search->Item("111111")->LowValue));
     EXPECT_FALSE(ParseSearchLine("SN055021001111110401234????", dict));

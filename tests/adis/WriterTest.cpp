@@ -84,9 +84,8 @@ TEST(Writer, LineTypeAndStatusCharacters) {
     clsAdisDataEvent event;
     event.EventNo = 55021;
     event.Items()->AddItem(900080, 3, 4, 0);
-    clsAdisItemValues values;
-    values.AddItem(900080, AdisValues::Text("a"));
-    const auto line = event.DataLines()->AddItem("a", "V", "é", 55021, std::move(values));
+    const auto line = event.DataLines()->AddItem("a", "V", "é", 55021,
+                                                 ValuesOf({{900080, AdisValues::Text("a")}}));
     ASSERT_TRUE(line);
     EXPECT_EQ(line->Status, '\xe9');
     EXPECT_EQ(line->LineString(*event.Items()), "Vé055021a   ");
@@ -106,10 +105,9 @@ TEST(Writer, LineOrderOfAnEvent) {
     for (const auto& [key, status, eventNo] :
          std::vector<std::tuple<std::string, std::string, int>>{
              {"a", "N", 55021}, {"b", "F", 55021}, {"c", "N", 55021}, {"d", "N", 55099}}) {
-        clsAdisItemValues values;
-        values.AddItem(900080, AdisValues::Text(key));
-        values.AddItem(900054, AdisValues::Number(15, 1));
-        event->DataLines()->AddItem(key, "V", status, eventNo, std::move(values));
+        event->DataLines()->AddItem(
+            key, "V", status, eventNo,
+            ValuesOf({{900080, AdisValues::Text(key)}, {900054, AdisValues::Number(15, 1)}}));
     }
     TempDir dir;
     ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
@@ -150,14 +148,13 @@ TEST(Writer, HeaderLines) {
     EXPECT_EQ(blanked.substr(blanked.size() - 16), "N V     M       ");
 }
 
-TEST(Writer, FailuresLeaveTheTargetUntouched) {
+TEST(Writer, TargetPathsAndFailuresThatLeaveTheTargetUntouched) {
     TempDir dir;
     clsAdisDataFile file;
     file.DataDict = SmallDictionary();
     file.AddDataEventItem(55021, 900080);
-    clsAdisItemValues values;
-    values.AddItem(900080, AdisValues::Text("a"));
-    file.DataEvents.Item("055021")->DataLines()->AddItem("a", "V", "N", 55021, std::move(values));
+    file.DataEvents.Item("055021")->DataLines()->AddItem(
+        "a", "V", "N", 55021, ValuesOf({{900080, AdisValues::Text("a")}}));
     // A folder in the target's place cannot be replaced; nothing is left behind.
     const std::string folder = dir.File("folder.dat");
     std::filesystem::create_directory(Platform::PathFromUtf8(folder));
@@ -166,11 +163,7 @@ TEST(Writer, FailuresLeaveTheTargetUntouched) {
     EXPECT_EQ(dir.FileCount(), 1u);
     EXPECT_FALSE(file.WriteData(nullptr, dir.File("no/such/folder/out.dat")));
     EXPECT_FALSE(file.WriteData(nullptr, "")); // no path at all
-}
-
-TEST(Writer, TargetPathChoice) {
-    TempDir dir;
-    clsAdisDataFile file;
+    // Without a target: the output path of the file if it has one, else its own path.
     file.FilePath = dir.File("file.dat");
     ASSERT_TRUE(file.WriteData(nullptr, ""));
     EXPECT_TRUE(modUtils::FileExists(file.FilePath));
