@@ -41,8 +41,6 @@ TEST_F(DataLinesFixture, DecodesFieldsCountingCharactersAndKeysByKeyItems) {
     const auto line = Add(valueLine);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->Key, "Förlossning    #07:30:00");
-    EXPECT_EQ(line->LineType, 'V');
-    EXPECT_EQ(line->EventNo, 55043);
     EXPECT_EQ(line->ItemValues.ValueOf(900080), AdisValue(std::string("Förlossning    ")));
     EXPECT_EQ(line->ItemValues.ValueOf(900042), AdisValue(AdisNumber(1250, 2)));
     EXPECT_EQ(line->LineString(*event->Items()), valueLine);

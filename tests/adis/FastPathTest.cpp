@@ -216,12 +216,5 @@ TEST(FastPath, NumberFieldsSideBySideAreWrittenAsTheirValues) {
         input.append("VN055021").append(key).append(fields).append("\r\n");
         expected.append("VN055021").append(key).append(written).append("\r\n");
     }
-    const std::string body = RewrittenBody(input.append("EN\r\nZN\r\n"), dict);
-    const std::string want = expected.append("EN\r\nZN\r\n");
-    ASSERT_EQ(body.size(), want.size());
-    for (std::size_t at = 0; at < want.size();) {
-        const std::size_t end = want.find("\r\n", at) + 2;
-        ASSERT_EQ(body.substr(at, end - at), want.substr(at, end - at)) << "input line " << at;
-        at = end;
-    }
+    EXPECT_EQ(RewrittenBody(input.append("EN\r\nZN\r\n"), dict), expected.append("EN\r\nZN\r\n"));
 }
