@@ -53,13 +53,12 @@ TEST_F(ClientConfigTest, CatalogAndDataSourceWhateverTheirOrderAndCase) {
     EXPECT_TRUE(recorded.LogTexts().empty());
 }
 
-TEST_F(ClientConfigTest, UnreadableFilesGiveTheEmptyTextWithoutALogLine) {
+TEST_F(ClientConfigTest, UnreadableFilesOrMissingPartsGiveTheEmptyText) {
+    // An unreadable file without a log line.
     EXPECT_EQ(ConnectionStringFromClientConfig(recorded.dir.File("missing.config"), "pw"), "");
     EXPECT_EQ(Read("<configuration><add name=\"ConnectionString\""), "");
     EXPECT_TRUE(recorded.LogTexts().empty());
-}
-
-TEST_F(ClientConfigTest, MissingPartsGiveTheEmptyTextAndALogLine) {
+    // A missing part with one.
     EXPECT_EQ(Read("<configuration><add name=\"Other\" connectionString=\"x\"/></configuration>"),
               "");
     EXPECT_EQ(Read("<configuration><add name=\"ConnectionString\"/></configuration>"), "");
