@@ -102,22 +102,6 @@ TEST_F(TraceLogTest, AnErrorShownAndLoggedIsLoggedOnce) {
     EXPECT_TRUE(IsLogLine(FileBytes(log), "91 Not set"));
 }
 
-TEST(UserInterface, TheInstalledInterfaceReceivesTheCalls) {
-    auto recording = std::make_shared<LinkUi::RecordingUserInterface>();
-    recording->answers = {LinkUi::Answer::No};
-    LinkUi::SetUi(recording);
-    EXPECT_EQ(LinkUi::Ui().MessageBox("t", LinkUi::Buttons::YesNo, LinkUi::Icon::Question, "c"),
-              LinkUi::Answer::No);
-    EXPECT_EQ(LinkUi::Ui().MessageBox("t2", LinkUi::Buttons::OkCancel, LinkUi::Icon::None, "c"),
-              LinkUi::Answer::Ok);
-    LinkUi::Ui().SetStatusText("Sending data ...");
-    ASSERT_EQ(recording->boxes.size(), 2u);
-    EXPECT_EQ(recording->boxes[0].text, "t");
-    EXPECT_EQ(recording->statusTexts, std::vector<std::string>{"Sending data ..."});
-    LinkUi::SetUi(nullptr);
-    EXPECT_NE(dynamic_cast<LinkUi::HeadlessUserInterface*>(&LinkUi::Ui()), nullptr);
-}
-
 TEST(AppFolder, IsTheExecutablesFolderUnlessOverridden) {
     const std::string sep(1, PathSeparator);
     {

@@ -32,6 +32,7 @@
 
 using namespace modMirelCom;
 using ::testing::Contains;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -43,6 +44,40 @@ std::shared_ptr<clsAdisDataDict> BuiltHerdDictionary() {
     auto dict = std::make_shared<clsAdisDataDict>();
     EXPECT_TRUE(BuildHerdDictionary(*dict, std::string(HerdSenderCode)));
     return dict;
+}
+
+std::shared_ptr<clsAdisDataDict> NationalDictionary() {
+    auto national = std::make_shared<clsAdisDataDict>();
+    EXPECT_TRUE(modNational::BuildNationalDict(*national, "ZIRAZ22 "));
+    return national;
+}
+
+// A data file for the ISO application to import: one event with the given items.
+std::unique_ptr<clsAdisDataFile> ImportFile(std::shared_ptr<clsAdisDataDict> dict,
+                                            std::int32_t eventNo,
+                                            std::initializer_list<std::int32_t> ddNos) {
+    auto file = std::make_unique<clsAdisDataFile>();
+    file->DataDict = std::move(dict);
+    file->FilePath = IsoInFilePath();
+    for (const std::int32_t ddNo : ddNos)
+        file->AddDataEventItem(eventNo, ddNo);
+    return file;
+}
+
+void WriteRequest(const clsAdisEvents& request, const std::string& path,
+                  const clsAdisDataDict& dict) {
+    ASSERT_TRUE(modADIS::WriteRequestFile(request, path, dict, dict.Version, dict.NationalVersion,
+                                          dict.ManufacturerVersion));
+}
+
+// The ISO application's answer file, read as the link program reads it.
+std::unique_ptr<clsAdisDataFile> ReadAnswer(const std::string& path,
+                                            std::shared_ptr<clsAdisDataDict> dict,
+                                            const clsAdisEvents* request = nullptr) {
+    auto answer = std::make_unique<clsAdisDataFile>();
+    clsMessages messages;
+    EXPECT_TRUE(answer->Read(path, messages, std::move(dict), request, !request, true)) << path;
+    return answer;
 }
 
 // A request event with the dictionary's own item objects and the given key items.
@@ -143,22 +178,20 @@ TEST_F(IsoExchange, CheckRequestIsAnsweredWithTheDemoHerdsAnimals) {
 
     // The command-line text as the log shows it.
     const auto trace = ReadCrLfLines(modUtils::TraceLogPath());
-    const std::string expected = "Execute: " + kSimulator + " -f " + IsoInFilePath() + " -o " +
-                                 IsoOutFilePath() + " -l " + IsoLogFilePath() + " /n";
-    EXPECT_TRUE(std::any_of(trace.begin(), trace.end(),
-                            [&](const std::string& line) {
-                                return line.size() >= expected.size() &&
-                                       line.compare(line.size() - expected.size(), expected.size(),
-                                                    expected) == 0;
-                            }))
-        << "trace log lacks: " << expected;
-    EXPECT_TRUE(std::any_of(trace.begin(), trace.end(), [](const std::string& line) {
-        return line.find("\tResult: 0") != std::string::npos;
-    }));
+    EXPECT_THAT(trace,
+                Contains(EndsWith("Execute: " + kSimulator + " -f " + IsoInFilePath() + " -o " +
+                                  IsoOutFilePath() + " -l " + IsoLogFilePath() + " /n")));
+    EXPECT_THAT(trace, Contains(HasSubstr("\tResult: 0")));
 }
 
-TEST_F(IsoExchange, NonZeroExitOrMissingAnswerFails) {
+TEST_F(IsoExchange, NonZeroExitOrMissingAnswerFailsAndAnEarlierAnswerIsNeverRead) {
     const clsAdisEvents request = CheckRequest();
+    ASSERT_TRUE(SendIsoRequest(request, false));
+    // Also at another answer path than the default one (the pass-on run's).
+    const std::string otherAnswer = sandbox_.File("~~isoout.dat");
+    std::filesystem::copy_file(Platform::PathFromUtf8(IsoOutFilePath()),
+                               Platform::PathFromUtf8(otherAnswer));
+
     SetMainWindowVisible(true);
     Fault("exit=3");
     EXPECT_FALSE(SendIsoRequest(request, false))
@@ -171,6 +204,9 @@ TEST_F(IsoExchange, NonZeroExitOrMissingAnswerFails) {
     SetMainWindowVisible(false);
     Fault("no-answer");
     EXPECT_FALSE(SendIsoRequest(request, false));
+    EXPECT_FALSE(modUtils::FileExists(IsoOutFilePath()));
+    EXPECT_FALSE(ExecuteIsoApp(false, IsoInFilePath(), otherAnswer, sandbox_.File("~~iso.log")));
+    EXPECT_FALSE(modUtils::FileExists(otherAnswer));
     EXPECT_FALSE(ExecuteIsoApp(false));
     EXPECT_EQ(sandbox_.Ui().boxes.size(), 1u) << "no message box without the window";
 
@@ -182,22 +218,6 @@ TEST_F(IsoExchange, NonZeroExitOrMissingAnswerFails) {
     Fault("");
     UseApplication("");
     EXPECT_FALSE(ExecuteIsoApp(false));
-}
-
-TEST_F(IsoExchange, AnAnswerLeftByAnEarlierRunIsNeverRead) {
-    const clsAdisEvents request = CheckRequest();
-    ASSERT_TRUE(SendIsoRequest(request, false));
-    ASSERT_TRUE(modUtils::FileExists(IsoOutFilePath()));
-    // Also at another answer path than the default one (the pass-on run's).
-    const std::string otherAnswer = sandbox_.File("~~isoout.dat");
-    std::filesystem::copy_file(Platform::PathFromUtf8(IsoOutFilePath()),
-                               Platform::PathFromUtf8(otherAnswer));
-
-    Fault("no-answer");
-    EXPECT_FALSE(SendIsoRequest(request, false));
-    EXPECT_FALSE(modUtils::FileExists(IsoOutFilePath()));
-    EXPECT_FALSE(ExecuteIsoApp(false, IsoInFilePath(), otherAnswer, sandbox_.File("~~iso.log")));
-    EXPECT_FALSE(modUtils::FileExists(otherAnswer));
 }
 
 TEST_F(IsoExchange, AnswerWithAnErrorFailsAndIsReportedInTheLinkLog) {
@@ -242,18 +262,15 @@ TEST_F(IsoExchange, PathsWithBlanksDashesAndSwedishLettersArriveIntact) {
         return Platform::Utf8FromPath(folder / "-data dir" / Platform::PathFromUtf8(name));
     };
     const auto dict = HerdDataDict();
-    ASSERT_TRUE(modADIS::WriteRequestFile(CheckRequest(), file("-f in å.dat"), *dict, dict->Version,
-                                          dict->NationalVersion, dict->ManufacturerVersion));
+    WriteRequest(CheckRequest(), file("-f in å.dat"), *dict);
     std::filesystem::copy_file(Platform::PathFromUtf8(database_),
                                Platform::PathFromUtf8(file("-d herd db.db")));
     ASSERT_TRUE(ExecuteIsoApp(false, file("-f in å.dat"), file("-o out.dat"), file("-l x.log"),
                               file("-d herd db.db")));
-    clsAdisDataFile answer;
-    clsMessages messages;
     const clsAdisEvents request = CheckRequest();
-    ASSERT_TRUE(answer.Read(file("-o out.dat"), messages, dict, &request, false, true));
-    ASSERT_TRUE(answer.DataEvents.Item("000001"));
-    EXPECT_GE(answer.DataEvents.Item("000001")->DataLines()->Count(), 55);
+    const auto answer = ReadAnswer(file("-o out.dat"), dict, &request);
+    ASSERT_TRUE(answer->DataEvents.Item("000001"));
+    EXPECT_GE(answer->DataEvents.Item("000001")->DataLines()->Count(), 55);
     EXPECT_TRUE(modUtils::FileExists(file("-l x.log")));
 }
 
@@ -265,25 +282,17 @@ TEST_F(IsoExchange, TheRelayInTheProgramFolderIsStartedWhateverTheRegistrySays) 
 }
 
 TEST_F(IsoExchange, NationalDataFilesAreTakenWithNotesForWhatIsNotUsed) {
-    auto national = std::make_shared<clsAdisDataDict>();
-    ASSERT_TRUE(modNational::BuildNationalDict(*national, "ZIRAZ22 "));
-    clsAdisDataFile file;
-    file.DataDict = national;
-    for (const std::int32_t ddNo : {900080, 900070})
-        file.AddDataEventItem(55021, ddNo);
+    const auto file = ImportFile(NationalDictionary(), 55021, {900080, 900070});
     auto line =
-        file.DataEvents.ItemOf(55021)->DataLines()->AddItem("SE-345612-4737", "V", "N", 55021);
+        file->DataEvents.ItemOf(55021)->DataLines()->AddItem("SE-345612-4737", "V", "N", 55021);
     line->ItemValues.AddItem(900080, AdisValues::Text("SE-345612-4737"));
     line->ItemValues.AddItem(900070, AdisValues::Number(101));
-    ASSERT_TRUE(file.WriteData(nullptr, IsoInFilePath()));
+    ASSERT_TRUE(file->WriteData(nullptr, IsoInFilePath()));
     ASSERT_TRUE(ExecuteIsoApp(false));
     EXPECT_EQ(modADIS::GetLogLevel(IsoLogFilePath()), 1);
     EXPECT_THAT(ReadCrLfLines(IsoLogFilePath()),
                 Contains(StartsWith("   Note: National event 055021")));
-    clsAdisDataFile answer;
-    clsMessages messages;
-    ASSERT_TRUE(answer.Read(IsoOutFilePath(), messages, HerdDataDict(), nullptr, true, true));
-    EXPECT_EQ(answer.DataEvents.Count(), 0);
+    EXPECT_EQ(ReadAnswer(IsoOutFilePath(), HerdDataDict())->DataEvents.Count(), 0);
 }
 
 // Runs the nested exchange once from the event pump, while the outer one waits
@@ -340,12 +349,8 @@ TEST_F(IsoExchange, AnOperationRunsSeveralExchangesInItsOneSession) {
 
 TEST_F(IsoExchange, NewAnimalsAreImportedAndAKnownNumberIsAnErrorInTheIsoLog) {
     const auto dict = HerdDataDict();
-    clsAdisDataFile file;
-    file.DataDict = dict;
-    file.FilePath = IsoInFilePath();
-    for (const std::int32_t ddNo : {303910, 300348, 300003, 303926})
-        file.AddDataEventItem(390001, ddNo);
-    const auto event = file.DataEvents.ItemOf(390001);
+    const auto file = ImportFile(dict, 390001, {303910, 300348, 300003, 303926});
+    const auto event = file->DataEvents.ItemOf(390001);
     const auto addLine = [&](std::int64_t no, const std::string& id) {
         auto line = event->DataLines()->AddItem(std::to_string(no), "V", "N", 390001);
         line->ItemValues.AddItem(303910, AdisValues::Number(no));
@@ -355,15 +360,12 @@ TEST_F(IsoExchange, NewAnimalsAreImportedAndAKnownNumberIsAnErrorInTheIsoLog) {
     };
     addLine(101, "SE-111111-1111"); // the demo herd's first cow
     addLine(777, "SE-777777-7777");
-    ASSERT_TRUE(file.WriteData(nullptr, ""));
+    ASSERT_TRUE(file->WriteData(nullptr, ""));
     ASSERT_TRUE(ExecuteIsoApp(false));
     EXPECT_EQ(modADIS::GetLogLevel(IsoLogFilePath()), 3);
     EXPECT_THAT(ReadCrLfLines(IsoLogFilePath()),
                 Contains(StartsWith("  Error: Animal number 101")));
-    clsAdisDataFile answer;
-    clsMessages messages;
-    ASSERT_TRUE(answer.Read(IsoOutFilePath(), messages, dict, nullptr, true, true));
-    EXPECT_EQ(answer.DataEvents.Count(), 0);
+    EXPECT_EQ(ReadAnswer(IsoOutFilePath(), dict)->DataEvents.Count(), 0);
 
     ASSERT_TRUE(SendIsoRequest(CheckRequest(), false));
     const auto lines = SharedAnswerFile().DataEvents.Item("000001")->DataLines();
@@ -374,23 +376,17 @@ TEST_F(IsoExchange, NewAnimalsAreImportedAndAKnownNumberIsAnErrorInTheIsoLog) {
 
 TEST_F(IsoExchange, CodeTablesAreImportedWithoutData) {
     const auto dict = HerdDataDict();
-    clsAdisDataFile file;
-    file.DataDict = dict;
-    for (const std::int32_t ddNo : {355091, 355092, 355093})
-        file.AddDataEventItem(303084, ddNo);
-    const auto event = file.DataEvents.ItemOf(303084);
+    const auto file = ImportFile(dict, 303084, {355091, 355092, 355093});
+    const auto event = file->DataEvents.ItemOf(303084);
     // One cull reason for the exit types 6, 7 and 8: three lines of one code.
     for (const int exitType : {6, 7, 8})
         modADIS::AddValueLine3(*event, AdisValues::Number(1), AdisValues::Text("01 Såld till liv"),
                                AdisValues::Number(exitType));
-    ASSERT_TRUE(file.WriteData(nullptr, IsoInFilePath()));
+    ASSERT_TRUE(file->WriteData(nullptr, IsoInFilePath()));
     ASSERT_TRUE(ExecuteIsoApp(false));
     EXPECT_THAT(ReadCrLfLines(IsoLogFilePath()), Contains("Event 303084: 3 codes stored"));
     EXPECT_LT(modADIS::GetLogLevel(IsoLogFilePath()), 2);
-    clsAdisDataFile answer;
-    clsMessages messages;
-    ASSERT_TRUE(answer.Read(IsoOutFilePath(), messages, dict, nullptr, true, true));
-    EXPECT_EQ(answer.DataEvents.Count(), 0);
+    EXPECT_EQ(ReadAnswer(IsoOutFilePath(), dict)->DataEvents.Count(), 0);
 }
 
 TEST_F(IsoExchange, HerdRequestOfTheRequestFlowIsAnsweredItemByItem) {
@@ -480,8 +476,7 @@ TEST_F(IsoExchange, AnimalEventsHonourTheDateBound) {
 }
 
 TEST_F(IsoExchange, NationalRequestsOfThePassOnRunAreAnswered) {
-    auto national = std::make_shared<clsAdisDataDict>();
-    ASSERT_TRUE(modNational::BuildNationalDict(*national, "ZIRAZ22 "));
+    const auto national = NationalDictionary();
     clsAdisEvents request;
     AddRequest(request, *national, 55021, {900080},
                {900080, 900070, 900053, 900046, 900083, 50322, 50084});
@@ -491,20 +486,16 @@ TEST_F(IsoExchange, NationalRequestsOfThePassOnRunAreAnswered) {
                {900080, 900070, 900030, 50308, 350305, 900096});
     const std::string in = sandbox_.File("~~isoin.dat");
     const std::string out = sandbox_.File("~~isoout.dat");
-    ASSERT_TRUE(modADIS::WriteRequestFile(request, in, *national, national->Version,
-                                          national->NationalVersion,
-                                          national->ManufacturerVersion));
+    WriteRequest(request, in, *national);
     ASSERT_TRUE(ExecuteIsoApp(false, in, out, sandbox_.File("~~iso.log"), "VantorHerd"));
-    clsAdisDataFile answer;
-    clsMessages messages;
-    ASSERT_TRUE(answer.Read(out, messages, national, &request, false, true));
-    const auto animals = answer.DataEvents.Item("055021");
+    const auto answer = ReadAnswer(out, national, &request);
+    const auto animals = answer->DataEvents.Item("055021");
     ASSERT_TRUE(animals);
     EXPECT_GE(animals->DataLines()->Count(), 50);
     const auto first = animals->DataLines()->Item(1L);
     EXPECT_THAT(ValueText(*first, 900080), StartsWith("SE-"));
     EXPECT_THAT(ValueText(*first, 900046), ::testing::AnyOf("F", "M"));
-    const auto inseminations = answer.DataEvents.Item("055031");
+    const auto inseminations = answer->DataEvents.Item("055031");
     ASSERT_TRUE(inseminations);
     ASSERT_GT(inseminations->DataLines()->Count(), 0);
     EXPECT_FALSE(ValueText(*inseminations->DataLines()->Item(1L), 350305).empty());
