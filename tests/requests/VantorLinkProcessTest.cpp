@@ -41,6 +41,18 @@ protected:
         return ReadAnswer(File("answer.dat"), version);
     }
     std::string Log() const { return FileBytes(sandbox.File("answer.log")); }
+    // The path of a copy of an inseminations request in the folder, made here.
+    std::string InseminationsRequestIn(const std::string& folder, const std::string& name) {
+        std::filesystem::create_directories(Platform::PathFromUtf8(folder));
+        std::filesystem::copy_file(Platform::PathFromUtf8(WriteRequest("r.dat", {kInseminations})),
+                                   Platform::PathFromUtf8(folder + "/" + name));
+        return folder + "/" + name;
+    }
+    void ExpectOneInsemination(const std::string& answerPath) {
+        const auto answer = ReadAnswer(answerPath);
+        ASSERT_TRUE(answer);
+        EXPECT_EQ(EventRows(*answer, 55023, {900070}).size(), 1u);
+    }
 };
 
 TEST_F(VantorLinkProcess, AnimalEventsAreConvertedEventByEvent) {
@@ -162,15 +174,6 @@ TEST_F(VantorLinkProcess, OlderIsoApplicationsLeaveMilkingsAndPregnancyChecksToT
     }
 }
 
-TEST_F(VantorLinkProcess, AMilkingRequestOfAnOlderIsoApplicationNeverStartsIt) {
-    SetIsoVersion("4.9");
-    const auto answer = Answer(WriteRequest("request.dat", {{55042, {900080, 50178}}}));
-    ASSERT_TRUE(answer);
-    EXPECT_THAT(EventRows(*answer, 55042, {900080, 50178}), ElementsAre("<Null>|<Null>"));
-    EXPECT_FALSE(Traced("Execute:"));
-    EXPECT_FALSE(modUtils::FileExists(File("~isoin.dat")));
-}
-
 TEST_F(VantorLinkProcess, ADataFileGoesToTheHerdSideWithTheNationalSidesOwnPaths) {
     const std::string data = File("animals.dat");
     ASSERT_TRUE(WriteFileBytesAtomic(
@@ -234,37 +237,27 @@ TEST_F(VantorLinkProcess, AFailingIsoApplicationLeavesAnAnswerWithoutHerdDataAnd
 
 TEST_F(VantorLinkProcess, PathsArriveWholeWithDashesBlanksAndSwedishLetters) {
     const std::string folder = File("nationell-begäran/för frågor");
-    std::filesystem::create_directories(Platform::PathFromUtf8(folder));
-    const std::string request = folder + "/fråga-1.dat";
-    std::filesystem::copy_file(Platform::PathFromUtf8(WriteRequest("r.dat", {kInseminations})),
-                               Platform::PathFromUtf8(request));
+    InseminationsRequestIn(folder, "fråga-1.dat");
     // As a shell passes an unquoted path with a blank: two arguments.
     const std::string out = folder + "/svar-1.dat";
     EXPECT_EQ(RunLink({"-f", File("nationell-begäran/för"), "frågor/fråga-1.dat", "/o", out, "-l",
                        folder + "/logg.txt"}),
               0);
-    const auto answer = ReadAnswer(out);
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(EventRows(*answer, 55023, {900070}).size(), 1u);
+    ExpectOneInsemination(out);
 }
 
 // The national side's program writes the call as one text without quotes; on
 // Windows VantorLink receives exactly that text.
 TEST_F(VantorLinkProcess, AnUnquotedCallKeepsItsPaths) {
     const std::string folder = File("Mina filer -2/förfrågningar");
-    std::filesystem::create_directories(Platform::PathFromUtf8(folder));
-    const std::string request = folder + "/fråga 1.dat";
-    std::filesystem::copy_file(Platform::PathFromUtf8(WriteRequest("r.dat", {kInseminations})),
-                               Platform::PathFromUtf8(request));
+    const std::string request = InseminationsRequestIn(folder, "fråga 1.dat");
     const std::string out = folder + "/svar -1.dat";
     const std::string log = folder + "/logg.txt";
     modUtils::ProgramCall call{VANTORLINK_PATH, {"-f", request, "-o", out, "-l", log}, {}};
     call.commandLine =
         std::string(VANTORLINK_PATH) + " -f " + request + " -o " + out + " -l " + log;
     EXPECT_EQ(modUtils::RunCallAndWait(call, 5), 0);
-    const auto answer = ReadAnswer(out);
-    ASSERT_TRUE(answer);
-    EXPECT_EQ(EventRows(*answer, 55023, {900070}).size(), 1u);
+    ExpectOneInsemination(out);
     EXPECT_TRUE(modUtils::FileExists(log));
 }
 

@@ -55,7 +55,6 @@ TEST(HerdList, AddingAndSelectingMakeTheHerdTheSettingAndStoreTheList) {
     EXPECT_EQ(StoredHerdList(file), (Herds{"1001", "2002"}));
     EXPECT_EQ(file.GetString("Settings", "HerdList"), "1");
     EXPECT_EQ(file.GetString("Settings", "HerdNo"), "2002");
-    EXPECT_EQ(file.GetString("Settings", "AddCowsGroup1"), "1");
 
     // Selecting wins over the herd the file names.
     SelectHerd("1001", menu);
