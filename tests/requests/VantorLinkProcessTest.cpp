@@ -27,7 +27,6 @@ const RequestedEvent kPregnancyChecks{55024, {900080, 900070, 50135, 50183}};
 const RequestedEvent kExits{55025, {900080, 900070, 900038, 50185, 50186, 50187, 50182}};
 const RequestedEvent kDryOffs{55026, {900080, 900070, 50138, 50183}};
 const RequestedEvent kCalvings{55027, {900080, 900070, 50139, 900046, 50184}};
-const std::vector<std::int32_t> kExitColumns{900080, 900070, 900038, 50185, 50186, 50187, 50182};
 
 class VantorLinkProcess : public RequestWorld {
 protected:
@@ -71,7 +70,7 @@ TEST_F(VantorLinkProcess, AnimalEventsAreConvertedEventByEvent) {
                 ElementsAre("SE-100001-0001|101|2026-11-25|Dräktig"));
     // Exits of every kind but the stillborn calf's, in their order; the calf 402
     // left as its mother's second calf, whose fate was 2.
-    EXPECT_THAT(EventRows(*answer, 55025, kExitColumns),
+    EXPECT_THAT(EventRows(*answer, 55025, kExits.items),
                 ElementsAre("SE-100001-0402|402|2026-09-10|52|<Null>|2|Avlivad",
                             "SE-100001-0003|103|2026-10-01|32|4|<Null>|Slakt",
                             "SE-100001-0004|104|2026-10-05|51|<Empty>|<Null>|Självdöd",
@@ -111,7 +110,7 @@ TEST_F(VantorLinkProcess, OlderNationalVersionsKeepTheHerdsExitCodes) {
               0);
     const auto answer = Answer(WriteRequest("request.dat", {kExits}, "ZIRAZ19 "), 0, "ZIRAZ19 ");
     ASSERT_TRUE(answer);
-    EXPECT_THAT(EventRows(*answer, 55025, kExitColumns),
+    EXPECT_THAT(EventRows(*answer, 55025, kExits.items),
                 ElementsAre("SE-100001-0402|402|2026-09-10|52|<Empty>|<Null>|Avlivad",
                             "SE-100001-0003|103|2026-10-01|9|4|<Null>|Slakt",
                             "SE-100001-0004|104|2026-10-05|51|<Empty>|<Null>|Självdöd",
