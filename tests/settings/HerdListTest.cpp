@@ -115,15 +115,3 @@ TEST(HerdList, RemovingTheLastHerdFallsBackToTheMachineHerd) {
     EXPECT_EQ(Settings().HerdNo, "9999");
     EXPECT_EQ(CurrentHerdNo(), "9999");
 }
-
-TEST(HerdList, SavingTheListReplacesALongerStoredList) {
-    LinkSandbox sandbox;
-    WriteSettingsFile(sandbox, {"[Settings]", "HerdNo1=x", "HerdNo2=y", "HerdNo3=z", "HerdNo=x"});
-    HerdMenu menu;
-    menu.Append("q");
-    SaveSettings(&menu);
-    const ProfileFile file = SettingsFile(sandbox);
-    EXPECT_EQ(StoredHerdList(file), (Herds{"q"}));
-    EXPECT_FALSE(file.HasKey("Settings", "HerdNo2"));
-    EXPECT_FALSE(file.HasKey("Settings", "HerdNo3"));
-}
