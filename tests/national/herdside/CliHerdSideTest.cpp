@@ -13,7 +13,6 @@
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
 namespace {
