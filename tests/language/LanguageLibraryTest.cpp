@@ -188,10 +188,8 @@ TEST_F(LanguageLibraryTest, ChoicesListEnglishThenTheUsableLibraries) {
               (std::vector<std::pair<std::string, std::string>>{
                   {"English", "English.dll"}, {"One", "One.dll"}, {"Svenska", "Swedish.dll"}}));
     EXPECT_TRUE(sandbox.Ui().boxes.empty());
-}
 
-TEST(LanguageChoice, WithoutLanguageFolderOnlyEnglish) {
-    LinkSandbox sandbox;
+    std::filesystem::remove_all(sandbox.Path() / "Language");
     const auto choices = AvailableLanguages();
     ASSERT_EQ(choices.size(), 1u);
     EXPECT_EQ(choices[0].FileName, "English.dll");

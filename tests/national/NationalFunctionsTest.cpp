@@ -83,7 +83,6 @@ TEST(AddAnimals, EachKindGoesIntoTheGroupOfItsSettingOrIsPassedOver) {
             groups.push_back(AnimalGroup(NationalLine(animal)));
         EXPECT_EQ(groups, c.groups) << c.name;
     }
-    EXPECT_EQ(ClassifyAnimal(NationalLine(bredHeifer)).kind, AnimalKind::InseminatedHeifer);
 }
 
 TEST(AddAnimals, PregnancyAndSexBecomeTheHerdsCodes) {
@@ -190,7 +189,6 @@ TEST(InitNationalLookups, TheCodeTablesOfEachVersion) {
 
     const CodeTables current("ZIRAZ22 ", true);
     EXPECT_EQ(current.Lines(303083).front(), "1|1|01");
-    EXPECT_EQ(CodeTables("ZIRAZ22 ", false).Lines(303083).front(), "1|1|01 SRB");
     const auto currentReasons = current.Lines(303084);
     EXPECT_EQ(std::count_if(currentReasons.begin(), currentReasons.end(),
                             [](const std::string& line) { return line.find("|46|") != line.npos; }),

@@ -41,13 +41,12 @@ bool Contains(const std::vector<std::int32_t>& ddNos, std::int32_t ddNo) {
 }
 
 TEST(IsNewIsoVersion, ComparesTwoDigitPartsAsText) {
-    EXPECT_TRUE(IsNewIsoVersion("5.5"));
-    EXPECT_TRUE(IsNewIsoVersion("5.10"));
-    EXPECT_TRUE(IsNewIsoVersion("12.0"));
-    EXPECT_FALSE(IsNewIsoVersion("4.9"));
-    EXPECT_FALSE(IsNewIsoVersion("5.4"));
-    EXPECT_THROW(IsNewIsoVersion("55"), LinkError);
-    EXPECT_THROW(IsNewIsoVersion(""), LinkError);
+    for (const char* version : {"5.5", "5.10", "12.0"})
+        EXPECT_TRUE(IsNewIsoVersion(version)) << version;
+    for (const char* version : {"4.9", "5.4"})
+        EXPECT_FALSE(IsNewIsoVersion(version)) << version;
+    for (const char* version : {"55", ""})
+        EXPECT_THROW(IsNewIsoVersion(version), LinkError) << version;
 }
 
 TEST(HerdRequest, ItemsFollowTheVersionsAndTheDatabaseAnswers) {

@@ -55,7 +55,6 @@ TEST(HerdList, AddingAndSelectingMakeTheHerdTheSettingAndStoreTheList) {
     EXPECT_EQ(StoredHerdList(file), (Herds{"1001", "2002"}));
     EXPECT_EQ(file.GetString("Settings", "HerdList"), "1");
     EXPECT_EQ(file.GetString("Settings", "HerdNo"), "2002");
-    EXPECT_EQ(file.GetString("Settings", "AddCowsGroup1"), "1");
 
     // Selecting wins over the herd the file names.
     SelectHerd("1001", menu);
@@ -115,16 +114,4 @@ TEST(HerdList, RemovingTheLastHerdFallsBackToTheMachineHerd) {
     RemoveHerd("1234", menu);
     EXPECT_EQ(Settings().HerdNo, "9999");
     EXPECT_EQ(CurrentHerdNo(), "9999");
-}
-
-TEST(HerdList, SavingTheListReplacesALongerStoredList) {
-    LinkSandbox sandbox;
-    WriteSettingsFile(sandbox, {"[Settings]", "HerdNo1=x", "HerdNo2=y", "HerdNo3=z", "HerdNo=x"});
-    HerdMenu menu;
-    menu.Append("q");
-    SaveSettings(&menu);
-    const ProfileFile file = SettingsFile(sandbox);
-    EXPECT_EQ(StoredHerdList(file), (Herds{"q"}));
-    EXPECT_FALSE(file.HasKey("Settings", "HerdNo2"));
-    EXPECT_FALSE(file.HasKey("Settings", "HerdNo3"));
 }

@@ -13,7 +13,6 @@
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
 namespace {
@@ -119,36 +118,24 @@ TEST_F(HerdSide, SendHandsAFileOverAndJudgesTheAnswer) {
 TEST_F(HerdSide, AddAnimalsTakesEachKindIntoItsGroupAndLeavesARepeatedKeyOut) {
     const std::string newAnimals = "SELECT animal_no, group_no FROM animals WHERE animal_no IN "
                                    "(131, 132, 213, 214, 215, 216, 217, 304) ORDER BY animal_no";
-    const struct {
-        std::vector<std::string> choices;
-        std::vector<std::string> added; // animal|group
-    } cases[] = {
-        {{"--cows", "1,2"}, {"131|1", "132|2"}},
-        {{"--heifers", "4,5,6"}, {"213|4", "216|4"}},
-        {{"--heifers", "4,5,6", "--inseminated", "--pregnant", "--bulls", "7"},
-         {"213|4", "214|5", "215|6", "216|4", "304|7"}},
-        {{"--heifers", "4", "--pregnant"}, {"213|4", "215|1", "216|4"}},
-    };
-    for (const auto& c : cases) {
-        MakeHerd({"--demo", "--today", "2026-11-30"});
-        WriteFileBytesAtomic(File("link.ini"), "[Settings]\r\nHerdNo=12-3456\r\n");
-        std::vector<std::string> args{"add-animals", kAnimalList};
-        args.insert(args.end(), c.choices.begin(), c.choices.end());
-        const CapturedRun run = Cli(args);
-        EXPECT_EQ(run.exitStatus, 0) << run.err;
-        EXPECT_THAT(run.out, StartsWith("Data successfully transfered!\nAnimals taken: "));
-        EXPECT_EQ(Rows(newAnimals), c.added) << c.choices[0];
-        // Animals already in the herd get their data only: no error of the herd side.
-        EXPECT_LT(modADIS::GetLogLevel(File("~iso.log")), 3) << FileBytes(File("~iso.log"));
-        EXPECT_THAT(Rows("SELECT COUNT(*) FROM animals WHERE animal_no IN (101, 209)"),
-                    ElementsAre("2"));
-    }
+    // Some kinds only: heifers, the pregnant ones in the default group.
+    const CapturedRun some = Cli({"add-animals", kAnimalList, "--heifers", "4", "--pregnant"});
+    EXPECT_EQ(some.exitStatus, 0) << some.err;
+    EXPECT_THAT(some.out, StartsWith("Data successfully transfered!\nAnimals taken: "));
+    EXPECT_THAT(Rows(newAnimals), ElementsAre("213|4", "215|1", "216|4"));
+    // Animals already in the herd get their data only: no error of the herd side.
+    EXPECT_LT(modADIS::GetLogLevel(File("~iso.log")), 3) << FileBytes(File("~iso.log"));
+    EXPECT_THAT(Rows("SELECT COUNT(*) FROM animals WHERE animal_no IN (101, 209)"),
+                ElementsAre("2"));
 
     // Every kind at once: what was taken, and the animal whose key repeats another's.
     MakeHerd({"--demo", "--today", "2026-11-30"});
     const CapturedRun run = Cli({"add-animals", kAnimalList, "--cows", "1,2", "--heifers", "4,5,6",
                                  "--inseminated", "--pregnant", "--bulls", "7"});
     ASSERT_EQ(run.exitStatus, 0);
+    EXPECT_THAT(Rows(newAnimals),
+                ElementsAre("131|1", "132|2", "213|4", "214|5", "215|6", "216|4", "304|7"));
+    EXPECT_LT(modADIS::GetLogLevel(File("~iso.log")), 3) << FileBytes(File("~iso.log"));
     const auto lines = Lines(run.out);
     const std::string warning =
         "Warning: Animal 217 with id 'DE01098765432102' not added: its id begins with the same "
