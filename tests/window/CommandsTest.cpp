@@ -54,12 +54,7 @@ class CommandsTest : public QObject {
 
     std::unique_ptr<WindowWorld> world_;
 
-    int Executions() const {
-        int count = 0;
-        for (const QString& line : world_->TraceLines())
-            count += line.startsWith("Execute: ");
-        return count;
-    }
+    int Executions() const { return world_->TraceCount("Execute: "); }
 
     void ExpectLogViewOpen(frmMain& window) {
         QVERIFY(window.findChild<QTextEdit*>("rtbLogfile")->isVisibleTo(&window));
@@ -210,7 +205,7 @@ private slots:
                      settings.find("AddCowsGroup1=2") != std::string::npos &&
                      settings.find("AddHeifers=1") != std::string::npos,
                  settings.c_str());
-        QVERIFY(world_->TraceLines().filter("Execute: ").size() >= 2); // code tables, then animals
+        QVERIFY(Executions() >= 2); // code tables, then animals
     }
 
     void aCancelledAddAnimalsDialogStoresNothing() {
@@ -272,14 +267,8 @@ private slots:
         QVERIFY(QFile::exists(answer));
 
         const QStringList lines = world_->TraceLines();
-        const auto indexOf = [&lines](const QString& prefix) {
-            for (int i = 0; i < lines.size(); ++i)
-                if (lines[i].startsWith(prefix))
-                    return i;
-            return -1;
-        };
-        const int waits = indexOf("Hand-over waits for the running work");
-        const int requestBegins = indexOf("InFile: ");
+        const int waits = world_->TraceIndex("Hand-over waits for the running work");
+        const int requestBegins = world_->TraceIndex("InFile: ");
         int checkEnds = -1;
         for (int i = 0; i < lines.size(); ++i)
             if (lines[i].startsWith("Result: ") && (requestBegins < 0 || i < requestBegins))

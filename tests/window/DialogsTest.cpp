@@ -131,13 +131,12 @@ private slots:
     void addAnimalsEnablingRules() {
         QFETCH(QString, checked);
         QFETCH(QString, enabled);
-        auto& settings = modCommon::Settings();
-        settings.AddCows = checked[0] != '-';
-        settings.AddHeifers = checked[1] != '-';
-        settings.AddInseminatedHeifers = checked[2] != '-';
-        settings.AddPregnantHeifers = checked[3] != '-';
-        settings.AddBulls = checked[4] != '-';
-        settings.AddSteers = checked[5] != '-';
+        using S = modCommon::SettingsValues;
+        bool S::*const rows[] = {
+            &S::AddCows,  &S::AddHeifers, &S::AddInseminatedHeifers, &S::AddPregnantHeifers,
+            &S::AddBulls, &S::AddSteers};
+        for (int i = 0; i < 6; ++i)
+            modCommon::Settings().*rows[i] = checked[i] != '-';
         frmAddAnimalsDlg dialog;
         dialog.SetMode(0);
         const char* controls[] = {"chkInseminatedHeifers", "chkPregnantHeifers", "cboCowsGroup1",
@@ -394,32 +393,29 @@ private slots:
         QCOMPARE(seen[0].icon, QMessageBox::Information);
 
         // The language in use is preselected: OK alone changes nothing.
-        frmLanguageDlg again;
-        QCOMPARE(Child<QComboBox>(again, "cboLanguage")->currentText(), QString("Svenska"));
-        ModalScript quiet;
-        Child<QPushButton>(again, "cmdOk")->click();
-        QTest::qWait(50);
-        QVERIFY(quiet.Unexpected().isEmpty());
+        {
+            frmLanguageDlg again;
+            QCOMPARE(Child<QComboBox>(again, "cboLanguage")->currentText(), QString("Svenska"));
+            ModalScript quiet;
+            Child<QPushButton>(again, "cmdOk")->click();
+            QTest::qWait(50);
+            QVERIFY(quiet.Unexpected().isEmpty());
+        }
 
         frmLanguageDlg cancelled;
         Child<QComboBox>(cancelled, "cboLanguage")->setCurrentIndex(0);
         cancelled.reject();
         QCOMPARE(UserValue(modCommon::kSatelliteDllValue),
                  std::optional<std::string>("Swedish.dll"));
-    }
 
-    void englishIsStoredAsEnglishDll() {
-        world_->InstallLanguageLibraries();
-        QVERIFY(modUtils::RegWriteString("Swedish.dll", modUtils::RegRoot::CurrentUser,
-                                         modCommon::kLinkRegistryKey,
-                                         modCommon::kSatelliteDllValue));
-        frmLanguageDlg dialog;
-        Child<QComboBox>(dialog, "cboLanguage")->setCurrentIndex(0);
-        ModalScript script({ModalScript::AnswerBox(nullptr)});
-        dialog.accept();
+        // English is stored by its library's name as well.
+        frmLanguageDlg english;
+        Child<QComboBox>(english, "cboLanguage")->setCurrentIndex(0);
+        ModalScript restart({ModalScript::AnswerBox(nullptr)});
+        english.accept();
         QCOMPARE(UserValue(modCommon::kSatelliteDllValue),
                  std::optional<std::string>("English.dll"));
-        QCOMPARE(script.Remaining(), 0);
+        QCOMPARE(restart.Remaining(), 0);
     }
 };
 
