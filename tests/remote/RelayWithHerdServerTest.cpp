@@ -2,6 +2,7 @@
 // folder, the relay program started as the link program starts it, and the
 // link program's own exchange through the relay.
 
+#include "../support/HerdIsoSimPath.h"
 #include "RelaySandbox.h"
 #include "RelayTestSupport.h"
 
@@ -23,12 +24,6 @@
 
 namespace {
 
-// Empty where the simulator is not built (no SQLite, as in the Windows build).
-#ifdef HERD_ISO_SIM_PATH
-const std::string kSimulator = HERD_ISO_SIM_PATH;
-#else
-const std::string kSimulator;
-#endif
 const std::string kRelay = RELAY_PROGRAM_PATH;
 
 namespace fs = std::filesystem;
