@@ -27,28 +27,23 @@ QAction* Action(frmMain& window, const char* name) {
 // The enabled state of each menu command, in the order of `kMenu`, then whether
 // the log view is on ('1' enabled/on, '0' not). The toolbar buttons follow the
 // menu item of the same command.
-constexpr const char* kMenu[] = {"mnuFileNewHerd",
-                                 "mnuFileRemoveHerd",
-                                 "mnuFileSelectHerdItem",
-                                 "mnuFilePrint",
-                                 "mnuFileExit",
-                                 "mnuFunctionInitialize",
-                                 "mnuFunctionCheck",
-                                 "mnuFunctionSendAdisData",
-                                 "mnuFunctionAddAnimals",
-                                 "mnuOptionsSettings",
-                                 "mnuOptionsSelectLanguage",
-                                 "mnuOptionsViewLog"};
+const QStringList kMenu =
+    QStringLiteral(
+        "mnuFileNewHerd mnuFileRemoveHerd mnuFileSelectHerdItem mnuFilePrint mnuFileExit "
+        "mnuFunctionInitialize mnuFunctionCheck mnuFunctionSendAdisData "
+        "mnuFunctionAddAnimals mnuOptionsSettings mnuOptionsSelectLanguage "
+        "mnuOptionsViewLog")
+        .split(' ');
 constexpr std::pair<const char*, int> kButtons[] = {{"tbrExit", 4},       {"tbrPrint", 3},
                                                     {"tbrInitialize", 5}, {"tbrCheck", 6},
                                                     {"tbrSettings", 9},   {"tbrViewLog", 11}};
 
 void ExpectControls(frmMain& window, const char* expected, const char* state) {
-    const auto failure = [state](const char* name) {
+    const auto failure = [state](const QString& name) {
         return QStringLiteral("%1: %2").arg(state, name).toLocal8Bit();
     };
-    for (int i = 0; i < 12; ++i) {
-        QAction* action = Action(window, kMenu[i]);
+    for (int i = 0; i < kMenu.size(); ++i) {
+        QAction* action = Action(window, qPrintable(kMenu[i]));
         const bool enabled = expected[i] == '1';
         QVERIFY2(frmMain::CommandEnabled(action) == enabled &&
                      (!action->isVisible() || action->isEnabled() == enabled),

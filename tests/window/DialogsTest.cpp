@@ -111,22 +111,14 @@ private slots:
     void addAnimalsEnablingRules_data() {
         QTest::addColumn<QString>("checked"); // c h i p b s: cows, heifers, inseminated, ...
         QTest::addColumn<QString>("enabled"); // chkI chkP cows1 cows2 h1 h2 h3 bulls steers
-        QTest::newRow("nothing") << "------"
-                                 << "000000000";
-        QTest::newRow("cows") << "c-----"
-                              << "001100000";
-        QTest::newRow("heifers") << "-h----"
-                                 << "110010000";
-        QTest::newRow("heifers, inseminated") << "-hi---"
-                                              << "110011000";
-        QTest::newRow("heifers, pregnant") << "-h-p--"
-                                           << "110010100";
-        QTest::newRow("inseminated, pregnant without heifers") << "--ip--"
-                                                               << "000000000";
-        QTest::newRow("bulls, steers") << "----bs"
-                                       << "000000011";
-        QTest::newRow("all") << "chipbs"
-                             << "111111111";
+        QTest::newRow("nothing") << "------" << QString("000000000");
+        QTest::newRow("cows") << "c-----" << QString("001100000");
+        QTest::newRow("heifers") << "-h----" << QString("110010000");
+        QTest::newRow("heifers, inseminated") << "-hi---" << QString("110011000");
+        QTest::newRow("heifers, pregnant") << "-h-p--" << QString("110010100");
+        QTest::newRow("inseminated, pregnant without heifers") << "--ip--" << QString("000000000");
+        QTest::newRow("bulls, steers") << "----bs" << QString("000000011");
+        QTest::newRow("all") << "chipbs" << QString("111111111");
     }
     void addAnimalsEnablingRules() {
         QFETCH(QString, checked);
