@@ -15,7 +15,6 @@
 #include "exchange/HerdDictionary.h"
 #include "exchange/modMirelCom.h"
 #include "relay/RelayConfig.h"
-#include "relay/RelayRun.h"
 
 #include <gtest/gtest.h>
 
@@ -172,22 +171,6 @@ TEST_F(RelayWithHerdServer, NoUsableAnswerEndsInTheTimeout) {
         server_.reset();
         fs::create_directories(Platform::PathFromUtf8(share_));
     }
-}
-
-TEST_F(RelayWithHerdServer, CancelWhileWaitingLeavesNoAnswer) {
-    Serve("slow-serve=3000");
-    Relay::RelayConfig config = Relay::ReadRelayConfig();
-    Relay::FolderShare share;
-    Relay::RelayRun run(config, share);
-    run.Start("-f " + LocalIn() + " -o " + LocalOut() + " -l " + LocalLog());
-    for (int i = 0; i < 3; ++i)
-        run.Tick();
-    ASSERT_EQ(run.Step(), Relay::RelayStep::WaitForAnswer) << run.Controls().status;
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    run.Tick();
-    EXPECT_TRUE(run.Close());
-    EXPECT_EQ(static_cast<int>(run.Exit()), 5);
-    EXPECT_FALSE(Exists(LocalOut()));
 }
 
 // The link program's exchange with the relay as its ISO application.
