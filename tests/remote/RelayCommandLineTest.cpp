@@ -52,9 +52,4 @@ TEST(RelayCommandLine, WithoutARequestFileTheCallIsRefused) {
     }
 }
 
-TEST(RelayCommandLine, ArgumentsAreJoinedByBlanks) {
-    EXPECT_EQ(CommandLineText({"-f", "C:\\My Files\\in.dat", "/n"}), "-f C:\\My Files\\in.dat /n");
-    EXPECT_EQ(CommandLineText({}), "");
-}
-
 } // namespace

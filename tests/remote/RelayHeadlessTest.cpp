@@ -19,9 +19,9 @@ TEST(RelayHeadless, StatusTextsGoToTheStreamAndAFailureEndsTheRunAtOnce) {
     RelayConfig config;
     config.remoteName = sandbox.File("missing-share");
     RecordingShare share;
+    std::ostringstream status;
 
     RelayRun badCall(config, share);
-    std::ostringstream status;
     EXPECT_EQ(RunHeadless(badCall, "-o out.dat /n", status), 1);
     EXPECT_EQ(status.str(), "Invalid command line parameters!\n");
 
@@ -30,24 +30,18 @@ TEST(RelayHeadless, StatusTextsGoToTheStreamAndAFailureEndsTheRunAtOnce) {
     EXPECT_EQ(RunHeadless(refused, "-f " + sandbox.File("in.dat"), status), 2);
     EXPECT_EQ(status.str(), "Connecting to " + config.remoteName + "\nConnection error!\n");
     EXPECT_TRUE(refused.Finished());
-}
 
-TEST(RelayHeadless, AnsweredRun) {
-    RelaySandbox sandbox;
     std::filesystem::create_directories(sandbox.Path() / "share");
-    RelayConfig config;
     config.remoteName = sandbox.File("share");
     WriteText(sandbox.File("in.dat"), "request");
-    RecordingShare share;
-    RelayRun run(config, share);
-
+    RelayRun answered(config, share);
     const FolderServer server(config.remoteName);
-    std::ostringstream status;
-    const int exitCode = RunHeadless(run,
-                                     "-f " + sandbox.File("in.dat") + " -o " +
-                                         sandbox.File("out.dat") + " -l " + sandbox.File("log.txt"),
-                                     status);
-    EXPECT_EQ(exitCode, 0);
+    status.str("");
+    EXPECT_EQ(RunHeadless(answered,
+                          "-f " + sandbox.File("in.dat") + " -o " + sandbox.File("out.dat") +
+                              " -l " + sandbox.File("log.txt"),
+                          status),
+              0);
     EXPECT_EQ(status.str(), "Connecting to " + config.remoteName +
                                 "\nWaiting for outfile to be created...\nCopying files...\n");
     EXPECT_EQ(ReadText(sandbox.File("out.dat")), "answer to request");

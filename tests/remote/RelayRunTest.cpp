@@ -219,11 +219,4 @@ TEST_F(RelaySteps, CancelWhileWaitingDisconnectsAndWritesNoAnswer) {
     EXPECT_EQ(run.Exit(), RelayExit::Cancelled);
 }
 
-TEST_F(RelaySteps, DefaultLocalFilesAreInTheCurrentFolder) {
-    RelayRun& run = Started("-F " + LocalIn());
-    EXPECT_EQ(run.Paths().localIn, LocalIn());
-    EXPECT_EQ(run.Paths().localOut, "isoout.dat");
-    EXPECT_EQ(run.Paths().localLog, "iso.log");
-}
-
 } // namespace

@@ -2,6 +2,7 @@
 // folder, the relay program started as the link program starts it, and the
 // link program's own exchange through the relay.
 
+#include "../support/HerdIsoSimPath.h"
 #include "RelaySandbox.h"
 #include "RelayTestSupport.h"
 
@@ -14,7 +15,6 @@
 #include "exchange/HerdDictionary.h"
 #include "exchange/modMirelCom.h"
 #include "relay/RelayConfig.h"
-#include "relay/RelayRun.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +23,6 @@
 
 namespace {
 
-// Empty where the simulator is not built (no SQLite, as in the Windows build).
-#ifdef HERD_ISO_SIM_PATH
-const std::string kSimulator = HERD_ISO_SIM_PATH;
-#else
-const std::string kSimulator;
-#endif
 const std::string kRelay = RELAY_PROGRAM_PATH;
 
 namespace fs = std::filesystem;
@@ -179,22 +173,6 @@ TEST_F(RelayWithHerdServer, NoUsableAnswerEndsInTheTimeout) {
     }
 }
 
-TEST_F(RelayWithHerdServer, CancelWhileWaitingLeavesNoAnswer) {
-    Serve("slow-serve=3000");
-    Relay::RelayConfig config = Relay::ReadRelayConfig();
-    Relay::FolderShare share;
-    Relay::RelayRun run(config, share);
-    run.Start("-f " + LocalIn() + " -o " + LocalOut() + " -l " + LocalLog());
-    for (int i = 0; i < 3; ++i)
-        run.Tick();
-    ASSERT_EQ(run.Step(), Relay::RelayStep::WaitForAnswer) << run.Controls().status;
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    run.Tick();
-    EXPECT_TRUE(run.Close());
-    EXPECT_EQ(static_cast<int>(run.Exit()), 5);
-    EXPECT_FALSE(Exists(LocalOut()));
-}
-
 // The link program's exchange with the relay as its ISO application.
 TEST_F(RelayWithHerdServer, TheLinkProgramsRequestIsAnsweredThroughTheRelay) {
     fs::copy_file(Platform::PathFromUtf8(kRelay),
@@ -206,14 +184,6 @@ TEST_F(RelayWithHerdServer, TheLinkProgramsRequestIsAnsweredThroughTheRelay) {
     ASSERT_TRUE(event);
     EXPECT_GE(event->DataLines()->Count(), 55);
     EXPECT_TRUE(modUtils::FileExists(modMirelCom::IsoLogFilePath()));
-    server_.reset();
-
-    // A herd server that never lets go of the request: the relay's time-out is
-    // the link program's failure, not a success without an answer.
-    fs::create_directories(Platform::PathFromUtf8(share_));
-    Serve("keep-request");
-    EXPECT_FALSE(modMirelCom::ExecuteIsoApp(true));
-    EXPECT_FALSE(modUtils::FileExists(modMirelCom::IsoOutFilePath()));
 }
 
 } // namespace

@@ -111,33 +111,24 @@ private slots:
     void addAnimalsEnablingRules_data() {
         QTest::addColumn<QString>("checked"); // c h i p b s: cows, heifers, inseminated, ...
         QTest::addColumn<QString>("enabled"); // chkI chkP cows1 cows2 h1 h2 h3 bulls steers
-        QTest::newRow("nothing") << "------"
-                                 << "000000000";
-        QTest::newRow("cows") << "c-----"
-                              << "001100000";
-        QTest::newRow("heifers") << "-h----"
-                                 << "110010000";
-        QTest::newRow("heifers, inseminated") << "-hi---"
-                                              << "110011000";
-        QTest::newRow("heifers, pregnant") << "-h-p--"
-                                           << "110010100";
-        QTest::newRow("inseminated, pregnant without heifers") << "--ip--"
-                                                               << "000000000";
-        QTest::newRow("bulls, steers") << "----bs"
-                                       << "000000011";
-        QTest::newRow("all") << "chipbs"
-                             << "111111111";
+        QTest::newRow("nothing") << "------" << QString("000000000");
+        QTest::newRow("cows") << "c-----" << QString("001100000");
+        QTest::newRow("heifers") << "-h----" << QString("110010000");
+        QTest::newRow("heifers, inseminated") << "-hi---" << QString("110011000");
+        QTest::newRow("heifers, pregnant") << "-h-p--" << QString("110010100");
+        QTest::newRow("inseminated, pregnant without heifers") << "--ip--" << QString("000000000");
+        QTest::newRow("bulls, steers") << "----bs" << QString("000000011");
+        QTest::newRow("all") << "chipbs" << QString("111111111");
     }
     void addAnimalsEnablingRules() {
         QFETCH(QString, checked);
         QFETCH(QString, enabled);
-        auto& settings = modCommon::Settings();
-        settings.AddCows = checked[0] != '-';
-        settings.AddHeifers = checked[1] != '-';
-        settings.AddInseminatedHeifers = checked[2] != '-';
-        settings.AddPregnantHeifers = checked[3] != '-';
-        settings.AddBulls = checked[4] != '-';
-        settings.AddSteers = checked[5] != '-';
+        using S = modCommon::SettingsValues;
+        bool S::*const rows[] = {
+            &S::AddCows,  &S::AddHeifers, &S::AddInseminatedHeifers, &S::AddPregnantHeifers,
+            &S::AddBulls, &S::AddSteers};
+        for (int i = 0; i < 6; ++i)
+            modCommon::Settings().*rows[i] = checked[i] != '-';
         frmAddAnimalsDlg dialog;
         dialog.SetMode(0);
         const char* controls[] = {"chkInseminatedHeifers", "chkPregnantHeifers", "cboCowsGroup1",
@@ -394,32 +385,29 @@ private slots:
         QCOMPARE(seen[0].icon, QMessageBox::Information);
 
         // The language in use is preselected: OK alone changes nothing.
-        frmLanguageDlg again;
-        QCOMPARE(Child<QComboBox>(again, "cboLanguage")->currentText(), QString("Svenska"));
-        ModalScript quiet;
-        Child<QPushButton>(again, "cmdOk")->click();
-        QTest::qWait(50);
-        QVERIFY(quiet.Unexpected().isEmpty());
+        {
+            frmLanguageDlg again;
+            QCOMPARE(Child<QComboBox>(again, "cboLanguage")->currentText(), QString("Svenska"));
+            ModalScript quiet;
+            Child<QPushButton>(again, "cmdOk")->click();
+            QTest::qWait(50);
+            QVERIFY(quiet.Unexpected().isEmpty());
+        }
 
         frmLanguageDlg cancelled;
         Child<QComboBox>(cancelled, "cboLanguage")->setCurrentIndex(0);
         cancelled.reject();
         QCOMPARE(UserValue(modCommon::kSatelliteDllValue),
                  std::optional<std::string>("Swedish.dll"));
-    }
 
-    void englishIsStoredAsEnglishDll() {
-        world_->InstallLanguageLibraries();
-        QVERIFY(modUtils::RegWriteString("Swedish.dll", modUtils::RegRoot::CurrentUser,
-                                         modCommon::kLinkRegistryKey,
-                                         modCommon::kSatelliteDllValue));
-        frmLanguageDlg dialog;
-        Child<QComboBox>(dialog, "cboLanguage")->setCurrentIndex(0);
-        ModalScript script({ModalScript::AnswerBox(nullptr)});
-        dialog.accept();
+        // English is stored by its library's name as well.
+        frmLanguageDlg english;
+        Child<QComboBox>(english, "cboLanguage")->setCurrentIndex(0);
+        ModalScript restart({ModalScript::AnswerBox(nullptr)});
+        english.accept();
         QCOMPARE(UserValue(modCommon::kSatelliteDllValue),
                  std::optional<std::string>("English.dll"));
-        QCOMPARE(script.Remaining(), 0);
+        QCOMPARE(restart.Remaining(), 0);
     }
 };
 

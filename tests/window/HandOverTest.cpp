@@ -50,6 +50,18 @@ public:
         socket.write(HandOver::Encode({message, {}, status}));
         socket.flush();
     }
+    // Answers a request with the messages (Done with the status), then hangs up
+    // if told to.
+    static Answer OnRequest(QList<Message> replies, int status = 0, bool hangUp = false) {
+        return [=](QLocalSocket& socket, const HandOver::Frame& frame) {
+            if (frame.message != Message::Request)
+                return;
+            for (const Message reply : replies)
+                Send(socket, reply, reply == Message::Done ? status : 0);
+            if (hangUp)
+                socket.disconnectFromServer();
+        };
+    }
 
     QList<Message> received;
 
@@ -65,6 +77,7 @@ class HandOverTest : public QObject {
 
     std::unique_ptr<WindowWorld> world_;
     std::unique_ptr<QProcess> first_;
+    std::unique_ptr<QProcess> later_;
 
     // A request of the examples, copied into the program folder.
     QString Example(const char* name) {
@@ -113,19 +126,16 @@ class HandOverTest : public QObject {
             15000);
     }
 
-    int Count(const QString& line) const {
-        int count = 0;
-        for (const QString& traced : world_->TraceLines())
-            count += traced.startsWith(line);
-        return count;
+    int Count(const QString& line) const { return world_->TraceCount(line); }
+
+    // A later start with a request of the examples answered into answer.dat;
+    // its exit status.
+    int LaterRequest(const QStringList& environment = {}) {
+        later_ = Start({"-f", Example("animals-055021.dat"), "-o", world_->QFile("answer.dat")},
+                       environment);
+        return Finish(*later_);
     }
-    int IndexOf(const QString& line) const {
-        const QStringList lines = world_->TraceLines();
-        for (int i = 0; i < lines.size(); ++i)
-            if (lines[i].startsWith(line))
-                return i;
-        return -1;
-    }
+    bool AnsweredHere() const { return QFile::exists(world_->QFile("answer.dat")); }
 
 private slots:
     void init() {
@@ -138,28 +148,23 @@ private slots:
             first_->waitForFinished();
         }
         first_.reset();
+        later_.reset();
         world_.reset();
     }
 
-    void aLaterStartWithoutArgumentsBringsTheWindowToTheFront() {
-        StartFirstCopy({});
-        auto later = Start({});
-        QCOMPARE(Finish(*later, 15000), 0);
-        QTRY_COMPARE(Count("Brought to the front by a later start"), 1);
-        QCOMPARE(Count("New session"), 1);
-        QCOMPARE(first_->state(), QProcess::Running);
-    }
-
-    void theNameOfACopyThatDiedIsTakenOver() {
+    void theNameOfACopyThatDiedIsTakenOverAndALaterStartBringsItToTheFront() {
         StartFirstCopy({});
         QTRY_COMPARE(Count("New session"), 1);
         first_->kill();
         QVERIFY(first_->waitForFinished());
         StartFirstCopy({});
         QTRY_COMPARE(Count("New session"), 2);
+        // A later start without arguments brings the window to the front.
         auto later = Start({});
         QCOMPARE(Finish(*later, 15000), 0);
         QTRY_COMPARE(Count("Brought to the front by a later start"), 1);
+        QCOMPARE(Count("New session"), 2);
+        QCOMPARE(first_->state(), QProcess::Running);
     }
 
     void aLaterStartsRequestIsAnsweredByTheWindow() {
@@ -194,9 +199,10 @@ private slots:
         QCOMPARE(Finish(*first_), 0);
         QVERIFY(QFile::exists(firstAnswer));
         QVERIFY(QFile::exists(laterAnswer));
-        const int waits = IndexOf("Hand-over waits for the running work");
-        const int firstWritten = IndexOf("objOutFile.WriteData " + firstAnswer);
-        const int laterBegins = IndexOf("InFile: " + world_->QFile("calvings-055036.dat"));
+        const int waits = world_->TraceIndex("Hand-over waits for the running work");
+        const int firstWritten = world_->TraceIndex("objOutFile.WriteData " + firstAnswer);
+        const int laterBegins =
+            world_->TraceIndex("InFile: " + world_->QFile("calvings-055036.dat"));
         QVERIFY2(waits >= 0 && waits < firstWritten, "queued while the first request ran");
         QVERIFY2(firstWritten < laterBegins, "run after it, never inside it");
     }
@@ -224,16 +230,13 @@ private slots:
 
     void aCopyThatDoesNotAnswerLeavesTheRequestToTheLaterStart() {
         StandInCopy silent({});
-        const QString answer = world_->QFile("answer.dat");
         QElapsedTimer clock;
         clock.start();
-        auto later = Start({"-f", Example("animals-055021.dat"), "-o", answer},
-                           {"LINK_HANDOVER_ANSWER_MS=300"});
-        QCOMPARE(Finish(*later), 0);
+        QCOMPARE(LaterRequest({"LINK_HANDOVER_ANSWER_MS=300"}), 0);
         QVERIFY2(clock.elapsed() < 15000, "a bounded wait");
-        QVERIFY(QFile::exists(answer));
+        QVERIFY(AnsweredHere());
         QVERIFY(
-            QString::fromUtf8(later->readAllStandardError()).contains("did not take the request"));
+            QString::fromUtf8(later_->readAllStandardError()).contains("did not take the request"));
         QCOMPARE(silent.received, (QList<Message>{Message::Request}));
     }
 
@@ -244,53 +247,53 @@ private slots:
             else if (frame.message == Message::Withdraw)
                 StandInCopy::Send(socket, Message::Withdrawn);
         });
-        const QString answer = world_->QFile("answer.dat");
-        auto later = Start({"-f", Example("animals-055021.dat"), "-o", answer},
-                           {"LINK_HANDOVER_QUEUE_MS=300"});
-        QCOMPARE(Finish(*later), 0);
-        QVERIFY(QFile::exists(answer));
+        QCOMPARE(LaterRequest({"LINK_HANDOVER_QUEUE_MS=300"}), 0);
+        QVERIFY(AnsweredHere());
         QCOMPARE(busy.received, (QList<Message>{Message::Request, Message::Withdraw}));
     }
 
-    void theStatusOfTheRunningCopysAnswerIsTheExitStatus() {
-        StandInCopy answering([](QLocalSocket& socket, const HandOver::Frame& frame) {
-            if (frame.message != Message::Request)
-                return;
-            StandInCopy::Send(socket, Message::Accepted);
-            StandInCopy::Send(socket, Message::Started);
-            StandInCopy::Send(socket, Message::Working);
-            StandInCopy::Send(socket, Message::Done, 4);
-        });
-        auto later = Start({"-f", Example("animals-055021.dat"), "-o", world_->QFile("a.dat")});
-        QCOMPARE(Finish(*later), 4);
-        QVERIFY2(!QFile::exists(world_->QFile("a.dat")), "answered by the running copy only");
-    }
-
-    void aCopyThatFallsSilentWhileItRunsTheRequestEndsTheWaitAsFailed() {
-        StandInCopy stuck([](QLocalSocket& socket, const HandOver::Frame& frame) {
-            if (frame.message != Message::Request)
-                return;
-            StandInCopy::Send(socket, Message::Accepted);
-            StandInCopy::Send(socket, Message::Started);
-        });
-        auto later = Start({"-f", Example("animals-055021.dat"), "-o", world_->QFile("a.dat")},
-                           {"LINK_HANDOVER_SILENCE_MS=500"});
-        QCOMPARE(Finish(*later), 1);
-        QVERIFY2(!QFile::exists(world_->QFile("a.dat")), "the running copy still holds it");
-    }
-
-    void aCopyThatEndsBeforeItAnsweredLeavesTheRequestToTheLaterStart() {
-        StandInCopy ending([](QLocalSocket& socket, const HandOver::Frame& frame) {
-            if (frame.message != Message::Request)
-                return;
-            StandInCopy::Send(socket, Message::Accepted);
-            StandInCopy::Send(socket, Message::Started);
-            socket.disconnectFromServer();
-        });
-        const QString answer = world_->QFile("answer.dat");
-        auto later = Start({"-f", Example("animals-055021.dat"), "-o", answer});
-        QCOMPARE(Finish(*later), 0);
-        QVERIFY(QFile::exists(answer));
+    void theRunningCopysLastWordDecidesTheLaterStartsEnd() {
+        struct Case {
+            const char* what;
+            QList<Message> replies;
+            int status;
+            bool hangUp;
+            QStringList environment;
+            int exitCode;
+            bool answeredHere;
+        };
+        using M = Message;
+        const Case cases[] = {
+            {"done: its status, answered by the running copy only",
+             {M::Accepted, M::Started, M::Working, M::Done},
+             4,
+             false,
+             {},
+             4,
+             false},
+            {"silent while it runs the request: failed, the running copy still holds it",
+             {M::Accepted, M::Started},
+             0,
+             false,
+             {"LINK_HANDOVER_SILENCE_MS=500"},
+             1,
+             false},
+            {"ended before it answered: answered here",
+             {M::Accepted, M::Started},
+             0,
+             true,
+             {},
+             0,
+             true},
+        };
+        for (const Case& test : cases) {
+            QFile::remove(world_->QFile("answer.dat"));
+            StandInCopy copy(StandInCopy::OnRequest(test.replies, test.status, test.hangUp));
+            const int exitCode = LaterRequest(test.environment);
+            QVERIFY2(exitCode == test.exitCode,
+                     qPrintable(QStringLiteral("%1: exit %2").arg(test.what).arg(exitCode)));
+            QVERIFY2(AnsweredHere() == test.answeredHere, test.what);
+        }
     }
 };
 

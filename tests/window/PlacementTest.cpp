@@ -12,10 +12,6 @@
 
 namespace {
 
-void StorePlacement(const Shell::WindowPlacement& placement) {
-    Shell::WriteWindowPlacement(placement);
-}
-
 Shell::WindowPlacement StoredPlacement() {
     return Shell::ReadWindowPlacement({-1, -1, -1, -1, -1});
 }
@@ -45,7 +41,7 @@ private slots:
     }
 
     void aWindowStoredMinimisedComesBackNormalAtItsRectangle() {
-        StorePlacement({20 * twips_, 30 * twips_, 500 * twips_, 400 * twips_, 1});
+        Shell::WriteWindowPlacement({20 * twips_, 30 * twips_, 500 * twips_, 400 * twips_, 1});
         frmMain& window = world_->OpenWindow();
         QVERIFY(!window.isMinimized());
         QCOMPARE(window.pos(), QPoint(20, 30));
@@ -53,7 +49,7 @@ private slots:
     }
 
     void closingWritesTheNormalRectangleAndMinimisedAsNormal() {
-        StorePlacement({20 * twips_, 30 * twips_, 500 * twips_, 400 * twips_, 0});
+        Shell::WriteWindowPlacement({20 * twips_, 30 * twips_, 500 * twips_, 400 * twips_, 0});
         frmMain& window = world_->OpenWindow();
         window.move(40, 50);
         window.resize(520, 410);
@@ -66,7 +62,7 @@ private slots:
     }
 
     void aMaximisedWindowKeepsItsNormalRectangle() {
-        StorePlacement({20 * twips_, 30 * twips_, 500 * twips_, 400 * twips_, 2});
+        Shell::WriteWindowPlacement({20 * twips_, 30 * twips_, 500 * twips_, 400 * twips_, 2});
         frmMain& window = world_->OpenWindow();
         QTRY_VERIFY(window.isMaximized());
         world_->CloseWindow();
@@ -89,7 +85,8 @@ private slots:
         QFETCH(int, top);
         QFETCH(int, width);
         QFETCH(int, height);
-        StorePlacement({left * twips_, top * twips_, width * twips_, height * twips_, 0});
+        Shell::WriteWindowPlacement(
+            {left * twips_, top * twips_, width * twips_, height * twips_, 0});
         frmMain& window = world_->OpenWindow();
         QCOMPARE(window.size(), QSize(10572 / twips_, 7140 / twips_));
         QVERIFY(QGuiApplication::primaryScreen()->geometry().contains(window.geometry().center()));

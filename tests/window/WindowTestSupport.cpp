@@ -129,6 +129,21 @@ QStringList WindowWorld::TraceLines() const {
     return lines;
 }
 
+int WindowWorld::TraceCount(const QString& prefix) const {
+    int count = 0;
+    for (const QString& line : TraceLines())
+        count += line.startsWith(prefix);
+    return count;
+}
+
+int WindowWorld::TraceIndex(const QString& prefix) const {
+    const QStringList lines = TraceLines();
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i].startsWith(prefix))
+            return i;
+    return -1;
+}
+
 void WindowWorld::InstallLanguageLibraries() {
     std::filesystem::create_directories(sandbox_.Path() / "Language");
     for (const auto& entry : std::filesystem::directory_iterator(LANGUAGE_FOLDER))

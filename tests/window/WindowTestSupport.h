@@ -84,8 +84,11 @@ public:
     frmMain* Window() { return window_.get(); }
     void CloseWindow();
 
-    // Lines of the trace log without their time stamps.
+    // Lines of the trace log without their time stamps; how many start with the
+    // prefix, and the index of the first that does (-1 for none).
     QStringList TraceLines() const;
+    int TraceCount(const QString& prefix) const;
+    int TraceIndex(const QString& prefix) const;
 
     // Copies the shipped language libraries into the program's "Language" folder.
     void InstallLanguageLibraries();

@@ -2,6 +2,7 @@
 // Cancel states and the About box, with the test in the herd server's place.
 
 #include "dialog/RelayDialog.h"
+#include "../RelayTestSupport.h"
 #include "relay/RelayRun.h"
 
 #include <QAction>
@@ -16,30 +17,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
-
-namespace {
-
-class FolderShare : public Relay::ShareConnection {
-public:
-    bool Connect(const std::string& name, const std::string& user,
-                 const std::string& password) override {
-        return folder_.Connect(name, user, password);
-    }
-    void Cancel(const std::string&) override { ++cancels; }
-    int cancels = 0;
-
-private:
-    Relay::FolderShare folder_;
-};
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class RelayDialogTest : public QObject {
     Q_OBJECT
@@ -50,14 +29,14 @@ private:
     QString LocalIn() const { return folder_.filePath("in.dat"); }
     QString LocalOut() const { return folder_.filePath("out.dat"); }
 
-    std::unique_ptr<FolderShare> share_;
+    std::unique_ptr<RecordingShare> share_;
     std::unique_ptr<Relay::RelayRun> run_;
     std::unique_ptr<RelayDialog> dialog_;
 
     RelayDialog& Open(const QString& commandLine, const QString& remoteName) {
         Relay::RelayConfig config;
         config.remoteName = remoteName.toStdString();
-        share_ = std::make_unique<FolderShare>();
+        share_ = std::make_unique<RecordingShare>();
         run_ = std::make_unique<Relay::RelayRun>(config, *share_);
         dialog_ = std::make_unique<RelayDialog>(*run_);
         dialog_->show();
@@ -73,7 +52,7 @@ private slots:
     void init() {
         QVERIFY(folder_.isValid());
         QVERIFY(QDir(folder_.path()).mkpath("share"));
-        WriteFile(LocalIn(), "request\r\n");
+        WriteText(LocalIn().toStdString(), "request\r\n");
         QFile::remove(LocalOut());
     }
 
@@ -94,7 +73,7 @@ private slots:
         QCOMPARE(Status(), QString("Waiting for outfile to be created..."));
         QTRY_VERIFY(dialog.findChild<QProgressBar*>("progress")->value() > 20);
         QVERIFY(dialog.isVisible());
-        WriteFile(Share() + "/isoout.dat", "answer\r\n");
+        WriteText((Share() + "/isoout.dat").toStdString(), "answer\r\n");
         QVERIFY(QFile::remove(Share() + "/isoin.dat"));
 
         QTRY_VERIFY(!dialog.isVisible());
@@ -105,7 +84,9 @@ private slots:
         QCOMPARE(statuses.at(1).at(0).toString(), QString("Waiting for outfile to be created..."));
         QCOMPARE(statuses.at(2).at(0).toString(), QString("Copying files..."));
         QVERIFY(QFile::exists(LocalOut()));
-        QCOMPARE(share_->cancels, 2);
+        QCOMPARE(std::count(share_->calls.begin(), share_->calls.end(),
+                            "cancel " + Share().toStdString()),
+                 2);
     }
 
     void aBadCommandLineShowsOkInPlaceOfCancel() {
@@ -143,7 +124,7 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(static_cast<int>(run_->Exit()), 5);
-        WriteFile(Share() + "/isoout.dat", "answer\r\n");
+        WriteText((Share() + "/isoout.dat").toStdString(), "answer\r\n");
         QFile::remove(Share() + "/isoin.dat");
         QTest::qWait(150);
         QVERIFY(!QFile::exists(LocalOut()));
