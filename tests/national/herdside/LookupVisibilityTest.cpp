@@ -4,7 +4,6 @@
 // dialect, so the connection under test restates each statement for SQLite.
 #include "../../database/DatabaseTestSupport.h"
 #include "CliWorld.h"
-#include "HerdDbRows.h"
 
 #include "database/DatabaseConnection.h"
 #include "database/OdbcDatabaseConnection.h"
@@ -117,9 +116,14 @@ TEST_F(LookupVisibility, AnOlderIsoApplicationHidesBeforeAndShowsTheNationalCode
     EXPECT_THAT(connection->afterIsoRun, ElementsAre(false, true));
     EXPECT_FALSE(DbConnection) << "the connection is closed at the end";
 
-    const auto visibility =
-        HerdDbRows(File("lookups.db"), "SELECT CodeSet, Collection, ItemCode, IsHidden FROM "
-                                       "TextLookupItem ORDER BY rowid");
+    OdbcDatabaseConnection check(
+        "Driver={" + *SqliteOdbcDriverPath() + "};Database=" + File("lookups.db") + ";", 5);
+    Recordset rows = check.Query("SELECT CodeSet, Collection, ItemCode, IsHidden FROM "
+                                 "TextLookupItem ORDER BY rowid");
+    std::vector<std::string> visibility;
+    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
+        visibility.push_back(DefaultText(rows.Field(0)) + "|" + DefaultText(rows.Field(1)) + "|" +
+                             DefaultText(rows.Field(2)) + "|" + DefaultText(rows.Field(3)));
     EXPECT_THAT(visibility, ElementsAre("7|6|1|0", "7|6|7|1", "7|19|46|0", "8|6|7|0", "7|99|1|0"));
 }
 
