@@ -21,7 +21,15 @@ public:
         : Key(other.Key), LineType(other.LineType), Status(other.Status), EventNo(other.EventNo),
           ItemValues(other.ItemValues) {}
 
-    AdisLineKey Key; // read-only: clsAdisDataLines::ChangeKey re-keys a stored line
+    // Read-only: clsAdisDataLines::ChangeKey re-keys a stored line. The members
+    // after it may take the key's tail padding: a file holds millions of lines.
+    [[no_unique_address]] AdisLineKey Key;
+
+private:
+    friend class AdisLinePool;
+    std::uint32_t poolBytes_ = 0; // the size of its block in a pool (0: not pooled)
+
+public:
     char LineType = 'V';
     char Status = 'N';
     std::int32_t EventNo = 0; // -1 when the line's event number was not a number
@@ -34,7 +42,6 @@ public:
     // that `items` lacks are not written. Control characters are written as blanks.
     std::string LineString(const clsAdisItems& items) const;
 
-private:
-    friend class AdisLinePool;
-    std::uint32_t poolBytes_ = 0; // the size of its block in a pool (0: not pooled)
 };
+
+static_assert(sizeof(clsAdisDataLine) <= 56, "a value line's header stays small");
