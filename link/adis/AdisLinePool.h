@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,6 +36,16 @@ public:
     // stays until the pool ends.
     void GiveBack(clsAdisDataLine* line);
 
+    // Work space of the collections that make lines in the pool (a file's
+    // collections share one pool; lines are made one at a time).
+    struct WorkSpace {
+        std::vector<std::string_view> fields; // of a value line being cut
+        std::string key;                      // of a value line being made
+        // The layout last made for AddItemEx: all lines of a definition share it.
+        std::shared_ptr<AdisValueLineLayout> layout;
+    };
+    WorkSpace& Work() { return work_; }
+
 private:
     // Chunks grow from the size of the first line (a data event may have just
     // one) to large; large chunks are backed by large pages where the system
@@ -56,4 +67,5 @@ private:
 
     std::vector<Chunk> chunks_;
     std::vector<std::shared_ptr<const AdisValueLineLayout>> layouts_; // of lines kept as read
+    WorkSpace work_;
 };

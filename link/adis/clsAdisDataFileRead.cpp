@@ -1,5 +1,6 @@
 #include "clsAdisDataFile.h"
 
+#include "AdisLinePool.h"
 #include "AdisText.h"
 #include "clsAdisSearchItems.h"
 #include "common/CommandLineMode.h"
@@ -297,8 +298,14 @@ private:
         }
         // The line is stored when the next one is made (or before anything else
         // happens), so that its index entry is loaded meanwhile.
-        if (!currentLines_)
+        if (!currentLines_) {
             currentLines_ = current_->DataLines().get();
+            // The lines of all events share one pool: a file of many small
+            // events would otherwise cost a pool each.
+            if (!linePool_)
+                linePool_ = std::make_shared<AdisLinePool>();
+            currentLines_->SharePool(linePool_);
+        }
         const bool previousStored =
             currentLines_->AddValueLineLater(layout_, *lineKeyEvent_, lineEventNo_, line);
         const long previousLineNo = pendingLineNo_;
@@ -368,6 +375,7 @@ private:
     std::string currentDef_;
     std::shared_ptr<clsAdisDataEvent> current_;
     clsAdisDataLines* currentLines_ = nullptr;
+    std::shared_ptr<AdisLinePool> linePool_;
     std::optional<std::int16_t> valueLineLength_;
     std::shared_ptr<AdisValueLineLayout> layout_;                       // of the current definition
     std::array<std::shared_ptr<AdisValueLineLayout>, 8> recentLayouts_; // the latest first

@@ -53,7 +53,8 @@ bool IsLeapYear(int year) {
 // The key text of a date field of 8 digits ("2024-05-01") or a time field of 6
 // ("05:00:00") straight from its digits, as the value's key text reads: "Null"
 // when they name no day or time. False for any other field.
-bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view field) {
+bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view field,
+                                        std::string& key) {
     if (dataType == modADIS::TypeDate && field.size() >= 8 && AllDigits(field.substr(0, 8))) {
         static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         const int year = (field[0] - '0') * 1000 + (field[1] - '0') * 100 + (field[2] - '0') * 10 +
@@ -63,12 +64,12 @@ bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view f
         const bool valid = year >= 1 && month >= 1 && month <= 12 && day >= 1 &&
                            day <= (month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1]);
         if (!valid) {
-            key_ += "Null";
+            key += "Null";
             return true;
         }
         const char text[10] = {field[0], field[1], field[2], field[3], '-',
                                field[4], field[5], '-',      field[6], field[7]};
-        key_.append(text, sizeof text);
+        key.append(text, sizeof text);
         return true;
     }
     if (dataType == modADIS::TypeTime && field.size() >= 6 && AllDigits(field.substr(0, 6))) {
@@ -76,14 +77,19 @@ bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view f
         const int minute = (field[2] - '0') * 10 + (field[3] - '0');
         const int second = (field[4] - '0') * 10 + (field[5] - '0');
         if (hour > 23 || minute > 59 || second > 59) {
-            key_ += "Null";
+            key += "Null";
             return true;
         }
         const char text[8] = {field[0], field[1], ':', field[2], field[3], ':', field[4], field[5]};
-        key_.append(text, sizeof text);
+        key.append(text, sizeof text);
         return true;
     }
     return false;
+}
+
+void clsAdisDataLines::SharePool(std::shared_ptr<AdisLinePool> pool) {
+    if (!Owner())
+        SetOwner(std::move(pool));
 }
 
 AdisLinePool& clsAdisDataLines::Pool() {
@@ -144,8 +150,9 @@ bool clsAdisDataLines::ChangeKey(std::string_view oldKey, std::string newKey) {
                          [](clsAdisDataLine& line, std::string_view key) { line.Key.Assign(key); });
 }
 
-void clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_view valueLine) {
-    fields_.clear();
+void clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_view valueLine,
+                                 std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t pos = modADIS::LineFrameLength;
     const bool ascii = AdisText::IsAscii(valueLine);
     if (!ascii) {
@@ -153,19 +160,19 @@ void clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_
         AdisText::TakeChars(valueLine, pos, static_cast<long>(modADIS::LineFrameLength));
     }
     for (const auto& group : layout.Groups())
-        fields_.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
+        fields.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
                                 : AdisText::TakeChars(valueLine, pos, group.length));
 }
 
 // The key text of a field: a plain text as it stands, anything else as the
 // value's key text.
 void clsAdisDataLines::AppendKeyField(const AdisValueLineLayout::Group& group,
-                                      std::string_view field) {
+                                      std::string_view field, std::string& key) {
     if (IsPlainText(group.dataType, field))
-        key_ += field;
-    else if (!AppendDigitsKey(group.dataType, field))
+        key += field;
+    else if (!AppendDigitsKey(group.dataType, field, key))
         AdisValues::AppendKeyText(
-            key_, modADIS::DecodeField(field, group.dataType, group.resolution, true));
+            key, modADIS::DecodeField(field, group.dataType, group.resolution, true));
 }
 
 clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
@@ -173,41 +180,43 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
                                                  const clsAdisEvent& keyEvent, std::int32_t eventNo,
                                                  std::string_view valueLine, std::uint32_t& hash) {
     const auto& groups = layout.Groups();
+    AdisLinePool& pool = Pool();
+    std::vector<std::string_view>& fields = pool.Work().fields;
+    std::string& key = pool.Work().key;
     // A line of plain ASCII that fits its definition keeps its field text, and
     // only its key fields are cut; any other is cut and decoded now.
     const bool asRead = valueLine.size() == modADIS::LineFrameLength + layout.FieldLength() &&
                         AdisText::IsAscii(valueLine);
     if (!asRead)
-        CutFields(layout, valueLine);
+        CutFields(layout, valueLine, fields);
     const auto field = [&](std::size_t group) {
         return asRead ? valueLine.substr(modADIS::LineFrameLength + groups[group].offset,
                                          static_cast<std::size_t>(groups[group].length))
-                      : fields_[group];
+                      : fields[group];
     };
 
     // The key is built from its fields first; its index entry is loaded while the
     // line is made, which is given back when the key proves to be present.
-    key_.clear();
+    key.clear();
     const auto& keyFields = layout.KeyFields(keyEvent);
     if (keyFields.empty()) {
         do
-            key_.assign(1, '#').append(std::to_string(nextOrdinal_++));
-        while (Exists(key_));
+            key.assign(1, '#').append(std::to_string(nextOrdinal_++));
+        while (Exists(key));
     }
     for (std::size_t k = 0; k < keyFields.size(); ++k) {
         if (k > 0)
-            key_ += '#';
+            key += '#';
         const int group = keyFields[k];
         if (group < 0)
-            key_ += "Empty";
+            key += "Empty";
         else
             AppendKeyField(groups[static_cast<std::size_t>(group)],
-                           field(static_cast<std::size_t>(group)));
+                           field(static_cast<std::size_t>(group)), key);
     }
-    hash = HashOf(key_);
+    hash = HashOf(key);
     Prefetch(hash);
 
-    AdisLinePool& pool = Pool();
     clsAdisDataLine* line = nullptr;
     if (asRead) {
         // A key of one text field as it stands (an animal's number, mostly) is
@@ -215,20 +224,20 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
         std::optional<std::size_t> keyInFields;
         if (keyFields.size() == 1 && keyFields[0] >= 0) {
             const auto& group = groups[static_cast<std::size_t>(keyFields[0])];
-            if (field(static_cast<std::size_t>(keyFields[0])) == key_)
+            if (field(static_cast<std::size_t>(keyFields[0])) == key)
                 keyInFields = group.offset;
         }
-        line = pool.MakeLineAsRead(key_, shared, valueLine.substr(modADIS::LineFrameLength),
+        line = pool.MakeLineAsRead(key, shared, valueLine.substr(modADIS::LineFrameLength),
                                    keyInFields);
     } else {
         std::size_t textBytes = 0;
         for (std::size_t i = 0; i < groups.size(); ++i)
             if (groups[i].kept && IsTextType(groups[i].dataType))
-                textBytes += fields_[i].size();
-        line = pool.MakeLine(key_, layout.Values(), textBytes);
+                textBytes += fields[i].size();
+        line = pool.MakeLine(key, layout.Values(), textBytes);
         for (std::size_t i = 0; i < groups.size(); ++i)
             if (groups[i].kept)
-                line->ItemValues.AppendField(groups[i].ddNo, fields_[i], groups[i].dataType,
+                line->ItemValues.AppendField(groups[i].ddNo, fields[i], groups[i].dataType,
                                              groups[i].resolution);
     }
     line->LineType = FirstCharacter(valueLine);
@@ -297,8 +306,10 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
     const auto event = events.Item(modADIS::FormatEventNo(eventNo));
     if (!event)
         return nullptr;
-    if (!layout_ || !layout_->IsFor(defLine, items))
-        layout_ = std::make_shared<AdisValueLineLayout>(defLine, items);
-    clsAdisDataLine* const line = AddValueLine(layout_, *event, eventNo, valueLine);
+    std::shared_ptr<AdisValueLineLayout>& layout = Pool().Work().layout;
+    if (!layout || !layout->IsFor(defLine, items))
+        layout = std::make_shared<AdisValueLineLayout>(defLine, items);
+    const std::shared_ptr<AdisValueLineLayout> keep = layout; // the pool's may change
+    clsAdisDataLine* const line = AddValueLine(keep, *event, eventNo, valueLine);
     return line ? Handle(line) : nullptr;
 }

@@ -66,6 +66,10 @@ public:
     // stand, else the whole number they hold; -1 when there is none.
     static std::int32_t LineEventNo(std::string_view eventField);
 
+    // Makes its lines in `pool`, which other collections may share (a file's
+    // do), unless it has made lines already.
+    void SharePool(std::shared_ptr<AdisLinePool> pool);
+
     // Calls f(line) for every line in order, without handles.
     template <class F> void ForEachLine(F&& f) const { ForEachElement(std::forward<F>(f)); }
 
@@ -73,9 +77,11 @@ private:
     AdisLinePool& Pool();
     // Cuts the fields of the layout's groups from the line (characters counted
     // unless the line is plain ASCII); a short line gives short fields.
-    void CutFields(const AdisValueLineLayout& layout, std::string_view valueLine);
-    void AppendKeyField(const AdisValueLineLayout::Group& group, std::string_view field);
-    bool AppendDigitsKey(std::int16_t dataType, std::string_view field);
+    static void CutFields(const AdisValueLineLayout& layout, std::string_view valueLine,
+                          std::vector<std::string_view>& fields);
+    static void AppendKeyField(const AdisValueLineLayout::Group& group, std::string_view field,
+                               std::string& key);
+    static bool AppendDigitsKey(std::int16_t dataType, std::string_view field, std::string& key);
     // Makes the line (not stored yet); its key's hash in `hash`.
     clsAdisDataLine* MakeValueLine(AdisValueLineLayout& layout,
                                    const std::shared_ptr<AdisValueLineLayout>& shared,
@@ -84,11 +90,6 @@ private:
     // Stores a line made by MakeValueLine unless its key is present.
     bool StoreValueLine(clsAdisDataLine* line, std::uint32_t hash);
 
-    // The layout last used by AddItemEx, kept because all value lines of a data
-    // event share it.
-    std::shared_ptr<AdisValueLineLayout> layout_;
-    std::vector<std::string_view> fields_; // scratch space of AddValueLine
-    std::string key_;                      // scratch space of AddValueLine
     long nextOrdinal_ = 1;
     clsAdisDataLine* pending_ = nullptr; // made by AddValueLineLater, not stored yet
     std::uint32_t pendingHash_ = 0;
