@@ -1,6 +1,8 @@
 #include "AdisLinePool.h"
 
+#include "AdisValueLineLayout.h"
 #include "clsAdisDataLine.h"
+#include "dictionary/clsAdisEvent.h"
 #include "common/Platform.h"
 
 #include <algorithm>
@@ -117,4 +119,19 @@ void AdisLinePool::GiveBack(clsAdisDataLine* line) {
         return;
     chunk.used -= line->poolBytes_;
     line->~clsAdisDataLine();
+}
+
+const std::vector<int>&
+AdisLinePool::WorkSpace::KeyFields(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                   const clsAdisEvent& keyEvent) {
+    const auto& keyItems = keyEvent.KeyItems();
+    if (layout == keyLayout_ && &keyEvent == keyEvent_ && keyItems == keyItems_ &&
+        keyItems->Count() == keyItemCount_)
+        return keyFields_;
+    keyLayout_ = layout;
+    keyEvent_ = &keyEvent;
+    keyItems_ = keyItems;
+    keyItemCount_ = keyItems->Count();
+    layout->FindKeyFields(*keyItems, keyFields_);
+    return keyFields_;
 }

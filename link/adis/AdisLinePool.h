@@ -9,6 +9,8 @@
 #include <vector>
 
 class AdisValueLineLayout;
+class clsAdisEvent;
+class clsAdisKeyItems;
 class clsAdisDataLine;
 
 // The storage of the value lines a collection makes: each line in one block
@@ -43,6 +45,18 @@ public:
         std::string key;                      // of a value line being made
         // The layout last made for AddItemEx: all lines of a definition share it.
         std::shared_ptr<AdisValueLineLayout> layout;
+
+        // AdisValueLineLayout::FindKeyFields of the layout and key event last
+        // asked for (the lines of a definition come together).
+        const std::vector<int>& KeyFields(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                          const clsAdisEvent& keyEvent);
+
+    private:
+        std::shared_ptr<AdisValueLineLayout> keyLayout_;
+        const clsAdisEvent* keyEvent_ = nullptr;
+        std::shared_ptr<clsAdisKeyItems> keyItems_; // of keyEvent_, as they were
+        long keyItemCount_ = -1;
+        std::vector<int> keyFields_;
     };
     WorkSpace& Work() { return work_; }
 

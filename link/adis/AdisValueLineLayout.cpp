@@ -8,6 +8,7 @@
 #include "modADIS.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -30,7 +31,7 @@ template <class F> void ForEachGroup(std::string_view defLine, F&& f) {
 } // namespace
 
 AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdisItems& items)
-    : items_(&items), itemCount_(items.Count()) {
+    : items_(&items), itemCount_(static_cast<std::uint32_t>(items.Count())) {
     ReadGroups(defLine, [&](std::int32_t ddNo) {
         const auto item = items.ItemOf(ddNo);
         return item ? item->DataType : modADIS::TypeUnknown;
@@ -49,8 +50,8 @@ void AdisValueLineLayout::ReadGroups(std::string_view defLine, TypeOf typeOf) {
     groups_.reserve(TextEncoding::CharCount(defLine) / modADIS::DefGroupLength);
     ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
         groups_.push_back({ddNo, width, resolution, typeOf(ddNo), false,
-                           static_cast<std::uint32_t>(fieldLength_)});
-        fieldLength_ += static_cast<std::size_t>(width);
+                           fieldLength_});
+        fieldLength_ += static_cast<std::uint32_t>(width);
     });
     MarkKeptGroups();
     for (std::size_t i = 0; i < groups_.size(); ++i) {
@@ -58,22 +59,37 @@ void AdisValueLineLayout::ReadGroups(std::string_view defLine, TypeOf typeOf) {
         if (group.kept) {
             valueGroups_.push_back(static_cast<std::uint32_t>(i));
             valueDDNos_.push_back(group.ddNo);
-            keptLength_ += static_cast<std::size_t>(group.length);
+            keptLength_ += static_cast<std::uint32_t>(group.length);
         }
+    }
+    values_ = static_cast<std::uint32_t>(valueGroups_.size());
+    valueGroups_.shrink_to_fit();
+    valueDDNos_.shrink_to_fit();
+}
+
+AdisValueLineLayout::~AdisValueLineLayout() {
+    std::unique_ptr<const CheckedFields> checked(checked_.load());
+}
+
+const AdisValueLineLayout::CheckedFields& AdisValueLineLayout::Checked() const {
+    if (const CheckedFields* checked = checked_.load(std::memory_order_acquire))
+        return *checked;
+    auto checked = std::make_unique<CheckedFields>();
+    for (std::size_t i = 0; i < groups_.size(); ++i) {
+        const Group& group = groups_[i];
         const auto type = group.dataType;
         if (type == modADIS::TypeNumber && group.length >= 1 && group.length <= 16 &&
             group.resolution >= 0 && group.resolution <= AdisNumber::MaxScale)
-            plainNumbers_.push_back(
+            checked->plainNumbers.push_back(
                 {group.offset, static_cast<std::uint16_t>(group.length), group.resolution});
         else if (type == modADIS::TypeNumber || type == modADIS::TypeDate ||
                  type == modADIS::TypeTime)
-            otherChecked_.push_back(static_cast<std::uint32_t>(i));
+            checked->otherChecked.push_back(static_cast<std::uint32_t>(i));
     }
-    values_ = valueGroups_.size();
-    valueGroups_.shrink_to_fit();
-    valueDDNos_.shrink_to_fit();
-    plainNumbers_.shrink_to_fit();
-    otherChecked_.shrink_to_fit();
+    const CheckedFields* expected = nullptr;
+    if (checked_.compare_exchange_strong(expected, checked.get(), std::memory_order_acq_rel))
+        return *checked.release();
+    return *expected; // another thread's came first
 }
 
 void AdisValueLineLayout::MarkKeptGroups() {
@@ -120,25 +136,20 @@ bool AdisValueLineLayout::IsWrittenBy(std::span<const modADIS::FieldFormat> form
 }
 
 bool AdisValueLineLayout::IsFor(std::string_view defLine, const clsAdisItems& items) const {
-    return &items == items_ && items.Count() == itemCount_ && HasGroupsOf(defLine);
+    return &items == items_ && items.Count() == static_cast<long>(itemCount_) &&
+           HasGroupsOf(defLine);
 }
 
-const std::vector<int>& AdisValueLineLayout::KeyFields(const clsAdisEvent& keyEvent) {
-    const auto& keyItems = keyEvent.KeyItems();
-    if (&keyEvent == keyEvent_ && keyItems == keyItems_ && keyItems->Count() == keyItemCount_)
-        return keyFields_;
-    keyEvent_ = &keyEvent;
-    keyItems_ = keyItems;
-    keyItemCount_ = keyItems->Count();
-    keyFields_.clear();
+void AdisValueLineLayout::FindKeyFields(const clsAdisKeyItems& keyItems,
+                                        std::vector<int>& keyFields) const {
+    keyFields.clear();
     // A value line is at least as long as the groups are many, so a walk over
     // them for each key event a line names stays within the reading of the line.
-    for (const auto& keyItem : *keyItems) {
+    for (const auto& keyItem : keyItems) {
         int found = -1;
         for (std::size_t i = 0; i < groups_.size() && found < 0; ++i)
             if (groups_[i].kept && groups_[i].ddNo == keyItem->DDNo)
                 found = static_cast<int>(i);
-        keyFields_.push_back(found);
+        keyFields.push_back(found);
     }
-    return keyFields_;
 }

@@ -2,6 +2,7 @@
 
 #include "modADIS.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -37,6 +38,9 @@ public:
     // Typed by the dictionary (-1 for DD numbers it lacks), for a definition
     // read from a file; the data event then makes its items from the layout.
     AdisValueLineLayout(std::string_view defLine, const clsAdisDataDict& dict);
+    AdisValueLineLayout(const AdisValueLineLayout&) = delete;
+    AdisValueLineLayout& operator=(const AdisValueLineLayout&) = delete;
+    ~AdisValueLineLayout();
 
     // The items of the definition: one for each DD number, from its first
     // group, as clsAdisDataEvent::AddDefLineItems makes them.
@@ -64,17 +68,19 @@ public:
         std::uint16_t width;
         std::int16_t resolution;
     };
-    const std::vector<NumberField>& PlainNumberFields() const { return plainNumbers_; }
-    const std::vector<std::uint32_t>& OtherCheckedGroups() const { return otherChecked_; }
+    // Worked out when a writer first asks: most layouts are never written as read.
+    const std::vector<NumberField>& PlainNumberFields() const { return Checked().plainNumbers; }
+    const std::vector<std::uint32_t>& OtherCheckedGroups() const {
+        return Checked().otherChecked;
+    }
     // Whether the definition's groups are this layout's.
     bool HasGroupsOf(std::string_view defLine) const;
     // Whether the layout was made for this definition and these items as they are.
     bool IsFor(std::string_view defLine, const clsAdisItems& items) const;
 
-    // For each key item of the event, in order, the group whose field gives its
-    // value, or -1 when the definition lacks the DD number (the key takes
-    // "Empty"). Kept for the event last asked for.
-    const std::vector<int>& KeyFields(const clsAdisEvent& keyEvent);
+    // For each key item, in order, the group whose field gives its value, or -1
+    // when the definition lacks the DD number (the key takes "Empty").
+    void FindKeyFields(const clsAdisKeyItems& keyItems, std::vector<int>& keyFields) const;
 
 private:
     // Reads the groups of the definition, each typed by typeOf(ddNo).
@@ -83,19 +89,24 @@ private:
     // thousands of groups: sorted, not hashed, and nothing kept per group).
     void MarkKeptGroups();
 
+    struct CheckedFields {
+        std::vector<NumberField> plainNumbers;
+        std::vector<std::uint32_t> otherChecked;
+    };
+    const CheckedFields& Checked() const;
+
+    // A file may hold a layout for each of hundreds of thousands of small
+    // definitions: the layout keeps only what reading its lines needs.
     // The items the layout was typed by (AddItemEx compares them), or none.
     const clsAdisItems* items_ = nullptr;
-    long itemCount_ = 0;
+    std::uint32_t itemCount_ = 0;
+    std::uint32_t keptLength_ = 0;
+    std::uint32_t values_ = 0;
+    std::uint32_t fieldLength_ = 0;
     std::vector<Group> groups_;
-    std::vector<NumberField> plainNumbers_;
-    std::vector<std::uint32_t> otherChecked_;
-    std::size_t keptLength_ = 0;
-    std::size_t values_ = 0;
     std::vector<std::uint32_t> valueGroups_;
     std::vector<std::int32_t> valueDDNos_;
-    std::size_t fieldLength_ = 0;
-    const clsAdisEvent* keyEvent_ = nullptr;
-    std::shared_ptr<clsAdisKeyItems> keyItems_; // of keyEvent_, as they were
-    long keyItemCount_ = -1;
-    std::vector<int> keyFields_;
+    // Made once by whichever writer asks first (lines of one layout may be
+    // written from more than one file).
+    mutable std::atomic<const CheckedFields*> checked_{nullptr};
 };

@@ -175,10 +175,10 @@ void clsAdisDataLines::AppendKeyField(const AdisValueLineLayout::Group& group,
             key, modADIS::DecodeField(field, group.dataType, group.resolution, true));
 }
 
-clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
-                                                 const std::shared_ptr<AdisValueLineLayout>& shared,
+clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValueLineLayout>& shared,
                                                  const clsAdisEvent& keyEvent, std::int32_t eventNo,
                                                  std::string_view valueLine, std::uint32_t& hash) {
+    const AdisValueLineLayout& layout = *shared;
     const auto& groups = layout.Groups();
     AdisLinePool& pool = Pool();
     std::vector<std::string_view>& fields = pool.Work().fields;
@@ -198,7 +198,7 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(AdisValueLineLayout& layout,
     // The key is built from its fields first; its index entry is loaded while the
     // line is made, which is given back when the key proves to be present.
     key.clear();
-    const auto& keyFields = layout.KeyFields(keyEvent);
+    const auto& keyFields = pool.Work().KeyFields(shared, keyEvent);
     if (keyFields.empty()) {
         do
             key.assign(1, '#').append(std::to_string(nextOrdinal_++));
@@ -266,7 +266,7 @@ clsAdisDataLine* clsAdisDataLines::AddValueLine(const std::shared_ptr<AdisValueL
     SettleValueLine();
     std::uint32_t hash = 0;
     clsAdisDataLine* const line =
-        MakeValueLine(*layout, layout, keyEvent, eventNo, valueLine, hash);
+        MakeValueLine(layout, keyEvent, eventNo, valueLine, hash);
     return StoreValueLine(line, hash) ? line : nullptr;
 }
 
@@ -274,14 +274,14 @@ bool clsAdisDataLines::AddValueLineLater(const std::shared_ptr<AdisValueLineLayo
                                          const clsAdisEvent& keyEvent, std::int32_t eventNo,
                                          std::string_view valueLine) {
     // Keys numbered in arrival order are looked for among the stored lines.
-    if (layout->KeyFields(keyEvent).empty()) {
+    if (Pool().Work().KeyFields(layout, keyEvent).empty()) {
         const bool stored = SettleValueLine();
         AddValueLine(layout, keyEvent, eventNo, valueLine);
         return stored;
     }
     std::uint32_t hash = 0;
     clsAdisDataLine* const line =
-        MakeValueLine(*layout, layout, keyEvent, eventNo, valueLine, hash);
+        MakeValueLine(layout, keyEvent, eventNo, valueLine, hash);
     const bool stored = SettleValueLine();
     pending_ = line;
     pendingHash_ = hash;

@@ -83,8 +83,7 @@ private:
                                std::string& key);
     static bool AppendDigitsKey(std::int16_t dataType, std::string_view field, std::string& key);
     // Makes the line (not stored yet); its key's hash in `hash`.
-    clsAdisDataLine* MakeValueLine(AdisValueLineLayout& layout,
-                                   const std::shared_ptr<AdisValueLineLayout>& shared,
+    clsAdisDataLine* MakeValueLine(const std::shared_ptr<AdisValueLineLayout>& layout,
                                    const clsAdisEvent& keyEvent, std::int32_t eventNo,
                                    std::string_view valueLine, std::uint32_t& hash);
     // Stores a line made by MakeValueLine unless its key is present.
