@@ -108,3 +108,45 @@ TEST(InPlaceChange, ChangesThatWouldLoseOrMixValuesAreRefused) {
     EXPECT_TRUE(line->ItemValues.ValueOf(900071));
     EXPECT_FALSE(line->ItemValues.ValueOf(900070));
 }
+
+// The lines of a file's events are stored together; a line moved to another
+// event, or held by a caller, stays whole when its event, the other events and
+// the file are gone. The second definition orders its groups differently, so
+// its key is cut from another place.
+TEST(InPlaceChange, LinesOutliveTheirEventsAndFile) {
+    TempDir dir;
+    const std::string reordered = "DN055021009000540410090008016000900070080";
+    const auto input = WriteLines(
+        dir, "in.dat",
+        {HeaderDef, HeaderValues, Def55021, Value55021("SE1"), Value55021("SE2"), reordered,
+         "VN055021  70SE3             20240301", "VN055021  80SE4             20240302", "ZN"});
+    std::shared_ptr<clsAdisDataLine> held;
+    {
+        clsAdisDataFile file;
+        clsMessages messages;
+        ASSERT_TRUE(file.Read(input, messages, SmallDictionary(), nullptr, false, true));
+        EXPECT_TRUE(Messages(messages).empty());
+        const auto first = file.DataEvents.Item("055021");
+        const auto second = file.DataEvents.Item("055021#1");
+        ASSERT_TRUE(first && second);
+        const std::string se3 = AdisText::PadRight("SE3", 16);
+        ASSERT_TRUE(second->DataLines()->Exists(se3));
+        EXPECT_TRUE(second->DataLines()->Exists(AdisText::PadRight("SE4", 16)));
+
+        first->DataLines()->Add(second->DataLines()->Item(se3));
+        held = first->DataLines()->Item(AdisText::PadRight("SE2", 16));
+        second->DataLines()->Clear();
+        file.DataEvents.Remove("055021#1");
+        const std::string output = dir.File("out.dat");
+        ASSERT_TRUE(file.WriteData(nullptr, output));
+        EXPECT_EQ(FileLines(output, Def55021),
+                  (std::vector<std::string>{Def55021, "VN055021SE1             20240131  12",
+                                            "VN055021SE2             20240131  12",
+                                            "VN055021SE3             20240301  70", "EN",
+                                            "ZN"}));
+        file.Clear();
+    }
+    ASSERT_TRUE(held);
+    EXPECT_EQ(held->Key, AdisText::PadRight("SE2", 16));
+    EXPECT_EQ(held->ItemValues.ValueOf(900054), AdisValues::Number(12, 1));
+}
