@@ -2,8 +2,8 @@
 
 #include "AdisValueLineLayout.h"
 #include "clsAdisDataLine.h"
-#include "dictionary/clsAdisEvent.h"
 #include "common/Platform.h"
+#include "dictionary/clsAdisEvent.h"
 
 #include <algorithm>
 #include <cstring>

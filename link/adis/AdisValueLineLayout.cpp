@@ -49,8 +49,7 @@ template <class TypeOf>
 void AdisValueLineLayout::ReadGroups(std::string_view defLine, TypeOf typeOf) {
     groups_.reserve(TextEncoding::CharCount(defLine) / modADIS::DefGroupLength);
     ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
-        groups_.push_back({ddNo, width, resolution, typeOf(ddNo), false,
-                           fieldLength_});
+        groups_.push_back({ddNo, width, resolution, typeOf(ddNo), false, fieldLength_});
         fieldLength_ += static_cast<std::uint32_t>(width);
     });
     MarkKeptGroups();

@@ -70,9 +70,7 @@ public:
     };
     // Worked out when a writer first asks: most layouts are never written as read.
     const std::vector<NumberField>& PlainNumberFields() const { return Checked().plainNumbers; }
-    const std::vector<std::uint32_t>& OtherCheckedGroups() const {
-        return Checked().otherChecked;
-    }
+    const std::vector<std::uint32_t>& OtherCheckedGroups() const { return Checked().otherChecked; }
     // Whether the definition's groups are this layout's.
     bool HasGroupsOf(std::string_view defLine) const;
     // Whether the layout was made for this definition and these items as they are.

@@ -41,7 +41,6 @@ public:
     // line has none) in the item's length and resolution. Values of DD numbers
     // that `items` lacks are not written. Control characters are written as blanks.
     std::string LineString(const clsAdisItems& items) const;
-
 };
 
 static_assert(sizeof(clsAdisDataLine) <= 56, "a value line's header stays small");

@@ -54,7 +54,7 @@ bool IsLeapYear(int year) {
 // ("05:00:00") straight from its digits, as the value's key text reads: "Null"
 // when they name no day or time. False for any other field.
 bool clsAdisDataLines::AppendDigitsKey(std::int16_t dataType, std::string_view field,
-                                        std::string& key) {
+                                       std::string& key) {
     if (dataType == modADIS::TypeDate && field.size() >= 8 && AllDigits(field.substr(0, 8))) {
         static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         const int year = (field[0] - '0') * 1000 + (field[1] - '0') * 100 + (field[2] - '0') * 10 +
@@ -161,7 +161,7 @@ void clsAdisDataLines::CutFields(const AdisValueLineLayout& layout, std::string_
     }
     for (const auto& group : layout.Groups())
         fields.push_back(ascii ? TakeBytes(valueLine, pos, group.length)
-                                : AdisText::TakeChars(valueLine, pos, group.length));
+                               : AdisText::TakeChars(valueLine, pos, group.length));
 }
 
 // The key text of a field: a plain text as it stands, anything else as the
@@ -265,8 +265,7 @@ clsAdisDataLine* clsAdisDataLines::AddValueLine(const std::shared_ptr<AdisValueL
                                                 std::string_view valueLine) {
     SettleValueLine();
     std::uint32_t hash = 0;
-    clsAdisDataLine* const line =
-        MakeValueLine(layout, keyEvent, eventNo, valueLine, hash);
+    clsAdisDataLine* const line = MakeValueLine(layout, keyEvent, eventNo, valueLine, hash);
     return StoreValueLine(line, hash) ? line : nullptr;
 }
 
@@ -280,8 +279,7 @@ bool clsAdisDataLines::AddValueLineLater(const std::shared_ptr<AdisValueLineLayo
         return stored;
     }
     std::uint32_t hash = 0;
-    clsAdisDataLine* const line =
-        MakeValueLine(layout, keyEvent, eventNo, valueLine, hash);
+    clsAdisDataLine* const line = MakeValueLine(layout, keyEvent, eventNo, valueLine, hash);
     const bool stored = SettleValueLine();
     pending_ = line;
     pendingHash_ = hash;

@@ -142,8 +142,7 @@ TEST(InPlaceChange, LinesOutliveTheirEventsAndFile) {
         EXPECT_EQ(FileLines(output, Def55021),
                   (std::vector<std::string>{Def55021, "VN055021SE1             20240131  12",
                                             "VN055021SE2             20240131  12",
-                                            "VN055021SE3             20240301  70", "EN",
-                                            "ZN"}));
+                                            "VN055021SE3             20240301  70", "EN", "ZN"}));
         file.Clear();
     }
     ASSERT_TRUE(held);
