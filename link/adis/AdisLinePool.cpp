@@ -69,9 +69,10 @@ std::byte* AdisLinePool::Allocate(std::size_t bytes) {
 
 clsAdisDataLine* AdisLinePool::MakeLine(std::string_view key, std::size_t values,
                                         std::size_t textBytes) {
+    // Texts need no alignment: only the block as a whole is aligned.
     const std::size_t head = Aligned(sizeof(clsAdisDataLine));
-    const std::size_t valueBytes = Aligned(clsAdisItemValues::BlockBytes(values, textBytes));
-    const std::size_t bytes = head + valueBytes + Aligned(key.size());
+    const std::size_t valueBytes = clsAdisItemValues::BlockBytes(values, textBytes);
+    const std::size_t bytes = Aligned(head + valueBytes + key.size());
     std::byte* const block = Allocate(bytes);
     auto* line = new (block) clsAdisDataLine();
     line->poolBytes_ = static_cast<std::uint32_t>(bytes);
@@ -90,8 +91,7 @@ AdisLinePool::MakeLineAsRead(std::string_view key,
     if (layouts_.empty() || layouts_.back() != layout)
         layouts_.push_back(layout);
     const std::size_t head = Aligned(sizeof(clsAdisDataLine));
-    const std::size_t bytes =
-        head + Aligned(fields.size()) + (keyInFields ? 0 : Aligned(key.size()));
+    const std::size_t bytes = Aligned(head + fields.size() + (keyInFields ? 0 : key.size()));
     std::byte* const block = Allocate(bytes);
     auto* line = new (block) clsAdisDataLine();
     line->poolBytes_ = static_cast<std::uint32_t>(bytes);
@@ -103,7 +103,7 @@ AdisLinePool::MakeLineAsRead(std::string_view key,
         line->Key.Borrow(fieldText + *keyInFields, key.size());
         return line;
     }
-    char* const keyText = fieldText + Aligned(fields.size());
+    char* const keyText = fieldText + fields.size();
     if (!key.empty())
         std::memcpy(keyText, key.data(), key.size());
     line->Key.Borrow(keyText, key.size());
