@@ -120,6 +120,8 @@ int main(int argc, char** argv) {
              }
              return text;
          }},
+        {"1,000,000 value lines of one character of an event without key items",
+         [] { return "DN05550300900080010\r\n" + Repeat("VN055503x\r\n", 1000000); }},
         {"200,000 definitions of 8 characters",
          [] {
              std::string text;
@@ -137,10 +139,13 @@ int main(int argc, char** argv) {
         const std::size_t before = CountingAllocator::LiveBytes();
         CountingAllocator::ResetPeak();
         const auto start = std::chrono::steady_clock::now();
+        double held = 0;
         {
             clsAdisDataFile file;
             file.Read(path, messages, dict, nullptr, false, false);
+            held = static_cast<double>(CountingAllocator::LiveBytes() - before);
         }
+        std::printf("held %.1f ", held / static_cast<double>(bytes.size()));
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const double peak = static_cast<double>(CountingAllocator::PeakBytes() - before);

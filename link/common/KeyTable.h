@@ -87,7 +87,7 @@ public:
 private:
     static constexpr std::uint32_t kFree = UINT32_MAX;
     // Small, as a file may hold many collections of an element or two.
-    static constexpr std::size_t kSmallest = 4;
+    static constexpr std::size_t kSmallest = 2;
 
     struct Entry {
         std::uint32_t position;
