@@ -47,23 +47,35 @@ AdisValueLineLayout::AdisValueLineLayout(std::string_view defLine, const clsAdis
 
 template <class TypeOf>
 void AdisValueLineLayout::ReadGroups(std::string_view defLine, TypeOf typeOf) {
-    groups_.reserve(TextEncoding::CharCount(defLine) / modADIS::DefGroupLength);
+    // As many groups as ForEachGroup walks: whole groups after the frame.
+    const std::size_t chars = TextEncoding::CharCount(defLine);
+    const std::size_t count =
+        chars > modADIS::LineFrameLength
+            ? (chars - modADIS::LineFrameLength) / modADIS::DefGroupLength
+            : 0;
+    groups_ = std::make_unique_for_overwrite<Group[]>(count);
     ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
-        groups_.push_back({ddNo, width, resolution, typeOf(ddNo), false, fieldLength_});
+        if (groupCount_ == count)
+            return;
+        groups_[groupCount_++] = {ddNo, width, resolution, typeOf(ddNo), false, fieldLength_};
         fieldLength_ += static_cast<std::uint32_t>(width);
     });
     MarkKeptGroups();
-    for (std::size_t i = 0; i < groups_.size(); ++i) {
-        const Group& group = groups_[i];
+    for (const Group& group : Groups())
         if (group.kept) {
-            valueGroups_.push_back(static_cast<std::uint32_t>(i));
-            valueDDNos_.push_back(group.ddNo);
+            ++values_;
             keptLength_ += static_cast<std::uint32_t>(group.length);
         }
-    }
-    values_ = static_cast<std::uint32_t>(valueGroups_.size());
-    valueGroups_.shrink_to_fit();
-    valueDDNos_.shrink_to_fit();
+    everyGroupKept_ = values_ == groupCount_;
+    valueIndex_ = std::make_unique_for_overwrite<std::int32_t[]>(
+        everyGroupKept_ ? values_ : 2 * std::size_t{values_});
+    for (std::uint32_t i = 0, value = 0; i < groupCount_; ++i)
+        if (groups_[i].kept) {
+            valueIndex_[value] = groups_[i].ddNo;
+            if (!everyGroupKept_)
+                valueIndex_[values_ + value] = static_cast<std::int32_t>(i);
+            ++value;
+        }
 }
 
 AdisValueLineLayout::~AdisValueLineLayout() {
@@ -74,7 +86,7 @@ const AdisValueLineLayout::CheckedFields& AdisValueLineLayout::Checked() const {
     if (const CheckedFields* checked = checked_.load(std::memory_order_acquire))
         return *checked;
     auto checked = std::make_unique<CheckedFields>();
-    for (std::size_t i = 0; i < groups_.size(); ++i) {
+    for (std::size_t i = 0; i < groupCount_; ++i) {
         const Group& group = groups_[i];
         const auto type = group.dataType;
         if (type == modADIS::TypeNumber && group.length >= 1 && group.length <= 16 &&
@@ -95,8 +107,8 @@ void AdisValueLineLayout::MarkKeptGroups() {
     // Nearly every definition names each DD number once: checked in one pass
     // over the sorted numbers before anything is sorted by group.
     std::vector<std::pair<std::int32_t, std::uint32_t>> byNumber;
-    byNumber.reserve(groups_.size());
-    for (std::size_t i = 0; i < groups_.size(); ++i)
+    byNumber.reserve(groupCount_);
+    for (std::size_t i = 0; i < groupCount_; ++i)
         byNumber.emplace_back(groups_[i].ddNo, static_cast<std::uint32_t>(i));
     std::sort(byNumber.begin(), byNumber.end());
     for (std::size_t i = 0; i < byNumber.size(); ++i)
@@ -108,24 +120,24 @@ bool AdisValueLineLayout::HasGroupsOf(std::string_view defLine) const {
     std::size_t i = 0;
     bool same = true;
     ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
-        same = same && i < groups_.size() && groups_[i].ddNo == ddNo &&
+        same = same && i < groupCount_ && groups_[i].ddNo == ddNo &&
                groups_[i].length == width && groups_[i].resolution == resolution;
         ++i;
     });
-    return same && i == groups_.size();
+    return same && i == groupCount_;
 }
 
 std::shared_ptr<clsAdisItems> AdisValueLineLayout::MakeItems() const {
     auto items = std::make_shared<clsAdisItems>();
     items->Reserve(values_);
-    for (const Group& group : groups_)
+    for (const Group& group : Groups())
         if (group.kept)
             items->AddItem(group.ddNo, group.dataType, group.length, group.resolution);
     return items;
 }
 
 bool AdisValueLineLayout::IsWrittenBy(std::span<const modADIS::FieldFormat> formats) const {
-    if (values_ != groups_.size() || formats.size() != groups_.size())
+    if (!everyGroupKept_ || formats.size() != groupCount_)
         return false;
     for (std::size_t i = 0; i < formats.size(); ++i)
         if (formats[i].ddNo != groups_[i].ddNo || formats[i].length != groups_[i].length ||
@@ -146,7 +158,7 @@ void AdisValueLineLayout::FindKeyFields(const clsAdisKeyItems& keyItems,
     // them for each key event a line names stays within the reading of the line.
     for (const auto& keyItem : keyItems) {
         int found = -1;
-        for (std::size_t i = 0; i < groups_.size() && found < 0; ++i)
+        for (std::size_t i = 0; i < groupCount_ && found < 0; ++i)
             if (groups_[i].kept && groups_[i].ddNo == keyItem->DDNo)
                 found = static_cast<int>(i);
         keyFields.push_back(found);

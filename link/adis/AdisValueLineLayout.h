@@ -48,12 +48,14 @@ public:
     // 8 plus the lengths of the items.
     std::size_t ValueLineLength() const { return modADIS::LineFrameLength + keptLength_; }
 
-    const std::vector<Group>& Groups() const { return groups_; }
+    std::span<const Group> Groups() const { return {groups_.get(), groupCount_}; }
     // Values a line keeps: one for each DD number.
     std::size_t Values() const { return values_; }
     // For each value a line keeps, in order, its group and its DD number.
-    const std::vector<std::uint32_t>& ValueGroups() const { return valueGroups_; }
-    const std::vector<std::int32_t>& ValueDDNos() const { return valueDDNos_; }
+    std::size_t ValueGroup(std::size_t value) const {
+        return everyGroupKept_ ? value : static_cast<std::size_t>(valueIndex_[values_ + value]);
+    }
+    std::span<const std::int32_t> ValueDDNos() const { return {valueIndex_.get(), values_}; }
     // Characters of the fields of a value line: its length less the frame.
     std::size_t FieldLength() const { return fieldLength_; }
     // Whether the formats are the groups' DD numbers, lengths and resolutions, in
@@ -94,16 +96,19 @@ private:
     const CheckedFields& Checked() const;
 
     // A file may hold a layout for each of hundreds of thousands of small
-    // definitions: the layout keeps only what reading its lines needs.
+    // definitions: the layout keeps only what reading its lines needs, in
+    // arrays of their exact sizes.
     // The items the layout was typed by (AddItemEx compares them), or none.
     const clsAdisItems* items_ = nullptr;
     std::uint32_t itemCount_ = 0;
     std::uint32_t keptLength_ = 0;
     std::uint32_t values_ = 0;
     std::uint32_t fieldLength_ = 0;
-    std::vector<Group> groups_;
-    std::vector<std::uint32_t> valueGroups_;
-    std::vector<std::int32_t> valueDDNos_;
+    std::uint32_t groupCount_ = 0;
+    bool everyGroupKept_ = true; // then value i stands in group i
+    std::unique_ptr<Group[]> groups_;
+    // The DD numbers of the values, then (unless every group is kept) their groups.
+    std::unique_ptr<std::int32_t[]> valueIndex_;
     // Made once by whichever writer asks first (lines of one layout may be
     // written from more than one file).
     mutable std::atomic<const CheckedFields*> checked_{nullptr};

@@ -206,7 +206,7 @@ clsAdisItemValues& clsAdisItemValues::operator=(const clsAdisItemValues& other) 
         const auto& groups = other.fieldLayout_->Groups();
         MakeRoom(other.count_, other.TextBytes());
         for (std::size_t i = 0; i < other.count_; ++i) {
-            const auto& group = groups[other.fieldLayout_->ValueGroups()[i]];
+            const auto& group = groups[other.fieldLayout_->ValueGroup(i)];
             AppendField(group.ddNo, other.FieldAt(i), group.dataType, group.resolution);
         }
         return *this;
@@ -266,7 +266,7 @@ std::int32_t clsAdisItemValues::DDNoAt(std::size_t index) const {
 }
 
 std::string_view clsAdisItemValues::FieldAt(std::size_t index) const {
-    const auto& group = fieldLayout_->Groups()[fieldLayout_->ValueGroups()[index]];
+    const auto& group = fieldLayout_->Groups()[fieldLayout_->ValueGroup(index)];
     return {reinterpret_cast<const char*>(block_.get()) + group.offset,
             static_cast<std::size_t>(group.length)};
 }
@@ -393,7 +393,7 @@ void clsAdisItemValues::EraseAt(std::size_t index) {
 
 AdisValue clsAdisItemValues::ValueAt(std::size_t index) const {
     if (fieldLayout_) {
-        const auto& group = fieldLayout_->Groups()[fieldLayout_->ValueGroups()[index]];
+        const auto& group = fieldLayout_->Groups()[fieldLayout_->ValueGroup(index)];
         return modADIS::DecodeField(FieldAt(index), group.dataType, group.resolution, true);
     }
     const std::uint64_t payload = Payloads()[index];
@@ -623,7 +623,7 @@ std::size_t clsAdisItemValues::TextBytes() const {
     std::size_t bytes = 0;
     if (fieldLayout_) { // at most the fields of texts
         for (std::size_t i = 0; i < count_; ++i) {
-            const auto type = fieldLayout_->Groups()[fieldLayout_->ValueGroups()[i]].dataType;
+            const auto type = fieldLayout_->Groups()[fieldLayout_->ValueGroup(i)].dataType;
             if (type != modADIS::TypeNumber && type != modADIS::TypeDate &&
                 type != modADIS::TypeTime)
                 bytes += FieldAt(i).size();
