@@ -122,6 +122,9 @@ int main(int argc, char** argv) {
          }},
         {"1,000,000 value lines of one character of an event without key items",
          [] { return "DN05550300900080010\r\n" + Repeat("VN055503x\r\n", 1000000); }},
+        // Just past a power of two, where the index has just grown.
+        {"524,289 value lines of one character of an event without key items",
+         [] { return "DN05550300900080010\r\n" + Repeat("VN055503x\r\n", 524289); }},
         {"200,000 definitions of 8 characters",
          [] {
              std::string text;
@@ -139,13 +142,10 @@ int main(int argc, char** argv) {
         const std::size_t before = CountingAllocator::LiveBytes();
         CountingAllocator::ResetPeak();
         const auto start = std::chrono::steady_clock::now();
-        double held = 0;
         {
             clsAdisDataFile file;
             file.Read(path, messages, dict, nullptr, false, false);
-            held = static_cast<double>(CountingAllocator::LiveBytes() - before);
         }
-        std::printf("held %.1f ", held / static_cast<double>(bytes.size()));
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const double peak = static_cast<double>(CountingAllocator::PeakBytes() - before);

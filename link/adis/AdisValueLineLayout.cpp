@@ -49,10 +49,9 @@ template <class TypeOf>
 void AdisValueLineLayout::ReadGroups(std::string_view defLine, TypeOf typeOf) {
     // As many groups as ForEachGroup walks: whole groups after the frame.
     const std::size_t chars = TextEncoding::CharCount(defLine);
-    const std::size_t count =
-        chars > modADIS::LineFrameLength
-            ? (chars - modADIS::LineFrameLength) / modADIS::DefGroupLength
-            : 0;
+    const std::size_t count = chars > modADIS::LineFrameLength
+                                  ? (chars - modADIS::LineFrameLength) / modADIS::DefGroupLength
+                                  : 0;
     groups_ = std::make_unique_for_overwrite<Group[]>(count);
     ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
         if (groupCount_ == count)
@@ -120,8 +119,8 @@ bool AdisValueLineLayout::HasGroupsOf(std::string_view defLine) const {
     std::size_t i = 0;
     bool same = true;
     ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
-        same = same && i < groupCount_ && groups_[i].ddNo == ddNo &&
-               groups_[i].length == width && groups_[i].resolution == resolution;
+        same = same && i < groupCount_ && groups_[i].ddNo == ddNo && groups_[i].length == width &&
+               groups_[i].resolution == resolution;
         ++i;
     });
     return same && i == groupCount_;
