@@ -13,13 +13,18 @@ using namespace modUtils;
 namespace {
 
 // Runs Windows' own reg.exe on the given view ("/reg:32" or "/reg:64"); its exit
-// code (0 when done or found).
+// code (0 when done or found). Under Wine on a loaded machine reg.exe now and then
+// fails to start or report (-1); that is tried again, as it says nothing of the
+// registry.
 int Reg(std::vector<std::string> args, const char* view) {
     args.insert(args.begin(), "reg");
     args.push_back(view);
     if (args[1] != "query")
         args.push_back("/f");
-    return RunProgramAndWait(args, 1);
+    int code = -1;
+    for (int attempt = 0; attempt < 3 && code == -1; ++attempt)
+        code = RunProgramAndWait(args, 1);
+    return code;
 }
 
 } // namespace
