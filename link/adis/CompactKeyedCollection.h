@@ -60,13 +60,13 @@ public:
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
         if (!element)
             RaiseInvalid();
-        if (Find(element->Key) != kFree)
+        if (Find(element->Key) != kAbsent)
             throw LinkError(LinkErrors::DuplicateKey,
                             "This key is already associated with an element of this collection");
         std::size_t position = elements_.size();
         if (!before.empty() || !after.empty()) {
-            const std::uint32_t anchor = Find(before.empty() ? after : before);
-            if (anchor == kFree)
+            const std::size_t anchor = Find(before.empty() ? after : before);
+            if (anchor == kAbsent)
                 RaiseInvalid();
             position = anchor + (before.empty() ? 1 : 0);
         }
@@ -74,21 +74,13 @@ public:
             RaiseInvalid();
         if (!SharesOwner(element))
             Foreign().emplace(element.get(), element);
-        if (position == elements_.size()) {
-            const std::uint32_t hash = HashOf(element->Key);
-            table_.MakeRoom(elements_.size() + 1);
-            table_.Insert(static_cast<std::uint32_t>(position), hash);
-            elements_.push_back(element.get());
-            return true;
-        }
-        elements_.insert(elements_.begin() + static_cast<std::ptrdiff_t>(position), element.get());
-        Rebuild();
+        table_.InsertInto(elements_, position, element.get(), KeyOf);
         return true;
     }
 
     Element Item(std::string_view key) const {
-        const std::uint32_t position = Find(key);
-        return position == kFree ? nullptr : HandleAt(position);
+        const std::size_t position = Find(key);
+        return position == kAbsent ? nullptr : HandleAt(position);
     }
     Element Item(const char* key) const { return Item(std::string_view(key ? key : "")); }
     Element Item(const std::string& key) const { return Item(std::string_view(key)); }
@@ -99,7 +91,7 @@ public:
     }
     Element Item(int position) const { return Item(static_cast<long>(position)); }
 
-    bool Exists(std::string_view key) const { return Find(key) != kFree; }
+    bool Exists(std::string_view key) const { return Find(key) != kAbsent; }
     bool Exists(const char* key) const { return Exists(std::string_view(key ? key : "")); }
     bool Exists(const std::string& key) const { return Exists(std::string_view(key)); }
     bool Exists(long position) const {
@@ -108,8 +100,8 @@ public:
     bool Exists(int position) const { return Exists(static_cast<long>(position)); }
 
     void Remove(std::string_view key) {
-        const std::uint32_t position = Find(key);
-        if (position == kFree)
+        const std::size_t position = Find(key);
+        if (position == kAbsent)
             RaiseInvalid();
         RemoveAt(position);
     }
@@ -179,7 +171,7 @@ protected:
     template <class SetKey>
     bool ChangeKeyWith(std::string_view oldKey, std::string_view newKey, SetKey setKey) {
         const std::size_t entry = table_.Find(oldKey, HashOf(oldKey), KeyAt());
-        if (entry == KeyTable::kNoEntry || Find(newKey) != kFree)
+        if (entry == KeyTable::kNoEntry || Find(newKey) != kAbsent)
             return false;
         const std::uint32_t position = table_.PositionAt(entry);
         table_.Erase(entry);
@@ -189,15 +181,15 @@ protected:
     }
 
 private:
-    static constexpr std::uint32_t kFree = UINT32_MAX;
+    static constexpr std::size_t kAbsent = KeyTable::kNoPosition;
 
     [[noreturn]] static void RaiseInvalid() {
         throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
     }
 
+    static std::string_view KeyOf(const T* element) { return element->Key; }
     auto KeyAt() const {
-        return
-            [this](std::uint32_t position) -> std::string_view { return elements_[position]->Key; };
+        return [this](std::uint32_t position) { return KeyOf(elements_[position]); };
     }
 
     bool SharesOwner(const Element& element) const {
@@ -211,27 +203,14 @@ private:
         return Handle(element);
     }
 
-    // The position of the key, or kFree.
-    std::uint32_t Find(std::string_view key) const {
-        const std::size_t entry = table_.Find(key, HashOf(key), KeyAt());
-        return entry == KeyTable::kNoEntry ? kFree : table_.PositionAt(entry);
-    }
-    // After positions moved: every key is hashed again.
-    void Rebuild() {
-        table_.Rebuild(elements_.size(),
-                       [this](std::size_t position) { return HashOf(elements_[position]->Key); });
+    // The position of the key, or kAbsent.
+    std::size_t Find(std::string_view key) const {
+        return table_.PositionOf(key, elements_, KeyOf);
     }
     void RemoveAt(std::size_t position) {
         if (foreign_)
             foreign_->erase(elements_[position]);
-        if (position + 1 == elements_.size()) { // the last: only its entry goes
-            table_.Erase(
-                table_.Find(elements_[position]->Key, HashOf(elements_[position]->Key), KeyAt()));
-            elements_.pop_back();
-            return;
-        }
-        elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(position));
-        Rebuild();
+        table_.EraseFrom(elements_, position, KeyOf);
     }
 
     std::vector<T*> elements_;

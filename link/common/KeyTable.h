@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The index of a keyed collection: an open-addressing table of 32-bit positions
@@ -78,6 +79,43 @@ public:
     }
     void Clear() { entries_.clear(); }
 
+    // The table as the index of a sequence (a vector of elements) in which
+    // keyOf(element) gives each element's key.
+    static constexpr std::size_t kNoPosition = SIZE_MAX;
+    // The position of the key in the sequence, or kNoPosition.
+    template <class Elements, class KeyOf>
+    std::size_t PositionOf(std::string_view key, const Elements& elements, KeyOf keyOf) const {
+        const std::size_t entry = Find(key, HashOf(key), KeyAtIn(elements, keyOf));
+        return entry == kNoEntry ? kNoPosition : PositionAt(entry);
+    }
+    // Puts an element of an absent key at `position` (at most the size) of the
+    // sequence; appending touches only its own entry.
+    template <class Elements, class Element, class KeyOf>
+    void InsertInto(Elements& elements, std::size_t position, Element element, KeyOf keyOf) {
+        if (position == elements.size()) {
+            MakeRoom(elements.size() + 1);
+            Insert(static_cast<std::uint32_t>(position), HashOf(keyOf(element)));
+            elements.push_back(std::move(element));
+            return;
+        }
+        elements.insert(elements.begin() + static_cast<std::ptrdiff_t>(position),
+                        std::move(element));
+        RebuildFor(elements, keyOf);
+    }
+    // Takes the element at `position` out of the sequence; removing the last
+    // frees only its own entry.
+    template <class Elements, class KeyOf>
+    void EraseFrom(Elements& elements, std::size_t position, KeyOf keyOf) {
+        if (position + 1 == elements.size()) {
+            const std::string_view key = keyOf(elements[position]);
+            Erase(Find(key, HashOf(key), KeyAtIn(elements, keyOf)));
+            elements.pop_back();
+            return;
+        }
+        elements.erase(elements.begin() + static_cast<std::ptrdiff_t>(position));
+        RebuildFor(elements, keyOf);
+    }
+
     // Starts loading the home entry of a hash, for a lookup to come.
     void Prefetch(std::uint32_t hash) const {
         if (!entries_.empty())
@@ -86,6 +124,17 @@ public:
 
 private:
     static constexpr std::uint32_t kFree = UINT32_MAX;
+
+    template <class Elements, class KeyOf>
+    static auto KeyAtIn(const Elements& elements, KeyOf& keyOf) {
+        return [&elements, &keyOf](std::uint32_t position) -> std::string_view {
+            return keyOf(elements[position]);
+        };
+    }
+    template <class Elements, class KeyOf> void RebuildFor(const Elements& elements, KeyOf& keyOf) {
+        Rebuild(elements.size(),
+                [&](std::size_t position) { return HashOf(keyOf(elements[position])); });
+    }
     // Small, as a file may hold many collections of an element or two.
     static constexpr std::size_t kSmallest = 2;
 

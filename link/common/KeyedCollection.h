@@ -36,14 +36,7 @@ public:
         }
         if (elements_.size() >= KeyTable::kMostElements)
             throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
-        if (position == elements_.size()) {
-            index_.MakeRoom(elements_.size() + 1);
-            index_.Insert(static_cast<std::uint32_t>(position), KeyTable::HashOf(element->Key));
-            elements_.push_back(element);
-            return true;
-        }
-        elements_.insert(elements_.begin() + static_cast<std::ptrdiff_t>(position), element);
-        Reindex();
+        index_.InsertInto(elements_, position, element, KeyOf);
         return true;
     }
 
@@ -104,34 +97,14 @@ public:
     const_iterator end() const { return elements_.end(); }
 
 private:
-    static constexpr std::size_t kAbsent = SIZE_MAX;
+    static constexpr std::size_t kAbsent = KeyTable::kNoPosition;
 
+    static std::string_view KeyOf(const Element& element) { return element->Key; }
     // The position of the key, or kAbsent.
     std::size_t Find(std::string_view key) const {
-        const std::size_t entry =
-            index_.Find(key, KeyTable::HashOf(key), [this](std::uint32_t position) {
-                return std::string_view(elements_[position]->Key);
-            });
-        return entry == KeyTable::kNoEntry ? kAbsent : index_.PositionAt(entry);
+        return index_.PositionOf(key, elements_, KeyOf);
     }
-    void RemoveAt(std::size_t position) {
-        if (position + 1 == elements_.size()) { // the last: only its entry goes
-            const std::string_view key = elements_[position]->Key;
-            index_.Erase(index_.Find(key, KeyTable::HashOf(key), [this](std::uint32_t at) {
-                return std::string_view(elements_[at]->Key);
-            }));
-            elements_.pop_back();
-            return;
-        }
-        elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(position));
-        Reindex();
-    }
-    // After positions moved.
-    void Reindex() {
-        index_.Rebuild(elements_.size(), [this](std::size_t position) {
-            return KeyTable::HashOf(elements_[position]->Key);
-        });
-    }
+    void RemoveAt(std::size_t position) { index_.EraseFrom(elements_, position, KeyOf); }
 
     std::vector<Element> elements_;
     KeyTable index_;
