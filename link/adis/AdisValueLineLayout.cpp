@@ -14,8 +14,9 @@
 namespace {
 
 // Walks the definition groups of a D-line from character 9 while 11
-// characters remain: f(ddNo, length, resolution), each its leading number.
-template <class F> void ForEachGroup(std::string_view defLine, F&& f) {
+// characters remain: f(ddNo, length, resolution), each its leading number, until
+// f gives false. False when it stopped.
+template <class F> bool ForEachGroup(std::string_view defLine, F&& f) {
     std::size_t pos = 0;
     AdisText::TakeChars(defLine, pos, static_cast<long>(modADIS::LineFrameLength));
     std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
@@ -23,9 +24,11 @@ template <class F> void ForEachGroup(std::string_view defLine, F&& f) {
         const auto ddNo = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 8));
         const auto length = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 2));
         const auto resolution = AdisText::LeadingNumber(AdisText::TakeChars(defLine, pos, 1));
-        f(static_cast<std::int32_t>(ddNo), static_cast<std::int16_t>(length < 0 ? 0 : length),
-          static_cast<std::int16_t>(resolution));
+        if (!f(static_cast<std::int32_t>(ddNo), static_cast<std::int16_t>(length < 0 ? 0 : length),
+               static_cast<std::int16_t>(resolution)))
+            return false;
     }
+    return true;
 }
 
 } // namespace
@@ -54,10 +57,9 @@ void AdisValueLineLayout::ReadGroups(std::string_view defLine, TypeOf typeOf) {
                                   : 0;
     groups_ = std::make_unique_for_overwrite<Group[]>(count);
     ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
-        if (groupCount_ == count)
-            return;
         groups_[groupCount_++] = {ddNo, width, resolution, typeOf(ddNo), false, fieldLength_};
         fieldLength_ += static_cast<std::uint32_t>(width);
+        return groupCount_ < count;
     });
     MarkKeptGroups();
     for (const Group& group : Groups())
@@ -116,13 +118,16 @@ void AdisValueLineLayout::MarkKeptGroups() {
 }
 
 bool AdisValueLineLayout::HasGroupsOf(std::string_view defLine) const {
+    // Up to the first group that differs: the reader asks this of several
+    // recent layouts for every definition.
     std::size_t i = 0;
-    bool same = true;
-    ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
-        same = same && i < groupCount_ && groups_[i].ddNo == ddNo && groups_[i].length == width &&
-               groups_[i].resolution == resolution;
-        ++i;
-    });
+    const bool same =
+        ForEachGroup(defLine, [&](std::int32_t ddNo, std::int16_t width, std::int16_t resolution) {
+            const bool equal = i < groupCount_ && groups_[i].ddNo == ddNo &&
+                               groups_[i].length == width && groups_[i].resolution == resolution;
+            ++i;
+            return equal;
+        });
     return same && i == groupCount_;
 }
 
