@@ -19,6 +19,11 @@ constexpr std::size_t Aligned(std::size_t bytes) {
     return (bytes + kAlign - 1) & ~(kAlign - 1);
 }
 
+constexpr std::size_t WholeLargePages(std::size_t bytes) {
+    return (bytes + Platform::LargePageSize - 1) / Platform::LargePageSize *
+           Platform::LargePageSize;
+}
+
 } // namespace
 
 AdisLinePool::~AdisLinePool() {
@@ -56,10 +61,14 @@ AdisLinePool::Chunk AdisLinePool::MakeChunk(std::size_t size) {
 
 std::byte* AdisLinePool::Allocate(std::size_t bytes) {
     if (chunks_.empty() || chunks_.back().size - chunks_.back().used < bytes) {
-        const std::size_t next = chunks_.empty()       ? bytes
-                                 : chunks_.size() == 1 ? kSecondChunk
-                                                       : chunks_.back().size * 2;
-        chunks_.push_back(MakeChunk(std::max(std::min(next, kLargestChunk), bytes)));
+        std::size_t next = bytes;
+        if (!chunks_.empty()) {
+            next = std::max(chunkBytes_ / kGrowthShare, kSecondChunk);
+            if (chunkBytes_ >= kLargeChunksFrom)
+                next = std::min(WholeLargePages(next), kLargestChunk);
+        }
+        chunks_.push_back(MakeChunk(std::max(next, bytes)));
+        chunkBytes_ += chunks_.back().size;
     }
     Chunk& chunk = chunks_.back();
     std::byte* const at = chunk.bytes.get() + chunk.used;
