@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ChunkedSequence.h"
 #include "common/KeyTable.h"
 #include "common/LinkError.h"
 
@@ -21,7 +22,10 @@
 // key is kept only in the element's `Key` (not copied into an index), and the
 // index is an open-addressing table of 32-bit positions (each with its key's
 // hash bits) without a node per element. An element's Key must not change while
-// it is stored (ChangeKeyWith moves it).
+// it is stored (ChangeKeyWith moves it). A collection of a few elements has no
+// table (its keys are compared in turn), and elements the derived collection
+// knows to have new keys (numbered in arrival order) are indexed only once a key
+// is looked for.
 template <class T> class CompactKeyedCollection {
 public:
     using Element = std::shared_ptr<T>;
@@ -74,6 +78,12 @@ public:
             RaiseInvalid();
         if (!SharesOwner(element))
             Foreign().emplace(element.get(), element);
+        onlyNew_ = false;
+        if (Unindexed(elements_.size() + 1)) {
+            elements_.insert_at(position, element.get());
+            return true;
+        }
+        IndexAll();
         table_.InsertInto(elements_, position, element.get(), KeyOf);
         return true;
     }
@@ -117,6 +127,7 @@ public:
     void Clear() {
         elements_.clear();
         table_.Clear();
+        onlyNew_ = true;
         foreign_.reset();
         owner_.reset(); // stays alive while handles to its elements do
     }
@@ -131,8 +142,7 @@ public:
 
     // Calls f(element) for every element in order, without handles.
     template <class F> void ForEachElement(F&& f) const {
-        for (const T* element : elements_)
-            f(*element);
+        elements_.ForEach([&f](const T* element) { f(*element); });
     }
 
 protected:
@@ -155,10 +165,25 @@ protected:
     std::size_t EntryForNew(std::string_view key, std::uint32_t hash) {
         if (elements_.size() >= KeyTable::kMostElements)
             RaiseInvalid();
+        if (Unindexed(elements_.size() + 1))
+            return Find(key) == kAbsent ? kAppendEntry : kNoEntry;
+        IndexAll();
         return table_.FreeEntryUnlessPresent(key, hash, elements_.size() + 1, KeyAt());
     }
     void StoreAt(std::size_t entry, T* element, std::uint32_t hash) {
-        table_.Put(entry, static_cast<std::uint32_t>(elements_.size()), hash);
+        onlyNew_ = false;
+        if (entry != kAppendEntry)
+            table_.Put(entry, static_cast<std::uint32_t>(elements_.size()), hash);
+        elements_.push_back(element);
+    }
+    // True while every element came from AppendNew (since the collection was
+    // last empty).
+    bool OnlyNewKeys() const { return onlyNew_; }
+    // Appends an element whose key the derived collection knows to be absent,
+    // without indexing it; only while OnlyNewKeys().
+    void AppendNew(T* element) {
+        if (elements_.size() >= KeyTable::kMostElements)
+            RaiseInvalid();
         elements_.push_back(element);
     }
 
@@ -170,18 +195,26 @@ protected:
     // absent or newKey present.
     template <class SetKey>
     bool ChangeKeyWith(std::string_view oldKey, std::string_view newKey, SetKey setKey) {
-        const std::size_t entry = table_.Find(oldKey, HashOf(oldKey), KeyAt());
-        if (entry == KeyTable::kNoEntry || Find(newKey) != kAbsent)
+        const std::size_t position = Find(oldKey);
+        if (position == kAbsent || Find(newKey) != kAbsent)
             return false;
-        const std::uint32_t position = table_.PositionAt(entry);
-        table_.Erase(entry);
+        onlyNew_ = false;
+        if (table_.Count() == 0) {
+            setKey(*elements_[position], newKey);
+            return true;
+        }
+        table_.Erase(table_.Find(oldKey, HashOf(oldKey), KeyAt()));
         setKey(*elements_[position], newKey);
-        table_.Insert(position, HashOf(newKey));
+        table_.Insert(static_cast<std::uint32_t>(position), HashOf(newKey));
         return true;
     }
 
 private:
     static constexpr std::size_t kAbsent = KeyTable::kNoPosition;
+    // The entry EntryForNew gives for a key that is appended without a table.
+    static constexpr std::size_t kAppendEntry = KeyTable::kNoEntry - 1;
+    // The most elements kept without a table.
+    static constexpr std::size_t kFewest = 4;
 
     [[noreturn]] static void RaiseInvalid() {
         throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
@@ -203,18 +236,49 @@ private:
         return Handle(element);
     }
 
+    // True when `count` elements are kept without a table: nothing is indexed
+    // yet and they are few.
+    bool Unindexed(std::size_t count) const { return table_.Count() == 0 && count <= kFewest; }
+
     // The position of the key, or kAbsent.
     std::size_t Find(std::string_view key) const {
+        if (Unindexed(elements_.size())) {
+            for (std::size_t position = 0; position < elements_.size(); ++position)
+                if (KeyOf(elements_[position]) == key)
+                    return position;
+            return kAbsent;
+        }
+        IndexAll();
         return table_.PositionOf(key, elements_, KeyOf);
     }
     void RemoveAt(std::size_t position) {
         if (foreign_)
             foreign_->erase(elements_[position]);
-        table_.EraseFrom(elements_, position, KeyOf);
+        if (table_.Count() == 0) {
+            elements_.erase_at(position);
+        } else {
+            IndexAll();
+            table_.EraseFrom(elements_, position, KeyOf);
+        }
+        if (elements_.empty()) {
+            table_.Clear();
+            onlyNew_ = true;
+        }
+    }
+    // Indexes the elements after those the table holds.
+    void IndexAll() const {
+        const std::size_t count = elements_.size();
+        if (table_.Count() == count)
+            return;
+        table_.MakeRoom(count);
+        for (std::size_t position = table_.Count(); position < count; ++position)
+            table_.Insert(static_cast<std::uint32_t>(position), HashOf(KeyOf(elements_[position])));
     }
 
-    std::vector<T*> elements_;
-    KeyTable table_;
+    ChunkedSequence<T*> elements_;
+    // Holds the positions of the first elements: of all but those that came from
+    // AppendNew since the last lookup, or of none while they are few.
+    mutable KeyTable table_;
     std::shared_ptr<void> owner_;
     using ForeignElements = std::unordered_map<const T*, Element>;
     ForeignElements& Foreign() {
@@ -225,4 +289,5 @@ private:
     // Elements kept alive by their own handles; made for the first (a file's
     // many small collections have none).
     std::unique_ptr<ForeignElements> foreign_;
+    bool onlyNew_ = true; // last, so that a derived class may use the padding
 };

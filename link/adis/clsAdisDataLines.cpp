@@ -177,7 +177,8 @@ void clsAdisDataLines::AppendKeyField(const AdisValueLineLayout::Group& group,
 
 clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValueLineLayout>& shared,
                                                  const clsAdisEvent& keyEvent, std::int32_t eventNo,
-                                                 std::string_view valueLine, std::uint32_t& hash) {
+                                                 std::string_view valueLine, std::uint32_t& hash,
+                                                 bool& keyIsNew) {
     const AdisValueLineLayout& layout = *shared;
     const auto& groups = layout.Groups();
     AdisLinePool& pool = Pool();
@@ -199,10 +200,13 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValue
     // line is made, which is given back when the key proves to be present.
     key.clear();
     const auto& keyFields = pool.Work().KeyFields(shared, keyEvent);
+    // Numbers in arrival order are new while every key stored is one of them;
+    // such lines are not indexed until a key is looked for.
+    keyIsNew = keyFields.empty() && OnlyNewKeys();
     if (keyFields.empty()) {
         do
             key.assign(1, '#').append(std::to_string(nextOrdinal_++));
-        while (Exists(key));
+        while (!keyIsNew && Exists(key));
     }
     for (std::size_t k = 0; k < keyFields.size(); ++k) {
         if (k > 0)
@@ -214,8 +218,9 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValue
             AppendKeyField(groups[static_cast<std::size_t>(group)],
                            field(static_cast<std::size_t>(group)), key);
     }
-    hash = HashOf(key);
-    Prefetch(hash);
+    hash = keyIsNew ? 0 : HashOf(key);
+    if (!keyIsNew)
+        Prefetch(hash);
 
     clsAdisDataLine* line = nullptr;
     if (asRead) {
@@ -265,7 +270,13 @@ clsAdisDataLine* clsAdisDataLines::AddValueLine(const std::shared_ptr<AdisValueL
                                                 std::string_view valueLine) {
     SettleValueLine();
     std::uint32_t hash = 0;
-    clsAdisDataLine* const line = MakeValueLine(layout, keyEvent, eventNo, valueLine, hash);
+    bool keyIsNew = false;
+    clsAdisDataLine* const line =
+        MakeValueLine(layout, keyEvent, eventNo, valueLine, hash, keyIsNew);
+    if (keyIsNew) {
+        AppendNew(line);
+        return line;
+    }
     return StoreValueLine(line, hash) ? line : nullptr;
 }
 
@@ -279,7 +290,9 @@ bool clsAdisDataLines::AddValueLineLater(const std::shared_ptr<AdisValueLineLayo
         return stored;
     }
     std::uint32_t hash = 0;
-    clsAdisDataLine* const line = MakeValueLine(layout, keyEvent, eventNo, valueLine, hash);
+    bool keyIsNew = false; // keys are made of fields here
+    clsAdisDataLine* const line =
+        MakeValueLine(layout, keyEvent, eventNo, valueLine, hash, keyIsNew);
     const bool stored = SettleValueLine();
     pending_ = line;
     pendingHash_ = hash;

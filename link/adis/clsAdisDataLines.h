@@ -82,14 +82,15 @@ private:
     static void AppendKeyField(const AdisValueLineLayout::Group& group, std::string_view field,
                                std::string& key);
     static bool AppendDigitsKey(std::int16_t dataType, std::string_view field, std::string& key);
-    // Makes the line (not stored yet); its key's hash in `hash`.
+    // Makes the line (not stored yet); its key's hash in `hash`, or keyIsNew
+    // when its key is known to be absent (then unhashed, for AppendNew).
     clsAdisDataLine* MakeValueLine(const std::shared_ptr<AdisValueLineLayout>& layout,
                                    const clsAdisEvent& keyEvent, std::int32_t eventNo,
-                                   std::string_view valueLine, std::uint32_t& hash);
+                                   std::string_view valueLine, std::uint32_t& hash, bool& keyIsNew);
     // Stores a line made by MakeValueLine unless its key is present.
     bool StoreValueLine(clsAdisDataLine* line, std::uint32_t hash);
 
+    std::uint32_t pendingHash_ = 0; // first, in the padding of the collection
     long nextOrdinal_ = 1;
     clsAdisDataLine* pending_ = nullptr; // made by AddValueLineLater, not stored yet
-    std::uint32_t pendingHash_ = 0;
 };

@@ -1,23 +1,41 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 // The index of a keyed collection: an open-addressing table of 32-bit positions
 // into the collection's sequence, each beside the low 32 bits of its key's hash.
 // The keys stay in the elements (the table keeps no copy, and costs 16 to 32
 // bytes an element); probes compare the hash bits before they ask for a key, and
-// the table grows without hashing the keys again. At most half full.
+// the table grows without hashing the keys again. At most half full. It counts
+// its entries, so that a collection may index only its first elements.
 class KeyTable {
 public:
     static constexpr std::size_t kNoEntry = SIZE_MAX;
     // The most elements a table indexes.
     static constexpr std::size_t kMostElements = UINT32_MAX - 1;
+
+    KeyTable() = default;
+    KeyTable(const KeyTable& other) { *this = other; }
+    KeyTable(KeyTable&&) noexcept = default;
+    KeyTable& operator=(KeyTable&&) noexcept = default;
+    KeyTable& operator=(const KeyTable& other) {
+        if (this == &other)
+            return *this;
+        Clear();
+        if (other.entries_) {
+            Allocate(other.Size());
+            std::copy_n(other.entries_.get(), other.Size(), entries_.get());
+            count_ = other.count_;
+        }
+        return *this;
+    }
 
     static std::uint32_t HashOf(std::string_view key) {
         return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
@@ -26,7 +44,7 @@ public:
     // The entry of the key, or kNoEntry; keyAt(position) gives an element's key.
     template <class KeyAt>
     std::size_t Find(std::string_view key, std::uint32_t hash, KeyAt&& keyAt) const {
-        if (entries_.empty())
+        if (!entries_)
             return kNoEntry;
         const Probe probe = ProbeFor(key, hash, keyAt);
         return probe.found ? probe.entry : kNoEntry;
@@ -43,16 +61,20 @@ public:
     std::uint32_t PositionAt(std::size_t entry) const { return entries_[entry].position; }
     void Put(std::size_t entry, std::uint32_t position, std::uint32_t hash) {
         entries_[entry] = {position, hash};
+        ++count_;
     }
     // Adds the position of a key known to be absent (room made for it).
     void Insert(std::uint32_t position, std::uint32_t hash) {
         entries_[FreeEntry(hash)] = {position, hash};
+        ++count_;
     }
+    // How many positions it holds.
+    std::size_t Count() const { return count_; }
 
     // Frees an entry; the entries of its probe run behind it move up so that
     // every key stays reachable from its home entry.
     void Erase(std::size_t hole) {
-        const std::size_t mask = entries_.size() - 1;
+        const std::size_t mask = Size() - 1;
         for (std::size_t i = (hole + 1) & mask; entries_[i].position != kFree; i = (i + 1) & mask) {
             const std::size_t home = entries_[i].hash & mask;
             // The entry stays when its home lies in the cyclic range (hole, i].
@@ -63,21 +85,26 @@ public:
             }
         }
         entries_[hole] = Entry{kFree, 0};
+        --count_;
     }
 
     // Room for `count` elements: the table doubles when they would fill more
     // than half of it.
     void MakeRoom(std::size_t count) {
-        if (count * 2 > entries_.size())
-            Grow(std::max(entries_.empty() ? kSmallest : entries_.size() * 2, RoomFor(count)));
+        if (count * 2 > Size())
+            Grow(std::max(entries_ ? Size() * 2 : kSmallest, RoomFor(count)));
     }
     // After positions moved: every position is placed again by hashAt(position).
     template <class HashAt> void Rebuild(std::size_t count, HashAt&& hashAt) {
-        entries_.assign(std::max(entries_.size(), RoomFor(count)), Entry{kFree, 0});
+        Allocate(std::max(Size(), RoomFor(count)));
         for (std::size_t position = 0; position < count; ++position)
             Insert(static_cast<std::uint32_t>(position), hashAt(position));
     }
-    void Clear() { entries_.clear(); }
+    void Clear() {
+        entries_.reset();
+        sizeBits_ = 0;
+        count_ = 0;
+    }
 
     // The table as the index of a sequence (a vector of elements) in which
     // keyOf(element) gives each element's key.
@@ -98,8 +125,7 @@ public:
             elements.push_back(std::move(element));
             return;
         }
-        elements.insert(elements.begin() + static_cast<std::ptrdiff_t>(position),
-                        std::move(element));
+        InsertAt(elements, position, std::move(element));
         RebuildFor(elements, keyOf);
     }
     // Takes the element at `position` out of the sequence; removing the last
@@ -112,18 +138,33 @@ public:
             elements.pop_back();
             return;
         }
-        elements.erase(elements.begin() + static_cast<std::ptrdiff_t>(position));
+        EraseAt(elements, position);
         RebuildFor(elements, keyOf);
     }
 
     // Starts loading the home entry of a hash, for a lookup to come.
     void Prefetch(std::uint32_t hash) const {
-        if (!entries_.empty())
-            __builtin_prefetch(entries_.data() + (hash & (entries_.size() - 1)));
+        if (entries_)
+            __builtin_prefetch(entries_.get() + (hash & (Size() - 1)));
     }
 
 private:
     static constexpr std::uint32_t kFree = UINT32_MAX;
+
+    template <class Elements, class Element>
+    static void InsertAt(Elements& elements, std::size_t position, Element element) {
+        if constexpr (requires { elements.insert_at(position, std::move(element)); })
+            elements.insert_at(position, std::move(element));
+        else
+            elements.insert(elements.begin() + static_cast<std::ptrdiff_t>(position),
+                            std::move(element));
+    }
+    template <class Elements> static void EraseAt(Elements& elements, std::size_t position) {
+        if constexpr (requires { elements.erase_at(position); })
+            elements.erase_at(position);
+        else
+            elements.erase(elements.begin() + static_cast<std::ptrdiff_t>(position));
+    }
 
     template <class Elements, class KeyOf>
     static auto KeyAtIn(const Elements& elements, KeyOf& keyOf) {
@@ -150,7 +191,7 @@ private:
     };
     template <class KeyAt>
     Probe ProbeFor(std::string_view key, std::uint32_t hash, KeyAt& keyAt) const {
-        const std::size_t mask = entries_.size() - 1;
+        const std::size_t mask = Size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
             const Entry& entry = entries_[i];
             if (entry.position == kFree)
@@ -166,7 +207,7 @@ private:
         return size;
     }
     std::size_t FreeEntry(std::uint32_t hash) const {
-        const std::size_t mask = entries_.size() - 1;
+        const std::size_t mask = Size() - 1;
         std::size_t i = hash & mask;
         while (entries_[i].position != kFree)
             i = (i + 1) & mask;
@@ -174,12 +215,24 @@ private:
     }
     // A larger table for the same positions: the kept hashes place them.
     void Grow(std::size_t size) {
-        std::vector<Entry> old(size, Entry{kFree, 0});
-        old.swap(entries_);
-        for (const Entry& entry : old)
-            if (entry.position != kFree)
-                Insert(entry.position, entry.hash);
+        const std::size_t oldSize = Size();
+        std::unique_ptr<Entry[]> old = Allocate(size);
+        for (std::size_t i = 0; i < oldSize; ++i)
+            if (old[i].position != kFree)
+                Insert(old[i].position, old[i].hash);
     }
+    // Gives the table `size` free entries (a power of two); returns the old ones.
+    std::unique_ptr<Entry[]> Allocate(std::size_t size) {
+        auto entries = std::make_unique_for_overwrite<Entry[]>(size);
+        std::fill_n(entries.get(), size, Entry{kFree, 0});
+        std::swap(entries, entries_);
+        sizeBits_ = static_cast<std::uint8_t>(std::countr_zero(size));
+        count_ = 0;
+        return entries;
+    }
+    std::size_t Size() const { return entries_ ? std::size_t{1} << sizeBits_ : 0; }
 
-    std::vector<Entry> entries_; // size 0 or a power of two
+    std::unique_ptr<Entry[]> entries_; // a power of two of them, or none
+    std::uint32_t count_ = 0;
+    std::uint8_t sizeBits_ = 0;
 };

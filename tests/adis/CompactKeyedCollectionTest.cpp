@@ -1,6 +1,8 @@
 #include "AdisTestFiles.h"
 #include "adis/clsAdisDataLines.h"
+#include "adis/modADIS.h"
 #include "common/LinkError.h"
+#include "dictionary/clsAdisDataDict.h"
 
 #include <gtest/gtest.h>
 
@@ -133,4 +135,46 @@ TEST(DataLinesCollection, ValuesOfAPooledLineGrow) {
         texts.push_back(value.Key + "=" + AdisValues::KeyText(value.Value));
     EXPECT_EQ(texts, (std::vector<std::string>{"4=first", "1=a much longer text than before",
                                                "2=now a text"}));
+}
+
+// A few lines are kept without an index, and lines numbered in arrival order
+// are indexed only when a key is asked for: keys stay unique and found either
+// way, also when lines added in code hold such numbers.
+TEST(DataLinesCollection, FewLinesAndNumberedLinesStayUniqueAndFound) {
+    clsAdisDataDict dict;
+    dict.AddEventItem(55503, nullptr, 900080, modADIS::TypeText, 1, 0); // no key items
+    clsAdisItems items;
+    items.AddItem(900080, modADIS::TypeText, 1, 0);
+    const std::string def = "DN05550300900080010";
+    const auto read = [&](clsAdisDataLines& lines) {
+        return lines.AddItemEx(dict.Events(), items, def, "VN055503x");
+    };
+
+    clsAdisDataLines few;
+    ASSERT_TRUE(few.AddItem("#1", "V", "N", 1));
+    EXPECT_EQ(read(few)->Key, "#2"); // "#1" is taken
+    few.Add(std::make_shared<clsAdisDataLine>("#3"), "#1");
+    EXPECT_EQ(read(few)->Key, "#4");
+    EXPECT_TRUE(few.ChangeKey("#3", "#5"));
+    EXPECT_FALSE(few.AddItem("#4", "V", "N", 1));
+    few.Remove("#1");
+    EXPECT_EQ(read(few)->Key, "#6");
+    EXPECT_EQ(Keys(few), (std::vector<std::string>{"#5", "#2", "#4", "#6"}));
+    for (int i = 0; i < 10; ++i) // past the few kept without an index
+        ASSERT_TRUE(few.AddItem(Key(i), "V", "N", 1));
+    EXPECT_EQ(few.Item(2L)->Key, "#2");
+    EXPECT_TRUE(few.Exists("#6") && few.Exists(Key(9)) && !few.Exists("#1"));
+
+    clsAdisDataLines numbered;
+    constexpr int kLines = 5000;
+    for (int i = 1; i <= kLines; ++i)
+        ASSERT_TRUE(read(numbered));
+    EXPECT_EQ(numbered.Item("#4097"), numbered.Item(4097L));
+    numbered.Remove("#1");
+    EXPECT_FALSE(numbered.AddItem("#5000", "V", "N", 1));
+    ASSERT_TRUE(numbered.AddItem("#5001", "V", "N", 1));
+    EXPECT_EQ(read(numbered)->Key, "#5002");
+    for (int i = 2; i <= kLines + 2; ++i)
+        ASSERT_EQ(numbered.Item("#" + std::to_string(i))->Key, "#" + std::to_string(i));
+    EXPECT_EQ(numbered.Count(), kLines + 1);
 }
