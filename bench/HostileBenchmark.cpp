@@ -4,7 +4,7 @@
 // event and every stored value line has a fixed cost in the model, so the
 // shapes of many tiny definitions or lines show that cost per byte of file.
 //
-//   link_bench_hostile [folder for the files]
+//   link_bench_hostile [folder for the files] [text of the shapes to read]
 
 #include "CountingAllocator.h"
 #include "adis/clsAdisDataFile.h"
@@ -55,6 +55,7 @@ struct Shape {
 int main(int argc, char** argv) {
     const std::filesystem::path folder =
         argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
+    const std::string only = argc > 2 ? argv[2] : "";
     const std::string path = (folder / "link_bench_hostile.dat").string();
     auto dict = std::make_shared<clsAdisDataDict>();
     modNational::BuildNationalDict(*dict, std::string(modNational::NationalVersions[0]));
@@ -136,6 +137,8 @@ int main(int argc, char** argv) {
     };
     std::printf("%-62s %9s %8s %12s\n", "shape", "MB", "Read s", "peak/size");
     for (const Shape& shape : shapes) {
+        if (std::string_view(shape.name).find(only) == std::string_view::npos)
+            continue;
         const std::string bytes = shape.make();
         WriteFileBytesAtomic(path, bytes);
         clsMessages messages;
