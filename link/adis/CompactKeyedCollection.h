@@ -3,12 +3,12 @@
 #include "common/ChunkedSequence.h"
 #include "common/KeyTable.h"
 #include "common/LinkError.h"
+#include "common/PositionIterator.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,34 +30,15 @@ template <class T> class CompactKeyedCollection {
 public:
     using Element = std::shared_ptr<T>;
 
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = Element;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = Element;
-        const_iterator() = default;
-        const_iterator(const CompactKeyedCollection* owner, std::size_t index)
-            : owner_(owner), index_(index) {}
-        Element operator*() const { return owner_->HandleAt(index_); }
-        const_iterator& operator++() {
-            ++index_;
-            return *this;
+private:
+    struct Access {
+        static Element At(const CompactKeyedCollection& owner, std::size_t position) {
+            return owner.HandleAt(position);
         }
-        const_iterator operator++(int) {
-            const_iterator before = *this;
-            ++index_;
-            return before;
-        }
-        friend bool operator==(const const_iterator& a, const const_iterator& b) {
-            return a.index_ == b.index_;
-        }
-
-    private:
-        const CompactKeyedCollection* owner_ = nullptr;
-        std::size_t index_ = 0;
     };
+
+public:
+    using const_iterator = PositionIterator<CompactKeyedCollection, Element, Access>;
 
     // Stores the element at the end or before/after the element of the given key.
     // Raises LinkError on a duplicate key or an absent anchor.

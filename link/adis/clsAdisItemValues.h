@@ -3,6 +3,7 @@
 #include "AdisValue.h"
 #include "MaybeOwned.h"
 #include "clsAdisItemValue.h"
+#include "common/PositionIterator.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -28,26 +29,14 @@ struct FieldFormat;
 // read-only copies (clsAdisItemValue); a stored value is changed with SetValue,
 // its DD number with ChangeDDNo.
 class clsAdisItemValues {
-public:
-    class const_iterator {
-    public:
-        using value_type = clsAdisItemValue;
-        using difference_type = std::ptrdiff_t;
-        const_iterator(const clsAdisItemValues* owner, std::size_t index)
-            : owner_(owner), index_(index) {}
-        const clsAdisItemValue operator*() const { return owner_->ElementAt(index_); }
-        const_iterator& operator++() {
-            ++index_;
-            return *this;
+    struct Access {
+        static const clsAdisItemValue At(const clsAdisItemValues& owner, std::size_t index) {
+            return owner.ElementAt(index);
         }
-        friend bool operator==(const const_iterator& a, const const_iterator& b) {
-            return a.index_ == b.index_;
-        }
-
-    private:
-        const clsAdisItemValues* owner_;
-        std::size_t index_;
     };
+
+public:
+    using const_iterator = PositionIterator<clsAdisItemValues, const clsAdisItemValue, Access>;
 
     clsAdisItemValues() = default;
     clsAdisItemValues(const clsAdisItemValues& other);

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "common/PositionIterator.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,36 +28,17 @@ public:
     std::string Item(long position) const;
     void Clear();
 
-    class const_iterator {
-    public:
-        using iterator_category = std::input_iterator_tag;
-        using value_type = std::string;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = std::string;
-
-        const_iterator() = default;
-        std::string operator*() const { return messages_->Text(position_); }
-        const_iterator& operator++() {
-            ++position_;
-            return *this;
+private:
+    struct Access {
+        static std::string At(const clsMessages& owner, std::size_t index) {
+            return owner.Text(index);
         }
-        const_iterator operator++(int) {
-            const_iterator before = *this;
-            ++position_;
-            return before;
-        }
-        bool operator==(const const_iterator& other) const { return position_ == other.position_; }
-
-    private:
-        friend class clsMessages;
-        const_iterator(const clsMessages* messages, std::size_t position)
-            : messages_(messages), position_(position) {}
-        const clsMessages* messages_ = nullptr;
-        std::size_t position_ = 0;
     };
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, entries_.size()}; }
+
+public:
+    using const_iterator = PositionIterator<clsMessages, std::string, Access>;
+    const_iterator begin() const { return const_iterator(this, 0); }
+    const_iterator end() const { return const_iterator(this, entries_.size()); }
 
 private:
     static constexpr std::uint32_t kNoLine = UINT32_MAX;

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "PositionIterator.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <memory>
 #include <type_traits>
 #include <utility>
@@ -23,34 +24,13 @@ public:
     static constexpr std::size_t kChunkBits = 12;
     static constexpr std::size_t kChunk = std::size_t{1} << kChunkBits;
 
-    class const_iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = T;
-        using difference_type = std::ptrdiff_t;
-        using pointer = const T*;
-        using reference = const T&;
-        const_iterator() = default;
-        const_iterator(const ChunkedSequence* owner, std::size_t index)
-            : owner_(owner), index_(index) {}
-        const T& operator*() const { return (*owner_)[index_]; }
-        const_iterator& operator++() {
-            ++index_;
-            return *this;
-        }
-        const_iterator operator++(int) {
-            const_iterator before = *this;
-            ++index_;
-            return before;
-        }
-        friend bool operator==(const const_iterator& a, const const_iterator& b) {
-            return a.index_ == b.index_;
-        }
-
-    private:
-        const ChunkedSequence* owner_ = nullptr;
-        std::size_t index_ = 0;
+private:
+    struct Access {
+        static const T& At(const ChunkedSequence& owner, std::size_t index) { return owner[index]; }
     };
+
+public:
+    using const_iterator = PositionIterator<ChunkedSequence, const T&, Access>;
 
     ChunkedSequence() = default;
     ChunkedSequence(const ChunkedSequence& other) { *this = other; }
