@@ -25,7 +25,7 @@
 // it is stored (ChangeKeyWith moves it). A collection of a few elements has no
 // table (its keys are compared in turn), and elements the derived collection
 // knows to have new keys (numbered in arrival order) are indexed only once a key
-// is looked for.
+// is looked for: a lookup may index (a collection is read from one thread).
 template <class T> class CompactKeyedCollection {
 public:
     using Element = std::shared_ptr<T>;

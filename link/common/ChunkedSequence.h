@@ -34,8 +34,14 @@ public:
 
     ChunkedSequence() = default;
     ChunkedSequence(const ChunkedSequence& other) { *this = other; }
-    ChunkedSequence(ChunkedSequence&&) noexcept = default;
-    ChunkedSequence& operator=(ChunkedSequence&&) noexcept = default;
+    ChunkedSequence(ChunkedSequence&& other) noexcept { *this = std::move(other); }
+    ChunkedSequence& operator=(ChunkedSequence&& other) noexcept {
+        first_ = std::move(other.first_);
+        size_ = std::exchange(other.size_, 0);
+        firstCapacity_ = std::exchange(other.firstCapacity_, 0);
+        more_ = std::move(other.more_);
+        return *this;
+    }
     ChunkedSequence& operator=(const ChunkedSequence& other) {
         if (this == &other)
             return *this;

@@ -23,8 +23,13 @@ public:
 
     KeyTable() = default;
     KeyTable(const KeyTable& other) { *this = other; }
-    KeyTable(KeyTable&&) noexcept = default;
-    KeyTable& operator=(KeyTable&&) noexcept = default;
+    KeyTable(KeyTable&& other) noexcept { *this = std::move(other); }
+    KeyTable& operator=(KeyTable&& other) noexcept {
+        entries_ = std::move(other.entries_);
+        count_ = std::exchange(other.count_, 0);
+        sizeBits_ = std::exchange(other.sizeBits_, 0);
+        return *this;
+    }
     KeyTable& operator=(const KeyTable& other) {
         if (this == &other)
             return *this;
@@ -106,7 +111,8 @@ public:
         count_ = 0;
     }
 
-    // The table as the index of a sequence (a vector of elements) in which
+    // The table as the index of a sequence (a vector of elements, or one with
+    // insert_at and erase_at) in which
     // keyOf(element) gives each element's key.
     static constexpr std::size_t kNoPosition = SIZE_MAX;
     // The position of the key in the sequence, or kNoPosition.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -59,8 +60,11 @@ TEST(ChunkedSequence, BehavesAsAVectorAcrossChunks) {
         }
         check(sequence);
     }
-    sequence.clear();
-    EXPECT_TRUE(sequence.empty());
+    const ChunkedSequence<int> moved = std::move(sequence);
+    check(moved);
+    EXPECT_TRUE(sequence.empty()); // and usable again
     sequence.push_back(1);
     EXPECT_EQ(Values(sequence), std::vector<int>{1});
+    sequence.clear();
+    EXPECT_TRUE(sequence.empty());
 }
