@@ -37,6 +37,19 @@ std::string DefinitionsWithALine(int count, int groups) {
     return text;
 }
 
+// Value lines of 14 bytes, each with a key of 4 characters of its own.
+std::string KeyedLines(int count) {
+    std::string text = "DN05504300900080040\r\n";
+    text.reserve(static_cast<std::size_t>(count) * 14 + 32);
+    char key[5] = {};
+    for (int i = 0; i < count; ++i) {
+        for (int c = 0, n = i; c < 4; ++c, n /= 40)
+            key[c] = static_cast<char>('0' + n % 40);
+        text.append("VN055043").append(key, 4).append("\r\n");
+    }
+    return text;
+}
+
 std::string Repeat(const std::string& line, int times) {
     std::string text;
     text.reserve(line.size() * static_cast<std::size_t>(times));
@@ -109,18 +122,9 @@ int main(int argc, char** argv) {
          }},
         {"30,000 definitions of one group, each with a value line",
          [] { return Repeat("DN05504300900080160\r\nVN055043SE100000        \r\n", 30000); }},
-        {"1,000,000 value lines of a key of 4 characters",
-         [] {
-             std::string text = "DN05504300900080040\r\n";
-             text.reserve(15000000);
-             char key[5] = {};
-             for (int i = 0; i < 1000000; ++i) {
-                 for (int c = 0, n = i; c < 4; ++c, n /= 40)
-                     key[c] = static_cast<char>('0' + n % 40);
-                 text.append("VN055043").append(key, 4).append("\r\n");
-             }
-             return text;
-         }},
+        {"1,000,000 value lines of a key of 4 characters", [] { return KeyedLines(1000000); }},
+        // Just past a power of two, where the index has just grown.
+        {"1,048,577 value lines of a key of 4 characters", [] { return KeyedLines(1048577); }},
         {"1,000,000 value lines of one character of an event without key items",
          [] { return "DN05550300900080010\r\n" + Repeat("VN055503x\r\n", 1000000); }},
         // Just past a power of two, where the index has just grown.
