@@ -219,13 +219,23 @@ private:
             i = (i + 1) & mask;
         return i;
     }
-    // A larger table for the same positions: the kept hashes place them.
+    // A larger table for the same positions: the kept hashes place them. The
+    // entries are first set aside packed and the old table freed, so that the
+    // two tables are not held together (the packed entries take at most half
+    // the old table's room).
     void Grow(std::size_t size) {
-        const std::size_t oldSize = Size();
-        std::unique_ptr<Entry[]> old = Allocate(size);
-        for (std::size_t i = 0; i < oldSize; ++i)
-            if (old[i].position != kFree)
-                Insert(old[i].position, old[i].hash);
+        const std::size_t held = count_;
+        std::unique_ptr<Entry[]> packed;
+        if (held > 0) {
+            packed = std::make_unique_for_overwrite<Entry[]>(held);
+            for (std::size_t i = 0, n = 0; n < held; ++i)
+                if (entries_[i].position != kFree)
+                    packed[n++] = entries_[i];
+        }
+        entries_.reset();
+        Allocate(size);
+        for (std::size_t i = 0; i < held; ++i)
+            Insert(packed[i].position, packed[i].hash);
     }
     // Gives the table `size` free entries (a power of two); returns the old ones.
     std::unique_ptr<Entry[]> Allocate(std::size_t size) {
