@@ -218,9 +218,10 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValue
             AppendKeyField(groups[static_cast<std::size_t>(group)],
                            field(static_cast<std::size_t>(group)), key);
     }
-    hash = keyIsNew ? 0 : HashOf(key);
-    if (!keyIsNew)
+    if (!keyIsNew) {
+        hash = HashOf(key);
         Prefetch(hash);
+    }
 
     clsAdisDataLine* line = nullptr;
     if (asRead) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "PositionIterator.h"
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -23,14 +21,6 @@ template <class T> class ChunkedSequence {
 public:
     static constexpr std::size_t kChunkBits = 12;
     static constexpr std::size_t kChunk = std::size_t{1} << kChunkBits;
-
-private:
-    struct Access {
-        static const T& At(const ChunkedSequence& owner, std::size_t index) { return owner[index]; }
-    };
-
-public:
-    using const_iterator = PositionIterator<ChunkedSequence, const T&, Access>;
 
     ChunkedSequence() = default;
     ChunkedSequence(const ChunkedSequence& other) { *this = other; }
@@ -60,9 +50,6 @@ public:
     }
     T& operator[](std::size_t index) { return const_cast<T&>(std::as_const(*this)[index]); }
     const T& back() const { return (*this)[size_ - 1]; }
-
-    const_iterator begin() const { return const_iterator(this, 0); }
-    const_iterator end() const { return const_iterator(this, size_); }
 
     void push_back(T value) {
         if (size_ < firstCapacity_) {
