@@ -123,8 +123,8 @@ int main(int argc, char** argv) {
         {"30,000 definitions of one group, each with a value line",
          [] { return Repeat("DN05504300900080160\r\nVN055043SE100000        \r\n", 30000); }},
         {"1,000,000 value lines of a key of 4 characters", [] { return KeyedLines(1000000); }},
-        // Just past a power of two, where the index has just grown.
-        {"1,048,577 value lines of a key of 4 characters", [] { return KeyedLines(1048577); }},
+        // Just after the index's pages have split, where it has the most room per key.
+        {"880,000 value lines of a key of 4 characters", [] { return KeyedLines(880000); }},
         {"1,000,000 value lines of one character of an event without key items",
          [] { return "DN05550300900080010\r\n" + Repeat("VN055503x\r\n", 1000000); }},
         // Just past a power of two, where the index has just grown.

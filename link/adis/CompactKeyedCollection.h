@@ -149,7 +149,7 @@ protected:
         if (Unindexed(elements_.size() + 1))
             return Find(key) == kAbsent ? kAppendEntry : kNoEntry;
         IndexAll();
-        return table_.FreeEntryUnlessPresent(key, hash, elements_.size() + 1, KeyAt());
+        return table_.FreeEntryUnlessPresent(key, hash, KeyAt());
     }
     void StoreAt(std::size_t entry, T* element, std::uint32_t hash) {
         onlyNew_ = false;
@@ -169,7 +169,7 @@ protected:
     }
 
     // Starts loading the table entry of a hash, for an EntryForNew to come.
-    void Prefetch(std::uint32_t hash) const { table_.Prefetch(hash); }
+    [[gnu::always_inline]] void Prefetch(std::uint32_t hash) const { table_.Prefetch(hash); }
 
     // Gives the element of oldKey the key newKey in its place: setKey(element,
     // newKey) changes the element's Key. False (and no change) when oldKey is

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -9,13 +8,21 @@
 #include <string_view>
 #include <utility>
 
-// The index of a keyed collection: an open-addressing table of 32-bit positions
-// into the collection's sequence, each beside the low 32 bits of its key's hash.
-// The keys stay in the elements (the table keeps no copy, and costs 16 to 32
-// bytes an element); probes compare the hash bits before they ask for a key, and
-// the table grows without hashing the keys again. At most half full. It counts
-// its entries, so that a collection may index only its first elements.
+// The index of a keyed collection: 32-bit positions into the collection's
+// sequence, each beside the low 32 bits of its key's hash. The keys stay in the
+// elements (the table keeps no copy); probes compare the hash bits before they
+// ask for a key, and entries move without hashing a key again.
+//
+// The entries stand in pages, each an open-addressing table of its own. A small
+// index is one page that doubles while it is at most half full. A page of
+// kPageBits is split instead, by one more leading bit of the hash, and a
+// directory indexed by the leading bits finds the page of a hash (extendible
+// hashing). So a large index grows a page at a time: it never holds an old and
+// a new copy of itself, and a page may be fuller than half. It counts its
+// entries, so that a collection may index only its first elements.
 class KeyTable {
+    static_assert(sizeof(std::size_t) >= 8, "entries name their page in the upper 32 bits");
+
 public:
     static constexpr std::size_t kNoEntry = SIZE_MAX;
     // The most elements a table indexes.
@@ -24,21 +31,22 @@ public:
     KeyTable() = default;
     KeyTable(const KeyTable& other) { *this = other; }
     KeyTable(KeyTable&& other) noexcept { *this = std::move(other); }
+    ~KeyTable() { Clear(); }
     KeyTable& operator=(KeyTable&& other) noexcept {
-        entries_ = std::move(other.entries_);
-        count_ = std::exchange(other.count_, 0);
-        sizeBits_ = std::exchange(other.sizeBits_, 0);
+        if (this != &other) {
+            Clear();
+            root_ = std::exchange(other.root_, nullptr);
+            count_ = std::exchange(other.count_, 0);
+            depth_ = std::exchange(other.depth_, 0);
+        }
         return *this;
     }
     KeyTable& operator=(const KeyTable& other) {
         if (this == &other)
             return *this;
         Clear();
-        if (other.entries_) {
-            Allocate(other.Size());
-            std::copy_n(other.entries_.get(), other.Size(), entries_.get());
-            count_ = other.count_;
-        }
+        MakeRoom(other.count_);
+        other.ForEachEntry([this](const Entry& entry) { Insert(entry.position, entry.hash); });
         return *this;
     }
 
@@ -49,28 +57,32 @@ public:
     // The entry of the key, or kNoEntry; keyAt(position) gives an element's key.
     template <class KeyAt>
     std::size_t Find(std::string_view key, std::uint32_t hash, KeyAt&& keyAt) const {
-        if (!entries_)
+        if (!root_)
             return kNoEntry;
         const Probe probe = ProbeFor(key, hash, keyAt);
         return probe.found ? probe.entry : kNoEntry;
     }
-    // For adding: with room made for `count` elements, the free entry a new key
-    // takes, or kNoEntry when the key is present.
+    // For adding: the free entry a new key takes (room made for it), or
+    // kNoEntry when the key is present.
     template <class KeyAt>
-    std::size_t FreeEntryUnlessPresent(std::string_view key, std::uint32_t hash, std::size_t count,
-                                       KeyAt&& keyAt) {
-        MakeRoom(count);
+    std::size_t FreeEntryUnlessPresent(std::string_view key, std::uint32_t hash, KeyAt&& keyAt) {
+        MakeRoomFor(hash);
         const Probe probe = ProbeFor(key, hash, keyAt);
         return probe.found ? kNoEntry : probe.entry;
     }
-    std::uint32_t PositionAt(std::size_t entry) const { return entries_[entry].position; }
+    std::uint32_t PositionAt(std::size_t entry) const { return EntryAt(entry).position; }
+    // Fills the entry FreeEntryUnlessPresent gave (nothing added in between).
     void Put(std::size_t entry, std::uint32_t position, std::uint32_t hash) {
-        entries_[entry] = {position, hash};
+        EntryAt(entry) = {position, hash};
+        ++PageCount(PageOfEntry(entry));
         ++count_;
     }
-    // Adds the position of a key known to be absent (room made for it).
+    // Adds the position of a key known to be absent.
     void Insert(std::uint32_t position, std::uint32_t hash) {
-        entries_[FreeEntry(hash)] = {position, hash};
+        MakeRoomFor(hash);
+        Page page = PageAt(DirectoryIndex(hash));
+        Slots(page)[FreeSlot(page, hash)] = {position, hash};
+        ++PageCount(page);
         ++count_;
     }
     // How many positions it holds.
@@ -78,42 +90,51 @@ public:
 
     // Frees an entry; the entries of its probe run behind it move up so that
     // every key stays reachable from its home entry.
-    void Erase(std::size_t hole) {
-        const std::size_t mask = Size() - 1;
-        for (std::size_t i = (hole + 1) & mask; entries_[i].position != kFree; i = (i + 1) & mask) {
-            const std::size_t home = entries_[i].hash & mask;
+    void Erase(std::size_t entry) {
+        const Page page = PageOfEntry(entry);
+        Entry* const slots = Slots(page);
+        const std::size_t mask = Mask(page);
+        std::size_t hole = entry & kSlotMask;
+        for (std::size_t i = (hole + 1) & mask; slots[i].position != kFree; i = (i + 1) & mask) {
+            const std::size_t home = slots[i].hash & mask;
             // The entry stays when its home lies in the cyclic range (hole, i].
             const bool stays = hole <= i ? (hole < home && home <= i) : (hole < home || home <= i);
             if (!stays) {
-                entries_[hole] = entries_[i];
+                slots[hole] = slots[i];
                 hole = i;
             }
         }
-        entries_[hole] = Entry{kFree, 0};
+        slots[hole] = Entry{kFree, 0};
+        --PageCount(page);
         --count_;
     }
 
-    // Room for `count` elements: the table doubles when they would fill more
-    // than half of it.
+    // Room for `count` elements at once, while they fit in one page (a larger
+    // index grows a page at a time as entries come).
     void MakeRoom(std::size_t count) {
-        if (count * 2 > Size())
-            Grow(std::max(entries_ ? Size() * 2 : kSmallest, RoomFor(count)));
+        if (!root_)
+            root_ = NewPage(BitsFor(count), 0);
+        else if (depth_ == 0 && BitsOf(RootPage()) < BitsFor(count))
+            Regrow(0, RootPage(), BitsFor(count));
     }
     // After positions moved: every position is placed again by hashAt(position).
     template <class HashAt> void Rebuild(std::size_t count, HashAt&& hashAt) {
-        Allocate(std::max(Size(), RoomFor(count)));
+        Clear();
+        MakeRoom(count);
         for (std::size_t position = 0; position < count; ++position)
             Insert(static_cast<std::uint32_t>(position), hashAt(position));
     }
     void Clear() {
-        entries_.reset();
-        sizeBits_ = 0;
+        ForEachPage([](Page page) { FreePage(page); });
+        if (depth_ > 0)
+            std::default_delete<Place[]>()(Directory());
+        root_ = nullptr;
+        depth_ = 0;
         count_ = 0;
     }
 
     // The table as the index of a sequence (a vector of elements, or one with
-    // insert_at and erase_at) in which
-    // keyOf(element) gives each element's key.
+    // insert_at and erase_at) in which keyOf(element) gives each element's key.
     static constexpr std::size_t kNoPosition = SIZE_MAX;
     // The position of the key in the sequence, or kNoPosition.
     template <class Elements, class KeyOf>
@@ -126,7 +147,6 @@ public:
     template <class Elements, class Element, class KeyOf>
     void InsertInto(Elements& elements, std::size_t position, Element element, KeyOf keyOf) {
         if (position == elements.size()) {
-            MakeRoom(elements.size() + 1);
             Insert(static_cast<std::uint32_t>(position), HashOf(keyOf(element)));
             elements.push_back(std::move(element));
             return;
@@ -148,14 +168,43 @@ public:
         RebuildFor(elements, keyOf);
     }
 
-    // Starts loading the home entry of a hash, for a lookup to come.
-    void Prefetch(std::uint32_t hash) const {
-        if (entries_)
-            __builtin_prefetch(entries_.get() + (hash & (Size() - 1)));
+    // Starts loading the home entry of a hash (and its page's header), for a
+    // lookup to come. Always inlined: GCC finds a function that only loads and
+    // prefetches pure, and drops a call to it.
+    [[gnu::always_inline]] void Prefetch(std::uint32_t hash) const {
+        if (!root_)
+            return;
+        if (depth_ == 0) {
+            const Page page = RootPage();
+            __builtin_prefetch(Slots(page) + (hash & Mask(page)));
+            return;
+        }
+        const Place& place = Directory()[DirectoryIndex(hash)];
+        __builtin_prefetch(place.page);
+        __builtin_prefetch(Slots(place.page) + (hash & place.mask));
     }
 
 private:
+    struct Entry {
+        std::uint32_t position;
+        std::uint32_t hash;
+    };
+    // A page is its header entry, {count, size bits | depth << 8}, followed by
+    // its 2^(size bits) slots. Its depth is how many leading hash bits all its
+    // keys share.
+    using Page = Entry*;
+
     static constexpr std::uint32_t kFree = UINT32_MAX;
+    // Small, as a file may hold many collections of an element or two.
+    static constexpr unsigned kSmallestBits = 1;
+    // Pages of 512 entries (4 KB) are split rather than doubled.
+    static constexpr unsigned kPageBits = 9;
+    // A full-sized page is split once it is three quarters full.
+    static constexpr std::size_t kSplitAt = (std::size_t{3} << kPageBits) / 4;
+    // Past this depth a page doubles instead (keys whose hashes share their
+    // leading bits cannot be told apart by a split).
+    static constexpr unsigned kDeepest = 20;
+    static constexpr std::size_t kSlotMask = UINT32_MAX;
 
     template <class Elements, class Element>
     static void InsertAt(Elements& elements, std::size_t position, Element element) {
@@ -182,13 +231,91 @@ private:
         Rebuild(elements.size(),
                 [&](std::size_t position) { return HashOf(keyOf(elements[position])); });
     }
-    // Small, as a file may hold many collections of an element or two.
-    static constexpr std::size_t kSmallest = 2;
 
-    struct Entry {
-        std::uint32_t position;
-        std::uint32_t hash;
+    // Pages.
+    static Page NewPage(unsigned bits, unsigned depth) {
+        const std::size_t size = std::size_t{1} << bits;
+        Page page = std::make_unique_for_overwrite<Entry[]>(size + 1).release();
+        page[0] = Entry{0, bits | depth << 8};
+        std::fill_n(page + 1, size, Entry{kFree, 0});
+        return page;
+    }
+    static void FreePage(Page page) { std::default_delete<Entry[]>()(page); }
+    static std::uint32_t& PageCount(Page page) { return page[0].position; }
+    static unsigned BitsOf(Page page) { return page[0].hash & 0xff; }
+    static unsigned DepthOf(Page page) { return page[0].hash >> 8; }
+    static std::size_t Mask(Page page) { return (std::size_t{1} << BitsOf(page)) - 1; }
+    static Entry* Slots(Page page) { return page + 1; }
+    // The size bits of a page at most half full with `count` entries.
+    static unsigned BitsFor(std::size_t count) {
+        unsigned bits = kSmallestBits;
+        while (bits < kPageBits && (std::size_t{1} << bits) < count * 2)
+            ++bits;
+        return bits;
+    }
+    static std::size_t FreeSlot(Page page, std::uint32_t hash) {
+        const Entry* const slots = Slots(page);
+        const std::size_t mask = Mask(page);
+        std::size_t i = hash & mask;
+        while (slots[i].position != kFree)
+            i = (i + 1) & mask;
+        return i;
+    }
+
+    // The directory: 2^depth_ pages, found by the leading bits of a hash; a
+    // page of depth d stands in 2^(depth_ - d) neighbouring places. Without
+    // depth, root_ is the only page.
+    // A place of the directory holds its page's mask as well, so that a probe
+    // (and a prefetch) need not wait for the page's header.
+    struct Place {
+        Page page;
+        std::size_t mask;
     };
+    Place* Directory() const { return static_cast<Place*>(root_); }
+    Page RootPage() const { return static_cast<Page>(root_); }
+    Place PlaceAt(std::size_t index) const {
+        return depth_ == 0 ? Place{RootPage(), Mask(RootPage())} : Directory()[index];
+    }
+    std::size_t DirectoryIndex(std::uint32_t hash) const {
+        return depth_ == 0 ? 0 : hash >> (32 - depth_);
+    }
+    Page PageAt(std::size_t index) const {
+        return depth_ == 0 ? RootPage() : Directory()[index].page;
+    }
+    // The first of the places of the page at `index`, and how many it has.
+    std::pair<std::size_t, std::size_t> PlacesOf(std::size_t index, Page page) const {
+        const unsigned shared = depth_ - DepthOf(page);
+        return {index >> shared << shared, std::size_t{1} << shared};
+    }
+    void SetPlaces(std::size_t first, std::size_t count, Page page) {
+        if (depth_ == 0)
+            root_ = page;
+        else
+            std::fill_n(Directory() + first, count, Place{page, Mask(page)});
+    }
+    template <class F> void ForEachPage(F&& f) const {
+        if (depth_ == 0) {
+            if (root_)
+                f(RootPage());
+            return;
+        }
+        for (std::size_t index = 0; index < (std::size_t{1} << depth_);) {
+            const Page page = Directory()[index].page;
+            index += PlacesOf(index, page).second;
+            f(page);
+        }
+    }
+    template <class F> void ForEachEntry(F&& f) const {
+        ForEachPage([&f](Page page) {
+            for (std::size_t i = 0; i <= Mask(page); ++i)
+                if (Slots(page)[i].position != kFree)
+                    f(Slots(page)[i]);
+        });
+    }
+
+    // Entries name their page's place and their slot.
+    Page PageOfEntry(std::size_t entry) const { return PageAt(entry >> 32); }
+    Entry& EntryAt(std::size_t entry) const { return Slots(PageOfEntry(entry))[entry & kSlotMask]; }
 
     // The entry of the key, or the free entry that ends its probe run.
     struct Probe {
@@ -197,58 +324,99 @@ private:
     };
     template <class KeyAt>
     Probe ProbeFor(std::string_view key, std::uint32_t hash, KeyAt& keyAt) const {
-        const std::size_t mask = Size() - 1;
+        const std::size_t index = DirectoryIndex(hash);
+        const Place place = PlaceAt(index);
+        const Entry* const slots = Slots(place.page);
+        const std::size_t mask = place.mask;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Entry& entry = entries_[i];
+            const Entry& entry = slots[i];
             if (entry.position == kFree)
-                return {i, false};
+                return {index << 32 | i, false};
             if (entry.hash == hash && keyAt(entry.position) == key)
-                return {i, true};
+                return {index << 32 | i, true};
         }
     }
-    static std::size_t RoomFor(std::size_t count) {
-        std::size_t size = kSmallest;
-        while (size < count * 2)
-            size *= 2;
-        return size;
-    }
-    std::size_t FreeEntry(std::uint32_t hash) const {
-        const std::size_t mask = Size() - 1;
-        std::size_t i = hash & mask;
-        while (entries_[i].position != kFree)
-            i = (i + 1) & mask;
-        return i;
-    }
-    // A larger table for the same positions: the kept hashes place them. The
-    // entries are first set aside packed and the old table freed, so that the
-    // two tables are not held together (the packed entries take at most half
-    // the old table's room).
-    void Grow(std::size_t size) {
-        const std::size_t held = count_;
-        std::unique_ptr<Entry[]> packed;
-        if (held > 0) {
-            packed = std::make_unique_for_overwrite<Entry[]>(held);
-            for (std::size_t i = 0, n = 0; n < held; ++i)
-                if (entries_[i].position != kFree)
-                    packed[n++] = entries_[i];
-        }
-        entries_.reset();
-        Allocate(size);
-        for (std::size_t i = 0; i < held; ++i)
-            Insert(packed[i].position, packed[i].hash);
-    }
-    // Gives the table `size` free entries (a power of two); returns the old ones.
-    std::unique_ptr<Entry[]> Allocate(std::size_t size) {
-        auto entries = std::make_unique_for_overwrite<Entry[]>(size);
-        std::fill_n(entries.get(), size, Entry{kFree, 0});
-        std::swap(entries, entries_);
-        sizeBits_ = static_cast<std::uint8_t>(std::countr_zero(size));
-        count_ = 0;
-        return entries;
-    }
-    std::size_t Size() const { return entries_ ? std::size_t{1} << sizeBits_ : 0; }
 
-    std::unique_ptr<Entry[]> entries_; // a power of two of them, or none
+    // Room for one more entry in the page of the hash: a small page doubles
+    // when it would be more than half full, a full-sized one is split (or
+    // doubles when a split would not share its keys out).
+    void MakeRoomFor(std::uint32_t hash) {
+        if (!root_)
+            root_ = NewPage(kSmallestBits, 0);
+        for (;;) {
+            const std::size_t index = DirectoryIndex(hash);
+            const Page page = PageAt(index);
+            const unsigned bits = BitsOf(page);
+            const std::size_t count = PageCount(page) + std::size_t{1};
+            if (bits < kPageBits ? count * 2 <= (std::size_t{1} << bits)
+                                 : count <= (kSplitAt << (bits - kPageBits)))
+                return;
+            if (bits < kPageBits || !Split(index, page))
+                Regrow(index, page, bits + 1);
+        }
+    }
+    // Moves the entries of a page into a new one of `bits`.
+    void Regrow(std::size_t index, Page page, unsigned bits) {
+        const Page grown = NewPage(bits, DepthOf(page));
+        MoveEntries(page, [grown](const Entry&) { return grown; });
+        const auto [first, count] = PlacesOf(index, page);
+        SetPlaces(first, count, grown);
+        FreePage(page);
+    }
+    // Splits a page into two by the next leading bit of its keys' hashes; false
+    // (and no change) when either would get less than a quarter of the keys, or
+    // the directory would have to grow past an eighth of the entries. Keys whose
+    // hashes share many leading bits (chosen to do so, or too few to tell apart)
+    // so cost a larger page, never a page or a directory place per few keys.
+    bool Split(std::size_t index, Page page) {
+        const unsigned depth = DepthOf(page);
+        if (depth >= kDeepest)
+            return false;
+        const std::uint32_t bit = std::uint32_t{1} << (31 - depth);
+        std::size_t highCount = 0;
+        for (std::size_t i = 0; i <= Mask(page); ++i)
+            highCount += Slots(page)[i].position != kFree && (Slots(page)[i].hash & bit) != 0;
+        const std::size_t quarter = PageCount(page) / 4;
+        if (highCount < quarter || PageCount(page) - highCount < quarter)
+            return false;
+        if (depth == depth_) {
+            if ((std::size_t{2} << depth_) > std::max<std::size_t>(count_ / 8, 2))
+                return false;
+            DoubleDirectory();
+            index *= 2;
+        }
+        const Page low = NewPage(BitsOf(page), depth + 1);
+        const Page high = NewPage(BitsOf(page), depth + 1);
+        MoveEntries(page, [=](const Entry& entry) { return entry.hash & bit ? high : low; });
+        const auto [first, count] = PlacesOf(index, page);
+        SetPlaces(first, count / 2, low);
+        SetPlaces(first + count / 2, count / 2, high);
+        FreePage(page);
+        return true;
+    }
+    template <class PageFor> static void MoveEntries(Page from, PageFor&& pageFor) {
+        for (std::size_t i = 0; i <= Mask(from); ++i) {
+            const Entry& entry = Slots(from)[i];
+            if (entry.position == kFree)
+                continue;
+            const Page to = pageFor(entry);
+            Slots(to)[FreeSlot(to, entry.hash)] = entry;
+            ++PageCount(to);
+        }
+    }
+    void DoubleDirectory() {
+        const std::size_t size = std::size_t{1} << depth_;
+        auto doubled = std::make_unique_for_overwrite<Place[]>(size * 2);
+        for (std::size_t i = 0; i < size; ++i)
+            doubled[2 * i] = doubled[2 * i + 1] = PlaceAt(i);
+        if (depth_ > 0)
+            std::default_delete<Place[]>()(Directory());
+        root_ = doubled.release();
+        ++depth_;
+    }
+
+    // The only page while depth_ is 0, else the directory.
+    void* root_ = nullptr;
     std::uint32_t count_ = 0;
-    std::uint8_t sizeBits_ = 0;
+    std::uint8_t depth_ = 0;
 };
