@@ -43,4 +43,4 @@ public:
     std::string LineString(const clsAdisItems& items) const;
 };
 
-static_assert(sizeof(clsAdisDataLine) <= 56, "a value line's header stays small");
+static_assert(sizeof(clsAdisDataLine) <= 48, "a value line's header stays small");

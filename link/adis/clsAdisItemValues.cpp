@@ -203,10 +203,10 @@ clsAdisItemValues& clsAdisItemValues::operator=(const clsAdisItemValues& other) 
         return *this;
     Clear();
     if (other.KeepsFields()) {
-        const auto& groups = other.fieldLayout_->Groups();
+        const auto& groups = other.FieldLayout()->Groups();
         MakeRoom(other.count_, other.TextBytes());
         for (std::size_t i = 0; i < other.count_; ++i) {
-            const auto& group = groups[other.fieldLayout_->ValueGroup(i)];
+            const auto& group = groups[other.FieldLayout()->ValueGroup(i)];
             AppendField(group.ddNo, other.FieldAt(i), group.dataType, group.resolution);
         }
         return *this;
@@ -238,13 +238,13 @@ clsAdisItemValues& clsAdisItemValues::operator=(clsAdisItemValues&& other) {
     if (this == &other)
         return *this;
     if (!other.KeepsFields() && (!other.block_ || other.block_.owned())) {
-        fieldLayout_ = nullptr;
         block_ = std::move(other.block_);
+        SetRoom(other.Capacity(), other.TextCapacity());
         count_ = other.count_;
-        capacity_ = other.capacity_;
         textSize_ = other.textSize_;
-        textCapacity_ = other.textCapacity_;
-        other.count_ = other.capacity_ = other.textSize_ = other.textCapacity_ = 0;
+        other.SetRoom(0, 0);
+        other.count_ = 0;
+        other.textSize_ = 0;
         return *this;
     }
     *this = static_cast<const clsAdisItemValues&>(other);
@@ -254,25 +254,23 @@ clsAdisItemValues& clsAdisItemValues::operator=(clsAdisItemValues&& other) {
 
 void clsAdisItemValues::BorrowFields(const AdisValueLineLayout& layout, const char* fields) {
     block_ = BorrowedStorage(reinterpret_cast<std::byte*>(const_cast<char*>(fields)));
-    fieldLayout_ = &layout;
+    KeepFieldsOf(layout);
     count_ = static_cast<std::uint32_t>(layout.Values());
-    capacity_ = 0;
     textSize_ = 0;
-    textCapacity_ = 0;
 }
 
 std::int32_t clsAdisItemValues::DDNoAt(std::size_t index) const {
-    return fieldLayout_ ? fieldLayout_->ValueDDNos()[index] : DDNos()[index];
+    return FieldLayout() ? FieldLayout()->ValueDDNos()[index] : DDNos()[index];
 }
 
 std::string_view clsAdisItemValues::FieldAt(std::size_t index) const {
-    const auto& group = fieldLayout_->Groups()[fieldLayout_->ValueGroup(index)];
+    const auto& group = FieldLayout()->Groups()[FieldLayout()->ValueGroup(index)];
     return {reinterpret_cast<const char*>(block_.get()) + group.offset,
             static_cast<std::size_t>(group.length)};
 }
 
 void clsAdisItemValues::DecodeFields() {
-    if (!fieldLayout_)
+    if (!FieldLayout())
         return;
     clsAdisItemValues decoded;
     decoded = *this;
@@ -280,12 +278,10 @@ void clsAdisItemValues::DecodeFields() {
 }
 
 void clsAdisItemValues::BorrowBlock(std::byte* block, std::size_t values, std::size_t textBytes) {
-    fieldLayout_ = nullptr;
     block_ = BorrowedStorage(block);
+    SetRoom(static_cast<std::uint32_t>(values), static_cast<std::uint32_t>(textBytes));
     count_ = 0;
-    capacity_ = static_cast<std::uint32_t>(values);
     textSize_ = 0;
-    textCapacity_ = static_cast<std::uint32_t>(textBytes);
 }
 
 std::string_view clsAdisItemValues::TextAt(std::size_t index) const {
@@ -295,28 +291,27 @@ std::string_view clsAdisItemValues::TextAt(std::size_t index) const {
 
 void clsAdisItemValues::MakeRoom(std::size_t values, std::size_t textBytes) {
     DecodeFields();
-    if (values <= capacity_ && textSize_ + textBytes <= textCapacity_)
+    if (values <= Capacity() && textSize_ + textBytes <= TextCapacity())
         return;
     std::size_t texts = 0; // the texts in use, which the new block takes compacted
     for (std::size_t i = 0; i < count_; ++i)
         if (Kinds()[i] == AdisValueKind::Text)
             texts += TextAt(i).size();
-    if (texts + textBytes > UINT32_MAX || values > UINT32_MAX / kBytesPerValue)
+    if (texts + textBytes > kMostTextBytes || values > UINT32_MAX / kBytesPerValue)
         RaiseTooLong();
     const std::size_t capacity =
-        values <= capacity_ ? capacity_ : std::max<std::size_t>(values, capacity_ * 2);
+        values <= Capacity() ? Capacity() : std::max<std::size_t>(values, Capacity() * 2);
     const std::size_t textCapacity =
-        std::max<std::size_t>(texts + textBytes, count_ == 0 ? 0 : textCapacity_ * 2);
+        std::max<std::size_t>(texts + textBytes, count_ == 0 ? 0 : TextCapacity() * 2);
     Regrow(std::min<std::size_t>(capacity, UINT32_MAX / kBytesPerValue),
-           std::min<std::size_t>(textCapacity, UINT32_MAX));
+           std::min<std::size_t>(textCapacity, kMostTextBytes));
 }
 
 void clsAdisItemValues::Regrow(std::size_t capacity, std::size_t textCapacity) {
     clsAdisItemValues grown;
     grown.block_ =
         OwnedStorage<std::byte>(std::max<std::size_t>(1, BlockBytes(capacity, textCapacity)));
-    grown.capacity_ = static_cast<std::uint32_t>(capacity);
-    grown.textCapacity_ = static_cast<std::uint32_t>(textCapacity);
+    grown.SetRoom(static_cast<std::uint32_t>(capacity), static_cast<std::uint32_t>(textCapacity));
     for (std::size_t i = 0; i < count_; ++i) {
         if (Kinds()[i] == AdisValueKind::Text) {
             grown.PutText(i, DDNos()[i], TextAt(i));
@@ -328,9 +323,8 @@ void clsAdisItemValues::Regrow(std::size_t capacity, std::size_t textCapacity) {
         }
     }
     block_ = std::move(grown.block_);
-    capacity_ = grown.capacity_;
+    SetRoom(grown.Capacity(), grown.TextCapacity());
     textSize_ = grown.textSize_;
-    textCapacity_ = grown.textCapacity_;
 }
 
 void clsAdisItemValues::PutText(std::size_t index, std::int32_t ddNo, std::string_view text) {
@@ -392,8 +386,8 @@ void clsAdisItemValues::EraseAt(std::size_t index) {
 }
 
 AdisValue clsAdisItemValues::ValueAt(std::size_t index) const {
-    if (fieldLayout_) {
-        const auto& group = fieldLayout_->Groups()[fieldLayout_->ValueGroup(index)];
+    if (FieldLayout()) {
+        const auto& group = FieldLayout()->Groups()[FieldLayout()->ValueGroup(index)];
         return modADIS::DecodeField(FieldAt(index), group.dataType, group.resolution, true);
     }
     const std::uint64_t payload = Payloads()[index];
@@ -423,7 +417,7 @@ clsAdisItemValue clsAdisItemValues::ElementAt(std::size_t index) const {
 }
 
 std::optional<std::size_t> clsAdisItemValues::IndexOf(std::int32_t ddNo) const {
-    const std::int32_t* ddNos = fieldLayout_ ? fieldLayout_->ValueDDNos().data() : DDNos();
+    const std::int32_t* ddNos = FieldLayout() ? FieldLayout()->ValueDDNos().data() : DDNos();
     for (std::size_t i = 0; i < count_; ++i)
         if (ddNos[i] == ddNo)
             return i;
@@ -536,7 +530,7 @@ void clsAdisItemValues::AppendField(std::int32_t ddNo, std::string_view field,
                                     std::int16_t dataType, std::int16_t resolution) {
     const bool text = IsPlainTextField(dataType, field);
     // A line being read has room made for its fields.
-    if (count_ < capacity_ && text && textSize_ + field.size() <= textCapacity_) {
+    if (count_ < Capacity() && text && textSize_ + field.size() <= TextCapacity()) {
         PutText(count_++, ddNo, field);
         return;
     }
@@ -550,7 +544,7 @@ void clsAdisItemValues::AppendField(std::int32_t ddNo, std::string_view field,
         return;
     }
     const AdisValue value = modADIS::DecodeField(field, dataType, resolution, true);
-    if (count_ < capacity_ && KindOf(value) != AdisValueKind::Text) {
+    if (count_ < Capacity() && KindOf(value) != AdisValueKind::Text) {
         Put(count_++, ddNo, value);
         return;
     }
@@ -584,7 +578,7 @@ bool clsAdisItemValues::AppendKeyText(std::int32_t ddNo, std::string& out) const
 }
 
 void clsAdisItemValues::AppendKeyTextAt(std::size_t position, std::string& out) const {
-    if (fieldLayout_) {
+    if (FieldLayout()) {
         AdisValues::AppendKeyText(out, ValueAt(position));
         return;
     }
@@ -621,9 +615,9 @@ void clsAdisItemValues::AppendKeyTextAt(std::size_t position, std::string& out) 
 
 std::size_t clsAdisItemValues::TextBytes() const {
     std::size_t bytes = 0;
-    if (fieldLayout_) { // at most the fields of texts
+    if (FieldLayout()) { // at most the fields of texts
         for (std::size_t i = 0; i < count_; ++i) {
-            const auto type = fieldLayout_->Groups()[fieldLayout_->ValueGroup(i)].dataType;
+            const auto type = FieldLayout()->Groups()[FieldLayout()->ValueGroup(i)].dataType;
             if (type != modADIS::TypeNumber && type != modADIS::TypeDate &&
                 type != modADIS::TypeTime)
                 bytes += FieldAt(i).size();
@@ -734,7 +728,7 @@ char* clsAdisItemValues::PutPlainField(char* at, std::size_t index, std::int16_t
 
 void clsAdisItemValues::AppendFields(std::string& out,
                                      std::span<const modADIS::FieldFormat> formats) const {
-    if (fieldLayout_) {
+    if (FieldLayout()) {
         if (!AppendFieldsAsRead(out, formats))
             for (std::size_t i = 0; i < formats.size(); ++i)
                 modADIS::AppendValueField(out, FieldValue(i, formats[i].ddNo), formats[i].length,
@@ -787,11 +781,9 @@ void clsAdisItemValues::Remove(long position) {
 }
 
 void clsAdisItemValues::Clear() {
-    if (fieldLayout_) {
-        fieldLayout_ = nullptr;
+    if (KeepsFields()) {
         block_.reset();
-        capacity_ = 0;
-        textCapacity_ = 0;
+        SetRoom(0, 0);
     }
     count_ = 0;
     textSize_ = 0;
@@ -800,10 +792,10 @@ void clsAdisItemValues::Clear() {
 bool clsAdisItemValues::AppendFieldsAsRead(std::string& out,
                                            std::span<const modADIS::FieldFormat> formats) const {
     // Only where the formats are the layout's groups, one value each.
-    if (!fieldLayout_->IsWrittenBy(formats))
+    if (!FieldLayout()->IsWrittenBy(formats))
         return false;
     const std::size_t start = out.size();
-    const std::size_t length = fieldLayout_->FieldLength();
+    const std::size_t length = FieldLayout()->FieldLength();
     out.append(reinterpret_cast<const char*>(block_.get()), length);
     // Room behind the last field, so that a number field is checked in whole words.
     constexpr std::size_t kWordRoom = 16;
@@ -811,15 +803,15 @@ bool clsAdisItemValues::AppendFieldsAsRead(std::string& out,
     // A field stands as it was read when that is how it is written (texts
     // always); the rest are written again from their values.
     bool asRead = true;
-    for (const auto& number : fieldLayout_->PlainNumberFields()) {
+    for (const auto& number : FieldLayout()->PlainNumberFields()) {
         const char* const field = out.data() + start + number.offset;
         if (!IsPlainNumberField(field, number.width) &&
             !IsWrittenAsRead(std::string_view(field, number.width), modADIS::TypeNumber,
                              number.resolution))
             asRead = false;
     }
-    const auto& groups = fieldLayout_->Groups();
-    for (const std::uint32_t group : fieldLayout_->OtherCheckedGroups()) {
+    const auto& groups = FieldLayout()->Groups();
+    for (const std::uint32_t group : FieldLayout()->OtherCheckedGroups()) {
         const std::string_view text(out.data() + start + groups[group].offset,
                                     static_cast<std::size_t>(groups[group].length));
         asRead = IsWrittenAsRead(text, groups[group].dataType, groups[group].resolution) && asRead;
@@ -844,7 +836,9 @@ bool clsAdisItemValues::AppendFieldsAsRead(std::string& out,
 
 void clsAdisItemValues::Reserve(std::size_t n, std::size_t textBytes) {
     DecodeFields();
-    if (n > capacity_ || textSize_ + textBytes > textCapacity_)
-        Regrow(std::max<std::size_t>(n, capacity_),
-               std::max<std::size_t>(textSize_ + textBytes, textCapacity_));
+    if (textSize_ + textBytes > kMostTextBytes || n > UINT32_MAX / kBytesPerValue)
+        RaiseTooLong();
+    if (n > Capacity() || textSize_ + textBytes > TextCapacity())
+        Regrow(std::max<std::size_t>(n, Capacity()),
+               std::max<std::size_t>(textSize_ + textBytes, TextCapacity()));
 }

@@ -132,6 +132,8 @@ public:
 private:
     friend class AdisLinePool;
     static constexpr std::size_t kBytesPerValue = 8 + 4 + 1 + 1;
+    // The most bytes of text a line's values hold.
+    static constexpr std::size_t kMostTextBytes = INT32_MAX;
 
     // Bytes of a block for `values` values and `textBytes` bytes of text.
     static std::size_t BlockBytes(std::size_t values, std::size_t textBytes) {
@@ -144,7 +146,21 @@ private:
     // character 9) in a block that outlives this object.
     void BorrowFields(const AdisValueLineLayout& layout, const char* fields);
 
-    bool KeepsFields() const { return fieldLayout_ != nullptr; }
+    bool KeepsFields() const { return keepsFields_; }
+    // The layout of the fields while they are kept as read, else nothing.
+    const AdisValueLineLayout* FieldLayout() const { return keepsFields_ ? room_.layout : nullptr; }
+    void KeepFieldsOf(const AdisValueLineLayout& layout) {
+        room_.layout = &layout;
+        keepsFields_ = true;
+    }
+    // The room of the block for values and their texts (none while the fields
+    // are kept as read).
+    std::uint32_t Capacity() const { return keepsFields_ ? 0 : room_.block.values; }
+    std::uint32_t TextCapacity() const { return keepsFields_ ? 0 : room_.block.textBytes; }
+    void SetRoom(std::uint32_t values, std::uint32_t textBytes) {
+        room_.block = {values, textBytes};
+        keepsFields_ = false;
+    }
     std::int32_t DDNoAt(std::size_t index) const;
     // The field text of a value kept as read.
     std::string_view FieldAt(std::size_t index) const;
@@ -155,16 +171,18 @@ private:
 
     // The parallel arrays and the texts in the block.
     std::uint64_t* Payloads() const { return reinterpret_cast<std::uint64_t*>(block_.get()); }
+    // (Only for values kept decoded.)
+    std::size_t BlockValues() const { return room_.block.values; }
     std::int32_t* DDNos() const {
-        return reinterpret_cast<std::int32_t*>(block_.get() + capacity_ * 8);
+        return reinterpret_cast<std::int32_t*>(block_.get() + BlockValues() * 8);
     }
     AdisValueKind* Kinds() const {
-        return reinterpret_cast<AdisValueKind*>(block_.get() + capacity_ * 12);
+        return reinterpret_cast<AdisValueKind*>(block_.get() + BlockValues() * 12);
     }
     std::uint8_t* Scales() const {
-        return reinterpret_cast<std::uint8_t*>(block_.get() + capacity_ * 13);
+        return reinterpret_cast<std::uint8_t*>(block_.get() + BlockValues() * 13);
     }
-    char* Texts() const { return reinterpret_cast<char*>(block_.get() + capacity_ * 14); }
+    char* Texts() const { return reinterpret_cast<char*>(block_.get() + BlockValues() * 14); }
     std::string_view TextAt(std::size_t index) const;
 
     // Room for `values` values and `textBytes` more bytes of text; a larger block
@@ -193,9 +211,16 @@ private:
                         std::int16_t resolution) const;
 
     MaybeOwned<std::byte> block_;
-    const AdisValueLineLayout* fieldLayout_ = nullptr; // set while the fields are kept as read
+    // A line read from a file needs its layout, one with values decoded the room
+    // of its block: never both (keepsFields_ tells which it holds).
+    union Room {
+        const AdisValueLineLayout* layout;
+        struct {
+            std::uint32_t values;
+            std::uint32_t textBytes;
+        } block;
+    } room_{.block = {0, 0}};
     std::uint32_t count_ = 0;
-    std::uint32_t capacity_ = 0;
-    std::uint32_t textSize_ = 0;
-    std::uint32_t textCapacity_ = 0;
+    std::uint32_t textSize_ : 31 = 0;
+    std::uint32_t keepsFields_ : 1 = false;
 };
