@@ -9,14 +9,35 @@ namespace {
 
 std::atomic<std::size_t> liveBytes{0};
 std::atomic<std::size_t> peakBytes{0};
+std::atomic<std::size_t> liveBlockBytes{0};
+std::atomic<std::size_t> peakBlockBytes{0};
 // Each block carries its size in front, kept at the alignment operator new promises.
 constexpr std::size_t kHeader = alignof(std::max_align_t);
 
-void Count(std::size_t size) {
-    const std::size_t live = liveBytes.fetch_add(size, std::memory_order_relaxed) + size;
-    std::size_t peak = peakBytes.load(std::memory_order_relaxed);
-    while (live > peak && !peakBytes.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
+// The bytes a 64-bit glibc heap takes for a request of `size`: a block of at
+// least 32 bytes holding the size and an 8-byte header, in steps of 16; a
+// request of 128 KB or more gets pages of its own.
+std::size_t BlockBytes(std::size_t size) {
+    if (size >= 128 * 1024)
+        return (size + 16 + 4095) / 4096 * 4096;
+    return std::max<std::size_t>(32, (size + 8 + 15) / 16 * 16);
+}
+
+void Raise(std::atomic<std::size_t>& live, std::atomic<std::size_t>& peak, std::size_t size) {
+    const std::size_t now = live.fetch_add(size, std::memory_order_relaxed) + size;
+    std::size_t highest = peak.load(std::memory_order_relaxed);
+    while (now > highest && !peak.compare_exchange_weak(highest, now, std::memory_order_relaxed)) {
     }
+}
+
+void Count(std::size_t size) {
+    Raise(liveBytes, peakBytes, size);
+    Raise(liveBlockBytes, peakBlockBytes, BlockBytes(size));
+}
+
+void Uncount(std::size_t size) {
+    liveBytes.fetch_sub(size, std::memory_order_relaxed);
+    liveBlockBytes.fetch_sub(BlockBytes(size), std::memory_order_relaxed);
 }
 
 void* Allocate(std::size_t size) {
@@ -45,8 +66,7 @@ void ReleaseAligned(void* pointer, std::align_val_t alignment) noexcept {
         return;
     const auto align = std::max(static_cast<std::size_t>(alignment), kHeader);
     auto* block = static_cast<unsigned char*>(pointer) - align;
-    liveBytes.fetch_sub(*reinterpret_cast<std::size_t*>(block + align - sizeof(std::size_t)),
-                        std::memory_order_relaxed);
+    Uncount(*reinterpret_cast<std::size_t*>(block + align - sizeof(std::size_t)));
     std::free(block);
 }
 
@@ -54,7 +74,7 @@ void Release(void* pointer) noexcept {
     if (!pointer)
         return;
     auto* block = static_cast<unsigned char*>(pointer) - kHeader;
-    liveBytes.fetch_sub(*reinterpret_cast<std::size_t*>(block), std::memory_order_relaxed);
+    Uncount(*reinterpret_cast<std::size_t*>(block));
     std::free(block);
 }
 
@@ -68,8 +88,17 @@ std::size_t CountingAllocator::PeakBytes() {
     return peakBytes.load();
 }
 
+std::size_t CountingAllocator::LiveBlockBytes() {
+    return liveBlockBytes.load();
+}
+
+std::size_t CountingAllocator::PeakBlockBytes() {
+    return peakBlockBytes.load();
+}
+
 void CountingAllocator::ResetPeak() {
     peakBytes.store(liveBytes.load());
+    peakBlockBytes.store(liveBlockBytes.load());
 }
 
 void* operator new(std::size_t size) {
