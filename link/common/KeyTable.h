@@ -112,6 +112,8 @@ public:
     // Room for `count` elements at once, while they fit in one page (a larger
     // index grows a page at a time as entries come).
     void MakeRoom(std::size_t count) {
+        if (count == 0)
+            return;
         if (!root_)
             root_ = NewPage(BitsFor(count), 0);
         else if (depth_ == 0 && BitsOf(RootPage()) < BitsFor(count))
