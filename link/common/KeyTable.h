@@ -80,7 +80,7 @@ public:
     // Adds the position of a key known to be absent.
     void Insert(std::uint32_t position, std::uint32_t hash) {
         MakeRoomFor(hash);
-        Page page = PageAt(DirectoryIndex(hash));
+        const Page page = PageAt(DirectoryIndex(hash));
         Slots(page)[FreeSlot(page, hash)] = {position, hash};
         ++PageCount(page);
         ++count_;
@@ -307,12 +307,13 @@ private:
             f(page);
         }
     }
+    template <class F> static void ForEachEntryIn(Page page, F&& f) {
+        for (std::size_t i = 0; i <= Mask(page); ++i)
+            if (Slots(page)[i].position != kFree)
+                f(Slots(page)[i]);
+    }
     template <class F> void ForEachEntry(F&& f) const {
-        ForEachPage([&f](Page page) {
-            for (std::size_t i = 0; i <= Mask(page); ++i)
-                if (Slots(page)[i].position != kFree)
-                    f(Slots(page)[i]);
-        });
+        ForEachPage([&f](Page page) { ForEachEntryIn(page, f); });
     }
 
     // Entries name their page's place and their slot.
@@ -376,8 +377,7 @@ private:
             return false;
         const std::uint32_t bit = std::uint32_t{1} << (31 - depth);
         std::size_t highCount = 0;
-        for (std::size_t i = 0; i <= Mask(page); ++i)
-            highCount += Slots(page)[i].position != kFree && (Slots(page)[i].hash & bit) != 0;
+        ForEachEntryIn(page, [&](const Entry& entry) { highCount += (entry.hash & bit) != 0; });
         const std::size_t quarter = PageCount(page) / 4;
         if (highCount < quarter || PageCount(page) - highCount < quarter)
             return false;
@@ -397,14 +397,11 @@ private:
         return true;
     }
     template <class PageFor> static void MoveEntries(Page from, PageFor&& pageFor) {
-        for (std::size_t i = 0; i <= Mask(from); ++i) {
-            const Entry& entry = Slots(from)[i];
-            if (entry.position == kFree)
-                continue;
+        ForEachEntryIn(from, [&](const Entry& entry) {
             const Page to = pageFor(entry);
             Slots(to)[FreeSlot(to, entry.hash)] = entry;
             ++PageCount(to);
-        }
+        });
     }
     void DoubleDirectory() {
         const std::size_t size = std::size_t{1} << depth_;
