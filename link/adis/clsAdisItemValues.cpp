@@ -260,7 +260,7 @@ void clsAdisItemValues::BorrowFields(const AdisValueLineLayout& layout, const ch
 }
 
 std::int32_t clsAdisItemValues::DDNoAt(std::size_t index) const {
-    return FieldLayout() ? FieldLayout()->ValueDDNos()[index] : DDNos()[index];
+    return KeepsFields() ? FieldLayout()->ValueDDNos()[index] : DDNos()[index];
 }
 
 std::string_view clsAdisItemValues::FieldAt(std::size_t index) const {
@@ -270,7 +270,7 @@ std::string_view clsAdisItemValues::FieldAt(std::size_t index) const {
 }
 
 void clsAdisItemValues::DecodeFields() {
-    if (!FieldLayout())
+    if (!KeepsFields())
         return;
     clsAdisItemValues decoded;
     decoded = *this;
@@ -386,7 +386,7 @@ void clsAdisItemValues::EraseAt(std::size_t index) {
 }
 
 AdisValue clsAdisItemValues::ValueAt(std::size_t index) const {
-    if (FieldLayout()) {
+    if (KeepsFields()) {
         const auto& group = FieldLayout()->Groups()[FieldLayout()->ValueGroup(index)];
         return modADIS::DecodeField(FieldAt(index), group.dataType, group.resolution, true);
     }
@@ -417,7 +417,7 @@ clsAdisItemValue clsAdisItemValues::ElementAt(std::size_t index) const {
 }
 
 std::optional<std::size_t> clsAdisItemValues::IndexOf(std::int32_t ddNo) const {
-    const std::int32_t* ddNos = FieldLayout() ? FieldLayout()->ValueDDNos().data() : DDNos();
+    const std::int32_t* ddNos = KeepsFields() ? FieldLayout()->ValueDDNos().data() : DDNos();
     for (std::size_t i = 0; i < count_; ++i)
         if (ddNos[i] == ddNo)
             return i;
@@ -578,7 +578,7 @@ bool clsAdisItemValues::AppendKeyText(std::int32_t ddNo, std::string& out) const
 }
 
 void clsAdisItemValues::AppendKeyTextAt(std::size_t position, std::string& out) const {
-    if (FieldLayout()) {
+    if (KeepsFields()) {
         AdisValues::AppendKeyText(out, ValueAt(position));
         return;
     }
@@ -615,7 +615,7 @@ void clsAdisItemValues::AppendKeyTextAt(std::size_t position, std::string& out) 
 
 std::size_t clsAdisItemValues::TextBytes() const {
     std::size_t bytes = 0;
-    if (FieldLayout()) { // at most the fields of texts
+    if (KeepsFields()) { // at most the fields of texts
         for (std::size_t i = 0; i < count_; ++i) {
             const auto type = FieldLayout()->Groups()[FieldLayout()->ValueGroup(i)].dataType;
             if (type != modADIS::TypeNumber && type != modADIS::TypeDate &&
@@ -728,7 +728,7 @@ char* clsAdisItemValues::PutPlainField(char* at, std::size_t index, std::int16_t
 
 void clsAdisItemValues::AppendFields(std::string& out,
                                      std::span<const modADIS::FieldFormat> formats) const {
-    if (FieldLayout()) {
+    if (KeepsFields()) {
         if (!AppendFieldsAsRead(out, formats))
             for (std::size_t i = 0; i < formats.size(); ++i)
                 modADIS::AppendValueField(out, FieldValue(i, formats[i].ddNo), formats[i].length,
