@@ -168,3 +168,15 @@ void AdisValueLineLayout::FindKeyFields(const clsAdisKeyItems& keyItems,
         keyFields.push_back(found);
     }
 }
+
+std::shared_ptr<AdisValueLineLayout> AdisRecentLayouts::Of(std::string_view defLine,
+                                                           const clsAdisDataDict& dict) {
+    for (auto& recent : layouts_)
+        if (recent && recent->HasGroupsOf(defLine)) {
+            std::swap(recent, layouts_.front());
+            return layouts_.front();
+        }
+    std::move_backward(layouts_.begin(), layouts_.end() - 1, layouts_.end());
+    layouts_.front() = std::make_shared<AdisValueLineLayout>(defLine, dict);
+    return layouts_.front();
+}

@@ -2,6 +2,7 @@
 
 #include "modADIS.h"
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -112,4 +113,16 @@ private:
     // Made once by whichever writer asks first (lines of one layout may be
     // written from more than one file).
     mutable std::atomic<const CheckedFields*> checked_{nullptr};
+};
+
+// The layouts made last, the latest first: a definition equal to a recent one
+// shares its layout (files repeat the definition of an event before each run
+// of its lines).
+class AdisRecentLayouts {
+public:
+    // The layout of the definition, typed by the dictionary.
+    std::shared_ptr<AdisValueLineLayout> Of(std::string_view defLine, const clsAdisDataDict& dict);
+
+private:
+    std::array<std::shared_ptr<AdisValueLineLayout>, 8> layouts_;
 };

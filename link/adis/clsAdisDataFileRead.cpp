@@ -1,5 +1,6 @@
 #include "clsAdisDataFile.h"
 
+#include "AdisKeptDefinitions.h"
 #include "AdisLinePool.h"
 #include "AdisText.h"
 #include "clsAdisSearchItems.h"
@@ -14,7 +15,6 @@
 #include "modADISFiles.h"
 
 #include <algorithm>
-#include <array>
 #include <exception>
 #include <limits>
 #include <optional>
@@ -108,6 +108,7 @@ private:
     bool ReadLines(const std::string& path, bool requireHeader) {
         const bool result = ReadAllLines(path, requireHeader);
         SettleLines();
+        SealKept();
         return result;
     }
 
@@ -131,6 +132,10 @@ private:
             return false;
         }
         file_.DataDict = dict_;
+        // The lines of all events share one pool: a file of many small events
+        // would otherwise cost a pool each.
+        linePool_ = std::make_shared<AdisLinePool>();
+        kept_ = std::make_shared<AdisKeptDefinitions>(dict_, linePool_);
 
         while (have && !EndsReading(raw_)) {
             pendingSearch_.reset();
@@ -209,6 +214,7 @@ private:
 
     void DefinitionLine() {
         SettleLines();
+        SealKept();
         defLineError_ = false;
         currentDef_ = TextEncoding::Cp1252ToUtf8(raw_);
         current_.reset();
@@ -220,46 +226,75 @@ private:
             return;
         }
         auto& dataEvents = file_.DataEvents;
-        std::shared_ptr<clsAdisDataEvent> event;
-        if (const auto first = dataEvents.ItemOf(eventNo)) {
-            if (first->SubItems < std::numeric_limits<std::int16_t>::max()) {
-                const auto subItems = static_cast<std::int16_t>(first->SubItems + 1);
-                event = dataEvents.AddItem(eventNo, subItems, nullptr, nullptr);
-                first->SubItems = subItems;
-            }
-        } else {
-            event = dataEvents.AddItem(eventNo, 0, nullptr, nullptr);
-        }
-        if (!event || !modADIS::IsDataDefinition(currentDef_)) {
+        const auto position = dataEvents.AddDefinitionRead(eventNo);
+        if (!position || !modADIS::IsDataDefinition(currentDef_)) {
             Error(lineNo_, " Syntax error. Can't read the D-line. Line skipped.");
             defLineError_ = true;
-            if (event)
-                dataEvents.Remove(event->Key);
+            if (position)
+                dataEvents.RemoveDefinitionRead();
             return;
         }
-        layout_ = SharedLayout(currentDef_);
-        event->SetDefinition(layout_);
+        layout_ = recentLayouts_.Of(currentDef_, *dict_);
         for (const auto& group : layout_->Groups())
             if (group.kept)
                 CheckItem(group.ddNo, group.dataType);
-        current_ = event;
         // An event's lines are made with its first value line: a file of bare
         // definitions costs no more than their definitions.
         currentLines_ = nullptr;
+        if (currentDef_.size() + 2 <= AdisKeptDefinitions::kMostBytes &&
+            AdisText::IsAscii(currentDef_)) {
+            keptPosition_ = *position;
+            draft_.Start(currentDef_);
+            return;
+        }
+        current_ = dataEvents.MadeAt(*position);
+        current_->SetDefinition(layout_);
     }
 
-    // The layout of a definition: that of an equal one read shortly before
-    // (files repeat the definition of an event before each run of its lines), or
-    // a new one.
-    std::shared_ptr<AdisValueLineLayout> SharedLayout(std::string_view defLine) {
-        for (auto& recent : recentLayouts_)
-            if (recent && recent->HasGroupsOf(defLine)) {
-                std::swap(recent, recentLayouts_.front());
-                return recentLayouts_.front();
+    // A small definition is kept as text with its first few lines; the data
+    // event is made when it is asked for, or here when a line cannot be kept.
+    bool KeepLine(std::string_view line) {
+        if (line.data() != raw_.data() ||
+            line.size() != modADIS::LineFrameLength + layout_->FieldLength())
+            return false;
+        const auto& keyFields = linePool_->Work().KeyFields(layout_, *lineKeyEvent_);
+        const bool numbered = keyFields.empty();
+        if (draft_.Lines() > 0 && numbered != draft_.Numbered())
+            return false;
+        std::optional<std::size_t> keyInFields;
+        if (numbered) {
+            keptKey_.assign(1, '#').append(std::to_string(draft_.Lines() + 1));
+        } else {
+            keyInFields = clsAdisDataLines::KeyOfLineAsRead(*layout_, keyFields, line, keptKey_);
+            if (draft_.HasKey(keptKey_)) {
+                Note(lineNo_, " Key item is not unique, line skipped.");
+                return true;
             }
-        std::move_backward(recentLayouts_.begin(), recentLayouts_.end() - 1, recentLayouts_.end());
-        recentLayouts_.front() = std::make_shared<AdisValueLineLayout>(defLine, *dict_);
-        return recentLayouts_.front();
+        }
+        return draft_.AddLine(line, keptKey_, keyInFields, numbered);
+    }
+
+    // Makes the event of the definition kept now, with its lines so far.
+    void MakeKept() {
+        const std::size_t position = *keptPosition_;
+        SealKept();
+        current_ = file_.DataEvents.MadeAt(position);
+        layout_ = current_->Definition();
+    }
+
+    // Keeps the text of the definition read now, if it is kept.
+    void SealKept() {
+        if (!keptPosition_)
+            return;
+        const std::size_t position = *keptPosition_;
+        keptPosition_.reset();
+        const std::string_view bytes = draft_.Bytes();
+        if (const auto place = kept_->Keep(bytes)) {
+            file_.DataEvents.KeepDefinition(position, kept_, *place,
+                                            static_cast<std::uint16_t>(bytes.size()));
+            return;
+        }
+        kept_->MakeFrom(*file_.DataEvents.MadeAt(position), bytes);
     }
 
     void ValueLine() {
@@ -267,10 +302,10 @@ private:
             Error(lineNo_, " Error in preceding D-line. V-line skipped!");
             return;
         }
-        if (!current_)
+        if (!current_ && !keptPosition_)
             return;
-        if (!valueLineLength_)
-            valueLineLength_ = current_->GetValueLineLength();
+        if (!valueLineLength_) // checked not to overflow
+            valueLineLength_ = static_cast<std::int16_t>(layout_->ValueLineLength());
         // Every windows-1252 byte is one character.
         if (raw_.size() != static_cast<std::size_t>(*valueLineLength_)) {
             Error(lineNo_, " String length in D- and V-lines don't match.");
@@ -296,14 +331,15 @@ private:
             Note(lineNo_, " Key item is not unique, line skipped.");
             return;
         }
+        if (keptPosition_) {
+            if (KeepLine(line))
+                return;
+            MakeKept();
+        }
         // The line is stored when the next one is made (or before anything else
         // happens), so that its index entry is loaded meanwhile.
         if (!currentLines_) {
             currentLines_ = current_->DataLines().get();
-            // The lines of all events share one pool: a file of many small
-            // events would otherwise cost a pool each.
-            if (!linePool_)
-                linePool_ = std::make_shared<AdisLinePool>();
             currentLines_->SharePool(linePool_);
         }
         const bool previousStored =
@@ -348,7 +384,14 @@ private:
     }
 
     // A failure that ends the reading is never silent.
-    void Stop(const std::string& reason) { Error(failLine_, " Reading stopped: " + reason); }
+    // The definition kept now keeps what was read of it.
+    void Stop(const std::string& reason) {
+        Error(failLine_, " Reading stopped: " + reason);
+        try {
+            SealKept();
+        } catch (const std::exception&) { // out of memory again: the event stays bare
+        }
+    }
 
     void ReportFileProblem(std::string_view text, long resourceNo, const std::string& path) {
         if (modCommon::CommandLineMode()) {
@@ -376,10 +419,14 @@ private:
     std::shared_ptr<clsAdisDataEvent> current_;
     clsAdisDataLines* currentLines_ = nullptr;
     std::shared_ptr<AdisLinePool> linePool_;
+    std::shared_ptr<AdisKeptDefinitions> kept_;
+    AdisKeptDefinitions::Draft draft_;
+    std::optional<std::size_t> keptPosition_; // of the definition read now while kept as text
+    std::string keptKey_;
     std::optional<std::int16_t> valueLineLength_;
-    std::shared_ptr<AdisValueLineLayout> layout_;                       // of the current definition
-    std::array<std::shared_ptr<AdisValueLineLayout>, 8> recentLayouts_; // the latest first
-    std::string lineEventField_;                                        // of the last value line
+    std::shared_ptr<AdisValueLineLayout> layout_; // of the current definition
+    AdisRecentLayouts recentLayouts_;
+    std::string lineEventField_; // of the last value line
     std::int32_t lineEventNo_ = 0;
     std::shared_ptr<clsAdisEvent> lineKeyEvent_;
     clsAdisDataLines* pendingLines_ = nullptr; // holds a value line still to be stored

@@ -175,6 +175,37 @@ void clsAdisDataLines::AppendKeyField(const AdisValueLineLayout::Group& group,
             key, modADIS::DecodeField(field, group.dataType, group.resolution, true));
 }
 
+template <class Field>
+void clsAdisDataLines::AppendFieldsKey(const AdisValueLineLayout& layout,
+                                       const std::vector<int>& keyFields, Field field,
+                                       std::string& key) {
+    const auto& groups = layout.Groups();
+    for (std::size_t k = 0; k < keyFields.size(); ++k) {
+        if (k > 0)
+            key += '#';
+        const int group = keyFields[k];
+        if (group < 0)
+            key += "Empty";
+        else
+            AppendKeyField(groups[static_cast<std::size_t>(group)],
+                           field(static_cast<std::size_t>(group)), key);
+    }
+}
+
+// A key of one text field as it stands (an animal's number, mostly) is kept
+// once, in the field text.
+template <class Field>
+std::optional<std::size_t> clsAdisDataLines::KeyInFields(const AdisValueLineLayout& layout,
+                                                         const std::vector<int>& keyFields,
+                                                         Field field, std::string_view key) {
+    if (keyFields.size() != 1 || keyFields[0] < 0)
+        return std::nullopt;
+    const auto group = static_cast<std::size_t>(keyFields[0]);
+    if (field(group) != key)
+        return std::nullopt;
+    return layout.Groups()[group].offset;
+}
+
 clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValueLineLayout>& shared,
                                                  const clsAdisEvent& keyEvent, std::int32_t eventNo,
                                                  std::string_view valueLine, std::uint32_t& hash,
@@ -208,16 +239,7 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValue
             key.assign(1, '#').append(std::to_string(nextOrdinal_++));
         while (!keyIsNew && Exists(key));
     }
-    for (std::size_t k = 0; k < keyFields.size(); ++k) {
-        if (k > 0)
-            key += '#';
-        const int group = keyFields[k];
-        if (group < 0)
-            key += "Empty";
-        else
-            AppendKeyField(groups[static_cast<std::size_t>(group)],
-                           field(static_cast<std::size_t>(group)), key);
-    }
+    AppendFieldsKey(layout, keyFields, field, key);
     if (!keyIsNew) {
         hash = HashOf(key);
         Prefetch(hash);
@@ -225,16 +247,8 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValue
 
     clsAdisDataLine* line = nullptr;
     if (asRead) {
-        // A key of one text field as it stands (an animal's number, mostly) is
-        // kept once, in the field text.
-        std::optional<std::size_t> keyInFields;
-        if (keyFields.size() == 1 && keyFields[0] >= 0) {
-            const auto& group = groups[static_cast<std::size_t>(keyFields[0])];
-            if (field(static_cast<std::size_t>(keyFields[0])) == key)
-                keyInFields = group.offset;
-        }
-        line = pool.MakeLineAsRead(key, shared, valueLine.substr(modADIS::LineFrameLength),
-                                   keyInFields);
+        line = MakeLineAsRead(shared, key, KeyInFields(layout, keyFields, field, key), eventNo,
+                              valueLine);
     } else {
         std::size_t textBytes = 0;
         for (std::size_t i = 0; i < groups.size(); ++i)
@@ -245,15 +259,61 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValue
             if (groups[i].kept)
                 line->ItemValues.AppendField(groups[i].ddNo, fields[i], groups[i].dataType,
                                              groups[i].resolution);
+        SetTypeAndStatus(*line, valueLine);
+        line->EventNo = eventNo;
     }
-    line->LineType = FirstCharacter(valueLine);
+    return line;
+}
+
+void clsAdisDataLines::SetTypeAndStatus(clsAdisDataLine& line, std::string_view valueLine) {
+    line.LineType = FirstCharacter(valueLine);
     const std::size_t second = valueLine.empty() ? 0
                                : static_cast<unsigned char>(valueLine.front()) < 0x80
                                    ? 1
                                    : TextEncoding::ByteOffsetOfChar(valueLine, 1);
-    line->Status = FirstCharacter(valueLine.substr(second));
+    line.Status = FirstCharacter(valueLine.substr(second));
+}
+
+clsAdisDataLine*
+clsAdisDataLines::MakeLineAsRead(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                 std::string_view key, std::optional<std::size_t> keyInFields,
+                                 std::int32_t eventNo, std::string_view valueLine) {
+    clsAdisDataLine* const line =
+        Pool().MakeLineAsRead(key, layout, valueLine.substr(modADIS::LineFrameLength), keyInFields);
+    line->LineType = valueLine[0];
+    line->Status = valueLine[1];
     line->EventNo = eventNo;
     return line;
+}
+
+std::optional<std::size_t> clsAdisDataLines::KeyOfLineAsRead(const AdisValueLineLayout& layout,
+                                                             const std::vector<int>& keyFields,
+                                                             std::string_view valueLine,
+                                                             std::string& key) {
+    const auto& groups = layout.Groups();
+    const auto field = [&](std::size_t group) {
+        return valueLine.substr(modADIS::LineFrameLength + groups[group].offset,
+                                static_cast<std::size_t>(groups[group].length));
+    };
+    key.clear();
+    AppendFieldsKey(layout, keyFields, field, key);
+    return KeyInFields(layout, keyFields, field, key);
+}
+
+void clsAdisDataLines::AddLineAsRead(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                     std::string_view key, std::optional<std::size_t> keyInFields,
+                                     std::string_view valueLine, bool numbered) {
+    SettleValueLine();
+    clsAdisDataLine* const line =
+        MakeLineAsRead(layout, key, keyInFields, LineEventNo(valueLine.substr(2, 6)), valueLine);
+    if (numbered) {
+        ++nextOrdinal_;
+        if (OnlyNewKeys()) {
+            AppendNew(line);
+            return;
+        }
+    }
+    StoreValueLine(line, HashOf(key));
 }
 
 bool clsAdisDataLines::StoreValueLine(clsAdisDataLine* line, std::uint32_t hash) {

@@ -62,6 +62,20 @@ public:
                            std::string_view valueLine);
     bool SettleValueLine();
 
+    // The key a value line of plain ASCII that fits the layout takes from its key
+    // fields (as AdisLinePool::WorkSpace::KeyFields gives them; at least one),
+    // into `key`; and where the key stands in the line's fields when it is one
+    // text field as it stands (the line then keeps it there).
+    static std::optional<std::size_t> KeyOfLineAsRead(const AdisValueLineLayout& layout,
+                                                      const std::vector<int>& keyFields,
+                                                      std::string_view valueLine, std::string& key);
+    // Stores such a line under the key it took when it was read, which is not
+    // present; `numbered`: a key numbered in arrival order ("#1", "#2", ...), which
+    // is the collection's next number.
+    void AddLineAsRead(const std::shared_ptr<AdisValueLineLayout>& layout, std::string_view key,
+                       std::optional<std::size_t> keyInFields, std::string_view valueLine,
+                       bool numbered);
+
     // The event number of characters 3 to 8 of a value line: six digits as they
     // stand, else the whole number they hold; -1 when there is none.
     static std::int32_t LineEventNo(std::string_view eventField);
@@ -82,6 +96,21 @@ private:
     static void AppendKeyField(const AdisValueLineLayout::Group& group, std::string_view field,
                                std::string& key);
     static bool AppendDigitsKey(std::int16_t dataType, std::string_view field, std::string& key);
+    // The key of the key fields, field(group) giving a group's field text.
+    template <class Field>
+    static void AppendFieldsKey(const AdisValueLineLayout& layout,
+                                const std::vector<int>& keyFields, Field field, std::string& key);
+    // Where a key of one text field as it stands stands in the fields.
+    template <class Field>
+    static std::optional<std::size_t> KeyInFields(const AdisValueLineLayout& layout,
+                                                  const std::vector<int>& keyFields, Field field,
+                                                  std::string_view key);
+    // A line of plain ASCII that fits the layout, keeping its field text.
+    clsAdisDataLine* MakeLineAsRead(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                    std::string_view key, std::optional<std::size_t> keyInFields,
+                                    std::int32_t eventNo, std::string_view valueLine);
+    // Line type and status from the first two characters of a value line.
+    static void SetTypeAndStatus(clsAdisDataLine& line, std::string_view valueLine);
     // Makes the line (not stored yet); its key's hash in `hash`, or keyIsNew
     // when its key is known to be absent (then unhashed, for AppendNew).
     clsAdisDataLine* MakeValueLine(const std::shared_ptr<AdisValueLineLayout>& layout,

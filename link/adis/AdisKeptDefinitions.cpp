@@ -1,0 +1,147 @@
+#include "AdisKeptDefinitions.h"
+
+#include "AdisLinePool.h"
+#include "clsAdisDataEvent.h"
+#include "dictionary/clsAdisDataDict.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+// A draft is its definition line, then each value line:
+//   length (2 bytes), the line, the key's length (2), where the key stands
+//   (2: its offset in the fields, kKeyFollows, or kNumbered), then the key
+//   unless it stands in the fields or is numbered.
+namespace {
+
+constexpr std::uint16_t kKeyFollows = 0xffff;
+constexpr std::uint16_t kNumbered = 0xfffe;
+
+void PutNumber(std::string& bytes, std::size_t number) {
+    bytes.push_back(static_cast<char>(number & 0xff));
+    bytes.push_back(static_cast<char>(number >> 8));
+}
+
+std::uint16_t TakeNumber(std::string_view bytes, std::size_t& pos) {
+    const auto low = static_cast<unsigned char>(bytes[pos]);
+    const auto high = static_cast<unsigned char>(bytes[pos + 1]);
+    pos += 2;
+    return static_cast<std::uint16_t>(low | high << 8);
+}
+
+std::string_view TakeText(std::string_view bytes, std::size_t& pos, std::size_t length) {
+    const std::string_view text = bytes.substr(pos, length);
+    pos += length;
+    return text;
+}
+
+struct KeptLine {
+    std::string_view line;
+    std::string_view key; // empty for a numbered line
+    std::optional<std::size_t> keyInFields;
+    bool numbered;
+};
+
+// Calls f(line) for each value line of a draft, after its definition.
+template <class F> void ForEachKeptLine(std::string_view bytes, F&& f) {
+    std::size_t pos = 0;
+    TakeText(bytes, pos, TakeNumber(bytes, pos));
+    while (pos < bytes.size()) {
+        KeptLine kept{};
+        kept.line = TakeText(bytes, pos, TakeNumber(bytes, pos));
+        const std::uint16_t keyLength = TakeNumber(bytes, pos);
+        const std::uint16_t keyAt = TakeNumber(bytes, pos);
+        kept.numbered = keyAt == kNumbered;
+        if (keyAt == kKeyFollows)
+            kept.key = TakeText(bytes, pos, keyLength);
+        else if (!kept.numbered) {
+            kept.keyInFields = keyAt;
+            kept.key = kept.line.substr(8 + keyAt, keyLength);
+        }
+        f(kept);
+    }
+}
+
+std::string_view DefinitionOf(std::string_view bytes) {
+    std::size_t pos = 0;
+    return TakeText(bytes, pos, TakeNumber(bytes, pos));
+}
+
+} // namespace
+
+void AdisKeptDefinitions::Draft::Start(std::string_view defLine) {
+    bytes_.clear();
+    PutNumber(bytes_, defLine.size());
+    bytes_.append(defLine);
+    lines_ = 0;
+    numbered_ = false;
+}
+
+bool AdisKeptDefinitions::Draft::AddLine(std::string_view valueLine, std::string_view key,
+                                         std::optional<std::size_t> keyInFields, bool numbered) {
+    const bool keyFollows = !numbered && !keyInFields;
+    const std::size_t bytes = 6 + valueLine.size() + (keyFollows ? key.size() : 0);
+    if (lines_ >= kMostLines || bytes_.size() + bytes > kMostBytes)
+        return false;
+    bytes_.reserve(bytes_.size() + bytes); // nothing below fails
+    PutNumber(bytes_, valueLine.size());
+    bytes_.append(valueLine);
+    PutNumber(bytes_, key.size());
+    PutNumber(bytes_, numbered ? kNumbered : keyInFields ? *keyInFields : kKeyFollows);
+    if (keyFollows)
+        bytes_.append(key);
+    ++lines_;
+    numbered_ = numbered;
+    return true;
+}
+
+bool AdisKeptDefinitions::Draft::HasKey(std::string_view key) const {
+    bool found = false;
+    ForEachKeptLine(bytes_, [&](const KeptLine& line) { found = found || line.key == key; });
+    return found;
+}
+
+AdisKeptDefinitions::AdisKeptDefinitions(std::shared_ptr<const clsAdisDataDict> dict,
+                                         std::shared_ptr<AdisLinePool> pool)
+    : dict_(std::move(dict)), pool_(std::move(pool)) {}
+
+std::optional<std::uint32_t> AdisKeptDefinitions::Keep(std::string_view bytes) {
+    if (bytes.size() > kMostBytes)
+        return std::nullopt;
+    if (chunks_.empty() || used_ + bytes.size() > chunkSize_) {
+        if (chunks_.size() >= kMostChunks)
+            return std::nullopt;
+        // Chunks grow with what is kept, so that a small file keeps a small one.
+        const std::size_t size = std::clamp(kept_ / 8, kSmallestChunk, kLargestChunk);
+        chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        chunkSize_ = size;
+        used_ = 0;
+    }
+    std::memcpy(chunks_.back().get() + used_, bytes.data(), bytes.size());
+    const auto place = static_cast<std::uint32_t>((chunks_.size() - 1) << 16 | used_);
+    used_ += bytes.size();
+    kept_ += bytes.size();
+    return place;
+}
+
+void AdisKeptDefinitions::MakeInto(clsAdisDataEvent& event, std::uint32_t place,
+                                   std::uint16_t length) const {
+    MakeFrom(event, std::string_view(chunks_[place >> 16].get() + (place & 0xffff), length));
+}
+
+void AdisKeptDefinitions::MakeFrom(clsAdisDataEvent& event, std::string_view bytes) const {
+    auto layout = recentLayouts_.Of(DefinitionOf(bytes), *dict_);
+    event.SetDefinition(layout);
+    std::string numberedKey;
+    long ordinal = 0;
+    ForEachKeptLine(bytes, [&](const KeptLine& kept) {
+        auto& lines = *event.DataLines();
+        lines.SharePool(pool_);
+        std::string_view key = kept.key;
+        if (kept.numbered) {
+            numberedKey.assign(1, '#').append(std::to_string(++ordinal));
+            key = numberedKey;
+        }
+        lines.AddLineAsRead(layout, key, kept.keyInFields, kept.line, kept.numbered);
+    });
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "AdisValueLineLayout.h"
+#include <cstddef>
+#include <cstdint>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class AdisLinePool;
+class clsAdisDataDict;
+class clsAdisDataEvent;
+
+// The text of the small definitions a reader met and of their value lines,
+// kept until their data event is first asked for: a file of many small
+// definitions costs little more than its text. Only definitions and lines of
+// plain ASCII are kept, each value line with the key it took when it was read
+// (so that making the event later asks nothing of the key events, which may be
+// gone by then). Making an event decodes the definition again by the
+// dictionary the file was read with, which must not change meanwhile.
+class AdisKeptDefinitions {
+public:
+    // The most bytes a definition with its lines may keep, and the most lines.
+    static constexpr std::size_t kMostBytes = 1024;
+    static constexpr std::size_t kMostLines = 4;
+
+    // A definition being read, with the lines read so far.
+    class Draft {
+    public:
+        void Start(std::string_view defLine);
+        // Adds a line (plain ASCII, fitting the definition) with its key, where the
+        // key stands in its fields, or numbered in arrival order; false (and nothing
+        // added) when the draft would grow too large.
+        bool AddLine(std::string_view valueLine, std::string_view key,
+                     std::optional<std::size_t> keyInFields, bool numbered);
+        std::size_t Lines() const { return lines_; }
+        bool Numbered() const { return numbered_; }
+        bool HasKey(std::string_view key) const;
+        std::string_view Bytes() const { return bytes_; }
+
+    private:
+        std::string bytes_;
+        std::size_t lines_ = 0;
+        bool numbered_ = false;
+    };
+
+    AdisKeptDefinitions(std::shared_ptr<const clsAdisDataDict> dict,
+                        std::shared_ptr<AdisLinePool> pool);
+    AdisKeptDefinitions(const AdisKeptDefinitions&) = delete;
+    AdisKeptDefinitions& operator=(const AdisKeptDefinitions&) = delete;
+
+    // Keeps a draft's bytes: where they stand, or nothing when the store is full.
+    std::optional<std::uint32_t> Keep(std::string_view bytes);
+    // Gives the event the definition and value lines kept at `place`.
+    void MakeInto(clsAdisDataEvent& event, std::uint32_t place, std::uint16_t length) const;
+    // The same from a draft's bytes.
+    void MakeFrom(clsAdisDataEvent& event, std::string_view bytes) const;
+
+    const std::shared_ptr<AdisLinePool>& Pool() const { return pool_; }
+
+private:
+    // Kept bytes are named by their chunk (the upper 16 bits) and their offset.
+    static constexpr std::size_t kLargestChunk = std::size_t{1} << 16;
+    static constexpr std::size_t kSmallestChunk = 2 * kMostBytes;
+    static constexpr std::size_t kMostChunks = std::size_t{1} << 16;
+
+    std::shared_ptr<const clsAdisDataDict> dict_;
+    std::shared_ptr<AdisLinePool> pool_;
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    std::size_t chunkSize_ = 0; // of the last chunk
+    std::size_t used_ = 0;      // of the last chunk
+    std::size_t kept_ = 0;      // bytes in all chunks
+    // Events made in turn share the layout of equal definitions, as the
+    // reader's do.
+    mutable AdisRecentLayouts recentLayouts_;
+};

@@ -1,0 +1,151 @@
+#include "AdisTestFiles.h"
+#include "adis/clsAdisDataEvents.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Small definitions are kept as text while a file is read and their events made
+// when first asked for: what callers then find must be what reading gave.
+namespace {
+
+const std::string Def990002 = "DN99000200900080160";
+
+std::string Value990002(const std::string& animal) {
+    return "VN990002" + AdisText::PadRight(animal, 16);
+}
+
+std::vector<std::string> KeysOf(const clsAdisDataEvents& events) {
+    std::vector<std::string> keys;
+    for (const auto& event : events)
+        keys.push_back(event->Key);
+    return keys;
+}
+
+std::vector<std::string> LineKeysOf(const clsAdisDataEvent& event) {
+    std::vector<std::string> keys;
+    for (const auto& line : *event.DataLines())
+        keys.push_back(std::string(line->Key));
+    return keys;
+}
+
+// Definitions with up to four lines (kept), one that grows past four (made
+// while it is read), numbered lines and repeated keys: the file is written back
+// as it was read, less the lines of repeated keys.
+TEST(KeptDefinitions, EventsMadeLaterHoldWhatWasRead) {
+    const std::string kept = Cp1252Lines({Def55021, Value55021("SE1"), Value55021("SE2")});
+    const std::string grown =
+        Cp1252Lines({Def55021, Value55021("SE1"), Value55021("SE2", "????????", "||||"),
+                     Value55021("SE3"), Value55021("SE4"), Value55021("SE5", "20240229", " -12")});
+    const std::string numbered = Cp1252Lines({Def990002, Value990002("A"), Value990002("A")});
+    const std::string input = Cp1252Lines({HeaderDef, HeaderValues, "TN"}) + kept +
+                              Cp1252Lines({Value55021("SE2", "20250101"), "TN"}) + grown +
+                              Cp1252Lines({Value55021("SE3", "20250101"), "TN"}) + numbered +
+                              Cp1252Lines({"TN"}) + Def55021 + "\r\n" + Cp1252Lines({"EN", "ZN"});
+    TempDir dir;
+    WriteFileBytesAtomic(dir.File("in.dat"), input);
+    clsAdisDataFile file;
+    clsMessages messages;
+    const auto dict = SmallDictionary();
+    ASSERT_TRUE(file.Read(dir.File("in.dat"), messages, dict, nullptr, false, false));
+    EXPECT_EQ(
+        Messages(messages),
+        (std::vector<std::string>{"   Note in line:     7 Key item is not unique, line skipped.",
+                                  "   Note in line:    15 Key item is not unique, line skipped."}));
+
+    auto& events = file.DataEvents;
+    EXPECT_EQ(events.Count(), 4);
+    // The first definition's count of further ones is kept before it is made.
+    EXPECT_EQ(events.Item("055021")->SubItems, 2);
+    EXPECT_EQ(KeysOf(events),
+              (std::vector<std::string>{"055021", "055021#1", "990002", "055021#2"}));
+    const auto first = events.Item(1L);
+    EXPECT_EQ(LineKeysOf(*first),
+              (std::vector<std::string>{"SE1             ", "SE2             "}));
+    const auto line = first->DataLines()->Item("SE2             ");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->LineType, 'V');
+    EXPECT_EQ(line->Status, 'N');
+    EXPECT_EQ(line->EventNo, 55021);
+    EXPECT_EQ(line->ItemValues.ValueOf(900070), AdisValue(*AdisDate::Make(2024, 1, 31)));
+    EXPECT_EQ(LineKeysOf(*events.Item("055021#1")).size(), 5u);
+    EXPECT_TRUE(events.Item("055021#2")->DataLines()->Count() == 0);
+
+    // Numbered lines go on from their number when a line is added in code.
+    const auto numberedEvent = events.ItemOf(990002);
+    EXPECT_EQ(LineKeysOf(*numberedEvent), (std::vector<std::string>{"#1", "#2"}));
+    const auto added = numberedEvent->DataLines()->AddItemEx(
+        dict->Events(), *numberedEvent->Items(), Def990002, Value990002("B"));
+    ASSERT_TRUE(added);
+    EXPECT_EQ(std::string(added->Key), "#3");
+    numberedEvent->DataLines()->Remove("#3");
+
+    ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
+    const std::string written = FileBytes(dir.File("out.dat"));
+    EXPECT_EQ(written.substr(written.find("TN\r\n")),
+              "TN\r\n" + kept + "TN\r\n" + grown + "TN\r\n" + numbered + "EN\r\nZN\r\n");
+}
+
+// Three kept definitions of 055021, each with the line of its own animal.
+void ReadThreeDefinitions(const TempDir& dir, clsAdisDataFile& file) {
+    const auto path = WriteLines(
+        dir, "in.dat",
+        {Def55021, Value55021("SE0"), Def55021, Value55021("SE1"), Def55021, Value55021("SE2")});
+    clsMessages messages;
+    ASSERT_TRUE(file.Read(path, messages, SmallDictionary(), nullptr, false, false));
+}
+
+std::string AnimalOf(const clsAdisDataEvent& event) {
+    return std::string(event.DataLines()->Item(1L)->Key).substr(0, 3);
+}
+
+// Events not made yet keep their keys and places through the collection's
+// changes, and a copy shares every event with the original.
+TEST(KeptDefinitions, CollectionChangesAmongEventsNotMadeYet) {
+    TempDir dir;
+    {
+        clsAdisDataFile file;
+        ReadThreeDefinitions(dir, file);
+        file.DataEvents.Remove("055021#1");
+        EXPECT_EQ(AnimalOf(*file.DataEvents.Item("055021#2")), "SE2");
+        EXPECT_EQ(AnimalOf(*file.DataEvents.Item(1L)), "SE0");
+    }
+    {
+        clsAdisDataFile file;
+        ReadThreeDefinitions(dir, file);
+        auto& events = file.DataEvents;
+        auto added = std::make_shared<clsAdisDataEvent>();
+        added->Key = "990002";
+        events.Add(added); // appended among events not made
+        EXPECT_EQ(AnimalOf(*events.Item("055021#2")), "SE2");
+        EXPECT_EQ(events.Item("990002"), added);
+        auto before = std::make_shared<clsAdisDataEvent>();
+        before->Key = "050000";
+        events.Add(before, "055021#1");
+        EXPECT_EQ(KeysOf(events),
+                  (std::vector<std::string>{"055021", "050000", "055021#1", "055021#2", "990002"}));
+        EXPECT_EQ(AnimalOf(*events.Item("055021#1")), "SE1");
+        EXPECT_THROW(events.Add(before), LinkError);
+    }
+    {
+        clsAdisDataFile file;
+        ReadThreeDefinitions(dir, file);
+        const clsAdisDataEvents copy = file.DataEvents;
+        for (long position = 1; position <= 3; ++position)
+            EXPECT_EQ(copy.Item(position), file.DataEvents.Item(position));
+        EXPECT_TRUE(file.DataEvents.ChangeEventNo(55021, 55022));
+        EXPECT_EQ(AnimalOf(*file.DataEvents.ItemOf(55022)), "SE0");
+        EXPECT_EQ(file.DataEvents.ItemOf(55022)->DataLines()->Item(1L)->EventNo, 55022);
+        EXPECT_FALSE(file.DataEvents.Exists("055021"));
+    }
+    { // a definition read after an event added in code
+        clsAdisDataEvents events;
+        events.AddItem(55021, 0, nullptr, nullptr);
+        EXPECT_EQ(events.AddDefinitionRead(55021), 1u);
+        EXPECT_EQ(events.Item("055021")->SubItems, 1);
+        EXPECT_EQ(events.Item("055021#1")->EventNo, 55021);
+    }
+}
+
+} // namespace
