@@ -121,6 +121,23 @@ int main(int argc, char** argv) {
                      "DN055043" + modADIS::FormatDefField(10000000 + i, 1, 0) + "\r\nVN055043x\r\n";
              return text;
          }},
+        {"30,000 such definitions, each with a value line not of plain ASCII",
+         [] {
+             std::string text;
+             for (int i = 0; i < 30000; ++i)
+                 text += "DN055043" + modADIS::FormatDefField(10000000 + i, 1, 0) +
+                         "\r\nVN055043\xe9\r\n";
+             return text;
+         }},
+        // Definitions kept as text while small, made once they have grown.
+        {"3,000 such definitions without key items, each with 100 value lines",
+         [] {
+             std::string text;
+             for (int i = 0; i < 3000; ++i)
+                 text += "DN055503" + modADIS::FormatDefField(10000000 + i, 1, 0) + "\r\n" +
+                         Repeat("VN055503x\r\n", 100);
+             return text;
+         }},
         {"30,000 definitions of one group, each with a value line",
          [] { return Repeat("DN05504300900080160\r\nVN055043SE100000        \r\n", 30000); }},
         {"1,000,000 value lines of a key of 4 characters", [] { return KeyedLines(1000000); }},

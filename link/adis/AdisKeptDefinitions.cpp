@@ -11,7 +11,7 @@
 // A draft is its definition line, then each value line:
 //   length (2 bytes), the line, the key's length (2), where the key stands
 //   (2: its offset in the fields, kKeyFollows, or kNumbered), then the key
-//   unless it stands in the fields or is numbered.
+//   unless it stands in the fields.
 namespace {
 
 constexpr std::uint16_t kKeyFollows = 0xffff;
@@ -37,7 +37,7 @@ std::string_view TakeText(std::string_view bytes, std::size_t& pos, std::size_t 
 
 struct KeptLine {
     std::string_view line;
-    std::string_view key; // empty for a numbered line
+    std::string_view key;
     std::optional<std::size_t> keyInFields;
     bool numbered;
 };
@@ -52,9 +52,9 @@ template <class F> void ForEachKeptLine(std::string_view bytes, F&& f) {
         const std::uint16_t keyLength = TakeNumber(bytes, pos);
         const std::uint16_t keyAt = TakeNumber(bytes, pos);
         kept.numbered = keyAt == kNumbered;
-        if (keyAt == kKeyFollows)
+        if (keyAt == kKeyFollows || kept.numbered) {
             kept.key = TakeText(bytes, pos, keyLength);
-        else if (!kept.numbered) {
+        } else {
             kept.keyInFields = keyAt;
             kept.key = kept.line.substr(8 + keyAt, keyLength);
         }
@@ -73,15 +73,21 @@ void AdisKeptDefinitions::Draft::Start(std::string_view defLine) {
     bytes_.clear();
     PutNumber(bytes_, defLine.size());
     bytes_.append(defLine);
-    lines_ = 0;
-    numbered_ = false;
+    nextNumber_ = 1;
+    onlyNumbered_ = true;
+}
+
+void AdisKeptDefinitions::Draft::NextNumber(std::string& key) {
+    do
+        key.assign(1, '#').append(std::to_string(nextNumber_++));
+    while (!onlyNumbered_ && HasKey(key));
 }
 
 bool AdisKeptDefinitions::Draft::AddLine(std::string_view valueLine, std::string_view key,
                                          std::optional<std::size_t> keyInFields, bool numbered) {
-    const bool keyFollows = !numbered && !keyInFields;
+    const bool keyFollows = numbered || !keyInFields;
     const std::size_t bytes = 6 + valueLine.size() + (keyFollows ? key.size() : 0);
-    if (lines_ >= kMostLines || bytes_.size() + bytes > kMostBytes)
+    if (bytes_.size() + bytes > kMostBytes)
         return false;
     bytes_.reserve(bytes_.size() + bytes); // nothing below fails
     PutNumber(bytes_, valueLine.size());
@@ -90,8 +96,7 @@ bool AdisKeptDefinitions::Draft::AddLine(std::string_view valueLine, std::string
     PutNumber(bytes_, numbered ? kNumbered : keyInFields ? *keyInFields : kKeyFollows);
     if (keyFollows)
         bytes_.append(key);
-    ++lines_;
-    numbered_ = numbered;
+    onlyNumbered_ = onlyNumbered_ && numbered;
     return true;
 }
 
@@ -132,16 +137,9 @@ void AdisKeptDefinitions::MakeInto(clsAdisDataEvent& event, std::uint32_t place,
 void AdisKeptDefinitions::MakeFrom(clsAdisDataEvent& event, std::string_view bytes) const {
     auto layout = recentLayouts_.Of(DefinitionOf(bytes), *dict_);
     event.SetDefinition(layout);
-    std::string numberedKey;
-    long ordinal = 0;
     ForEachKeptLine(bytes, [&](const KeptLine& kept) {
         auto& lines = *event.DataLines();
         lines.SharePool(pool_);
-        std::string_view key = kept.key;
-        if (kept.numbered) {
-            numberedKey.assign(1, '#').append(std::to_string(++ordinal));
-            key = numberedKey;
-        }
-        lines.AddLineAsRead(layout, key, kept.keyInFields, kept.line, kept.numbered);
+        lines.AddReadLine(layout, kept.key, kept.keyInFields, kept.line, kept.numbered);
     });
 }

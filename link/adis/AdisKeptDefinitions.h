@@ -16,35 +16,36 @@ class clsAdisDataEvent;
 
 // The text of the small definitions a reader met and of their value lines,
 // kept until their data event is first asked for: a file of many small
-// definitions costs little more than its text. Only definitions and lines of
-// plain ASCII are kept, each value line with the key it took when it was read
-// (so that making the event later asks nothing of the key events, which may be
-// gone by then). Making an event decodes the definition again by the
-// dictionary the file was read with, which must not change meanwhile.
+// definitions costs little more than its text. Each value line is kept with the
+// key it took when it was read, so that making the event later asks nothing of
+// the key events (which may be gone by then). Making an event decodes the
+// definition again by the dictionary the file was read with, which must not
+// change meanwhile. A definition that grows larger is made while it is read:
+// its text then outweighs the objects it costs.
 class AdisKeptDefinitions {
 public:
-    // The most bytes a definition with its lines may keep, and the most lines.
+    // The most bytes a definition with its lines may keep.
     static constexpr std::size_t kMostBytes = 1024;
-    static constexpr std::size_t kMostLines = 4;
 
     // A definition being read, with the lines read so far.
     class Draft {
     public:
         void Start(std::string_view defLine);
-        // Adds a line (plain ASCII, fitting the definition) with its key, where the
-        // key stands in its fields, or numbered in arrival order; false (and nothing
-        // added) when the draft would grow too large.
+        // Adds a value line (UTF-8 text) with its key and where the key stands
+        // in the fields of a line kept as read; `numbered`: a key from NextNumber.
+        // False (and nothing added) when the draft would grow too large.
         bool AddLine(std::string_view valueLine, std::string_view key,
                      std::optional<std::size_t> keyInFields, bool numbered);
-        std::size_t Lines() const { return lines_; }
-        bool Numbered() const { return numbered_; }
         bool HasKey(std::string_view key) const;
+        // The key of the next line numbered in arrival order, as the event's
+        // lines would number it: numbers taken by other keys are skipped.
+        void NextNumber(std::string& key);
         std::string_view Bytes() const { return bytes_; }
 
     private:
         std::string bytes_;
-        std::size_t lines_ = 0;
-        bool numbered_ = false;
+        long nextNumber_ = 1;
+        bool onlyNumbered_ = true; // every line has a key from NextNumber
     };
 
     AdisKeptDefinitions(std::shared_ptr<const clsAdisDataDict> dict,

@@ -241,8 +241,7 @@ private:
         // An event's lines are made with its first value line: a file of bare
         // definitions costs no more than their definitions.
         currentLines_ = nullptr;
-        if (currentDef_.size() + 2 <= AdisKeptDefinitions::kMostBytes &&
-            AdisText::IsAscii(currentDef_)) {
+        if (currentDef_.size() + 2 <= AdisKeptDefinitions::kMostBytes) {
             keptPosition_ = *position;
             draft_.Start(currentDef_);
             return;
@@ -251,21 +250,19 @@ private:
         current_->SetDefinition(layout_);
     }
 
-    // A small definition is kept as text with its first few lines; the data
-    // event is made when it is asked for, or here when a line cannot be kept.
+    // A small definition is kept as text with its lines; the data event is made
+    // when it is asked for, or here once the text grows too large. False when
+    // the line does not fit the text kept.
     bool KeepLine(std::string_view line) {
-        if (line.data() != raw_.data() ||
-            line.size() != modADIS::LineFrameLength + layout_->FieldLength())
-            return false;
-        const auto& keyFields = linePool_->Work().KeyFields(layout_, *lineKeyEvent_);
+        auto& work = linePool_->Work();
+        const auto& keyFields = work.KeyFields(layout_, *lineKeyEvent_);
         const bool numbered = keyFields.empty();
-        if (draft_.Lines() > 0 && numbered != draft_.Numbered())
-            return false;
         std::optional<std::size_t> keyInFields;
         if (numbered) {
-            keptKey_.assign(1, '#').append(std::to_string(draft_.Lines() + 1));
+            draft_.NextNumber(keptKey_);
         } else {
-            keyInFields = clsAdisDataLines::KeyOfLineAsRead(*layout_, keyFields, line, keptKey_);
+            keyInFields =
+                clsAdisDataLines::KeyOfLine(*layout_, keyFields, line, keptKey_, work.fields);
             if (draft_.HasKey(keptKey_)) {
                 Note(lineNo_, " Key item is not unique, line skipped.");
                 return true;
@@ -277,8 +274,9 @@ private:
     // Makes the event of the definition kept now, with its lines so far.
     void MakeKept() {
         const std::size_t position = *keptPosition_;
-        SealKept();
+        keptPosition_.reset();
         current_ = file_.DataEvents.MadeAt(position);
+        kept_->MakeFrom(*current_, draft_.Bytes());
         layout_ = current_->Definition();
     }
 
@@ -289,12 +287,11 @@ private:
         const std::size_t position = *keptPosition_;
         keptPosition_.reset();
         const std::string_view bytes = draft_.Bytes();
-        if (const auto place = kept_->Keep(bytes)) {
+        if (const auto place = kept_->Keep(bytes))
             file_.DataEvents.KeepDefinition(position, kept_, *place,
                                             static_cast<std::uint16_t>(bytes.size()));
-            return;
-        }
-        kept_->MakeFrom(*file_.DataEvents.MadeAt(position), bytes);
+        else // the store is full
+            kept_->MakeFrom(*file_.DataEvents.MadeAt(position), bytes);
     }
 
     void ValueLine() {
@@ -314,14 +311,7 @@ private:
         const std::string_view line = AsUtf8(raw_, converted_);
         // As AddItemEx, with the definition's layout and the key event of the
         // line's event number kept from line to line.
-        std::string_view eventField;
-        if (line.data() == raw_.data()) { // plain ASCII
-            eventField = line.substr(2, 6);
-        } else {
-            std::size_t pos = 0;
-            AdisText::TakeChars(line, pos, 2);
-            eventField = AdisText::TakeChars(line, pos, 6);
-        }
+        const std::string_view eventField = clsAdisDataLines::EventField(line);
         if (eventField != lineEventField_) {
             lineEventField_ = eventField;
             lineEventNo_ = clsAdisDataLines::LineEventNo(eventField);

@@ -8,6 +8,7 @@
 #include "dictionary/clsAdisItems.h"
 #include "modADIS.h"
 
+#include <charconv>
 #include <utility>
 
 using AdisPlainFields::AllDigits;
@@ -42,6 +43,17 @@ bool IsTextType(std::int16_t dataType) {
 // A text field stored as it stands (not "?" or "|" throughout).
 bool IsPlainText(std::int16_t dataType, std::string_view field) {
     return IsTextType(dataType) && !AdisText::IsAllOf(field, '?') && !AdisText::IsAllOf(field, '|');
+}
+
+// A field of a line: in place in a line kept as read, else as it was cut.
+std::string_view FieldOf(const AdisValueLineLayout& layout, std::string_view valueLine,
+                         const std::vector<std::string_view>& fields, bool asRead,
+                         std::size_t group) {
+    if (!asRead)
+        return fields[group];
+    const auto& cut = layout.Groups()[group];
+    return valueLine.substr(modADIS::LineFrameLength + cut.offset,
+                            static_cast<std::size_t>(cut.length));
 }
 
 bool IsLeapYear(int year) {
@@ -206,25 +218,36 @@ std::optional<std::size_t> clsAdisDataLines::KeyInFields(const AdisValueLineLayo
     return layout.Groups()[group].offset;
 }
 
+bool clsAdisDataLines::CutUnlessAsRead(const AdisValueLineLayout& layout,
+                                       std::string_view valueLine,
+                                       std::vector<std::string_view>& fields) {
+    const bool asRead = valueLine.size() == modADIS::LineFrameLength + layout.FieldLength() &&
+                        AdisText::IsAscii(valueLine);
+    if (!asRead)
+        CutFields(layout, valueLine, fields);
+    return asRead;
+}
+
+std::string_view clsAdisDataLines::EventField(std::string_view valueLine) {
+    if (valueLine.size() >= modADIS::LineFrameLength &&
+        AdisText::IsAscii(valueLine.substr(0, modADIS::LineFrameLength)))
+        return valueLine.substr(2, 6);
+    std::size_t pos = 0;
+    AdisText::TakeChars(valueLine, pos, 2);
+    return AdisText::TakeChars(valueLine, pos, 6);
+}
+
 clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValueLineLayout>& shared,
                                                  const clsAdisEvent& keyEvent, std::int32_t eventNo,
                                                  std::string_view valueLine, std::uint32_t& hash,
                                                  bool& keyIsNew) {
     const AdisValueLineLayout& layout = *shared;
-    const auto& groups = layout.Groups();
     AdisLinePool& pool = Pool();
     std::vector<std::string_view>& fields = pool.Work().fields;
     std::string& key = pool.Work().key;
-    // A line of plain ASCII that fits its definition keeps its field text, and
-    // only its key fields are cut; any other is cut and decoded now.
-    const bool asRead = valueLine.size() == modADIS::LineFrameLength + layout.FieldLength() &&
-                        AdisText::IsAscii(valueLine);
-    if (!asRead)
-        CutFields(layout, valueLine, fields);
+    const bool asRead = CutUnlessAsRead(layout, valueLine, fields);
     const auto field = [&](std::size_t group) {
-        return asRead ? valueLine.substr(modADIS::LineFrameLength + groups[group].offset,
-                                         static_cast<std::size_t>(groups[group].length))
-                      : fields[group];
+        return FieldOf(layout, valueLine, fields, asRead, group);
     };
 
     // The key is built from its fields first; its index entry is loaded while the
@@ -244,70 +267,70 @@ clsAdisDataLine* clsAdisDataLines::MakeValueLine(const std::shared_ptr<AdisValue
         hash = HashOf(key);
         Prefetch(hash);
     }
-
-    clsAdisDataLine* line = nullptr;
-    if (asRead) {
-        line = MakeLineAsRead(shared, key, KeyInFields(layout, keyFields, field, key), eventNo,
-                              valueLine);
-    } else {
-        std::size_t textBytes = 0;
-        for (std::size_t i = 0; i < groups.size(); ++i)
-            if (groups[i].kept && IsTextType(groups[i].dataType))
-                textBytes += fields[i].size();
-        line = pool.MakeLine(key, layout.Values(), textBytes);
-        for (std::size_t i = 0; i < groups.size(); ++i)
-            if (groups[i].kept)
-                line->ItemValues.AppendField(groups[i].ddNo, fields[i], groups[i].dataType,
-                                             groups[i].resolution);
-        SetTypeAndStatus(*line, valueLine);
-        line->EventNo = eventNo;
-    }
-    return line;
+    return MakeLineOf(shared, key,
+                      asRead ? KeyInFields(layout, keyFields, field, key) : std::nullopt, eventNo,
+                      valueLine, asRead);
 }
 
-void clsAdisDataLines::SetTypeAndStatus(clsAdisDataLine& line, std::string_view valueLine) {
-    line.LineType = FirstCharacter(valueLine);
+clsAdisDataLine* clsAdisDataLines::MakeLineOf(const std::shared_ptr<AdisValueLineLayout>& shared,
+                                              std::string_view key,
+                                              std::optional<std::size_t> keyInFields,
+                                              std::int32_t eventNo, std::string_view valueLine,
+                                              bool asRead) {
+    AdisLinePool& pool = Pool();
+    if (asRead) {
+        clsAdisDataLine* const line = pool.MakeLineAsRead(
+            key, shared, valueLine.substr(modADIS::LineFrameLength), keyInFields);
+        line->LineType = valueLine[0];
+        line->Status = valueLine[1];
+        line->EventNo = eventNo;
+        return line;
+    }
+    const auto& groups = shared->Groups();
+    const std::vector<std::string_view>& fields = pool.Work().fields;
+    std::size_t textBytes = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        if (groups[i].kept && IsTextType(groups[i].dataType))
+            textBytes += fields[i].size();
+    clsAdisDataLine* const line = pool.MakeLine(key, shared->Values(), textBytes);
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        if (groups[i].kept)
+            line->ItemValues.AppendField(groups[i].ddNo, fields[i], groups[i].dataType,
+                                         groups[i].resolution);
+    line->LineType = FirstCharacter(valueLine);
     const std::size_t second = valueLine.empty() ? 0
                                : static_cast<unsigned char>(valueLine.front()) < 0x80
                                    ? 1
                                    : TextEncoding::ByteOffsetOfChar(valueLine, 1);
-    line.Status = FirstCharacter(valueLine.substr(second));
-}
-
-clsAdisDataLine*
-clsAdisDataLines::MakeLineAsRead(const std::shared_ptr<AdisValueLineLayout>& layout,
-                                 std::string_view key, std::optional<std::size_t> keyInFields,
-                                 std::int32_t eventNo, std::string_view valueLine) {
-    clsAdisDataLine* const line =
-        Pool().MakeLineAsRead(key, layout, valueLine.substr(modADIS::LineFrameLength), keyInFields);
-    line->LineType = valueLine[0];
-    line->Status = valueLine[1];
+    line->Status = FirstCharacter(valueLine.substr(second));
     line->EventNo = eventNo;
     return line;
 }
 
-std::optional<std::size_t> clsAdisDataLines::KeyOfLineAsRead(const AdisValueLineLayout& layout,
-                                                             const std::vector<int>& keyFields,
-                                                             std::string_view valueLine,
-                                                             std::string& key) {
-    const auto& groups = layout.Groups();
+std::optional<std::size_t> clsAdisDataLines::KeyOfLine(const AdisValueLineLayout& layout,
+                                                       const std::vector<int>& keyFields,
+                                                       std::string_view valueLine, std::string& key,
+                                                       std::vector<std::string_view>& fields) {
+    const bool asRead = CutUnlessAsRead(layout, valueLine, fields);
     const auto field = [&](std::size_t group) {
-        return valueLine.substr(modADIS::LineFrameLength + groups[group].offset,
-                                static_cast<std::size_t>(groups[group].length));
+        return FieldOf(layout, valueLine, fields, asRead, group);
     };
     key.clear();
     AppendFieldsKey(layout, keyFields, field, key);
-    return KeyInFields(layout, keyFields, field, key);
+    return asRead ? KeyInFields(layout, keyFields, field, key) : std::nullopt;
 }
 
-void clsAdisDataLines::AddLineAsRead(const std::shared_ptr<AdisValueLineLayout>& layout,
-                                     std::string_view key, std::optional<std::size_t> keyInFields,
-                                     std::string_view valueLine, bool numbered) {
+void clsAdisDataLines::AddReadLine(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                   std::string_view key, std::optional<std::size_t> keyInFields,
+                                   std::string_view valueLine, bool numbered) {
     SettleValueLine();
+    const bool asRead = CutUnlessAsRead(*layout, valueLine, Pool().Work().fields);
     clsAdisDataLine* const line =
-        MakeLineAsRead(layout, key, keyInFields, LineEventNo(valueLine.substr(2, 6)), valueLine);
+        MakeLineOf(layout, key, keyInFields, LineEventNo(EventField(valueLine)), valueLine, asRead);
     if (numbered) {
-        ++nextOrdinal_;
+        long ordinal = 0;
+        std::from_chars(key.data() + 1, key.data() + key.size(), ordinal);
+        nextOrdinal_ = ordinal + 1;
         if (OnlyNewKeys()) {
             AppendNew(line);
             return;
@@ -371,10 +394,7 @@ std::shared_ptr<clsAdisDataLine> clsAdisDataLines::AddItemEx(const clsAdisEvents
                                                              const clsAdisItems& items,
                                                              std::string_view defLine,
                                                              std::string_view valueLine) {
-    std::size_t pos = 0;
-    AdisText::TakeChars(valueLine, pos, 2);
-    const std::string_view eventField = AdisText::TakeChars(valueLine, pos, 6);
-    const std::int32_t eventNo = LineEventNo(eventField);
+    const std::int32_t eventNo = LineEventNo(EventField(valueLine));
     const auto event = events.Item(modADIS::FormatEventNo(eventNo));
     if (!event)
         return nullptr;

@@ -62,23 +62,27 @@ public:
                            std::string_view valueLine);
     bool SettleValueLine();
 
-    // The key a value line of plain ASCII that fits the layout takes from its key
-    // fields (as AdisLinePool::WorkSpace::KeyFields gives them; at least one),
-    // into `key`; and where the key stands in the line's fields when it is one
-    // text field as it stands (the line then keeps it there).
-    static std::optional<std::size_t> KeyOfLineAsRead(const AdisValueLineLayout& layout,
-                                                      const std::vector<int>& keyFields,
-                                                      std::string_view valueLine, std::string& key);
-    // Stores such a line under the key it took when it was read, which is not
-    // present; `numbered`: a key numbered in arrival order ("#1", "#2", ...), which
-    // is the collection's next number.
-    void AddLineAsRead(const std::shared_ptr<AdisValueLineLayout>& layout, std::string_view key,
-                       std::optional<std::size_t> keyInFields, std::string_view valueLine,
-                       bool numbered);
+    // The key a value line (UTF-8 text) takes from its key fields (as
+    // AdisLinePool::WorkSpace::KeyFields gives them; at least one), into `key`,
+    // its fields cut into `fields` unless it is kept as read; and where the key
+    // stands in the fields of a line kept as read when it is one text field as
+    // it stands (the line then keeps it there).
+    static std::optional<std::size_t> KeyOfLine(const AdisValueLineLayout& layout,
+                                                const std::vector<int>& keyFields,
+                                                std::string_view valueLine, std::string& key,
+                                                std::vector<std::string_view>& fields);
+    // Stores a value line under the key it took when it was read, which is not
+    // present; `numbered`: a key numbered in arrival order ("#1", "#2", ...),
+    // after which the numbering goes on.
+    void AddReadLine(const std::shared_ptr<AdisValueLineLayout>& layout, std::string_view key,
+                     std::optional<std::size_t> keyInFields, std::string_view valueLine,
+                     bool numbered);
 
     // The event number of characters 3 to 8 of a value line: six digits as they
     // stand, else the whole number they hold; -1 when there is none.
     static std::int32_t LineEventNo(std::string_view eventField);
+    // Characters 3 to 8 of a value line (UTF-8 text).
+    static std::string_view EventField(std::string_view valueLine);
 
     // Makes its lines in `pool`, which other collections may share (a file's
     // do), unless it has made lines already.
@@ -105,12 +109,15 @@ private:
     static std::optional<std::size_t> KeyInFields(const AdisValueLineLayout& layout,
                                                   const std::vector<int>& keyFields, Field field,
                                                   std::string_view key);
-    // A line of plain ASCII that fits the layout, keeping its field text.
-    clsAdisDataLine* MakeLineAsRead(const std::shared_ptr<AdisValueLineLayout>& layout,
-                                    std::string_view key, std::optional<std::size_t> keyInFields,
-                                    std::int32_t eventNo, std::string_view valueLine);
-    // Line type and status from the first two characters of a value line.
-    static void SetTypeAndStatus(clsAdisDataLine& line, std::string_view valueLine);
+    // Whether a value line is kept as read (plain ASCII that fits the layout);
+    // the fields of any other are cut into `fields`.
+    static bool CutUnlessAsRead(const AdisValueLineLayout& layout, std::string_view valueLine,
+                                std::vector<std::string_view>& fields);
+    // A line under the key worked out from it: one kept as read keeps its field
+    // text, any other is decoded now from the fields cut into the pool's work space.
+    clsAdisDataLine* MakeLineOf(const std::shared_ptr<AdisValueLineLayout>& layout,
+                                std::string_view key, std::optional<std::size_t> keyInFields,
+                                std::int32_t eventNo, std::string_view valueLine, bool asRead);
     // Makes the line (not stored yet); its key's hash in `hash`, or keyIsNew
     // when its key is known to be absent (then unhashed, for AppendNew).
     clsAdisDataLine* MakeValueLine(const std::shared_ptr<AdisValueLineLayout>& layout,

@@ -30,19 +30,24 @@ std::vector<std::string> LineKeysOf(const clsAdisDataEvent& event) {
     return keys;
 }
 
-// Definitions with up to four lines (kept), one that grows past four (made
-// while it is read), numbered lines and repeated keys: the file is written back
-// as it was read, less the lines of repeated keys.
+// Small definitions (kept), one that grows too large (made while it is read),
+// numbered lines, lines not of plain ASCII, lines of another event and
+// repeated keys: the file is written back as it was read, less the lines of
+// repeated keys.
 TEST(KeptDefinitions, EventsMadeLaterHoldWhatWasRead) {
     const std::string kept = Cp1252Lines({Def55021, Value55021("SE1"), Value55021("SE2")});
-    const std::string grown =
-        Cp1252Lines({Def55021, Value55021("SE1"), Value55021("SE2", "????????", "||||"),
-                     Value55021("SE3"), Value55021("SE4"), Value55021("SE5", "20240229", " -12")});
+    std::string grown = Def55021 + "\r\n";
+    for (int animal = 10; animal < 40; ++animal)
+        grown += Value55021("SE" + std::to_string(animal), "20240229", " -12") + "\r\n";
     const std::string numbered = Cp1252Lines({Def990002, Value990002("A"), Value990002("A")});
+    const std::string mixed =
+        Cp1252Lines({Def55021, Value55021("Åsa"), "VN990002" + Value55021("X").substr(8),
+                     Value55021("SE1"), "VN990002" + Value55021("Y").substr(8)});
     const std::string input = Cp1252Lines({HeaderDef, HeaderValues, "TN"}) + kept +
                               Cp1252Lines({Value55021("SE2", "20250101"), "TN"}) + grown +
-                              Cp1252Lines({Value55021("SE3", "20250101"), "TN"}) + numbered +
-                              Cp1252Lines({"TN"}) + Def55021 + "\r\n" + Cp1252Lines({"EN", "ZN"});
+                              Cp1252Lines({Value55021("SE12", "20250101"), "TN"}) + numbered +
+                              Cp1252Lines({"TN"}) + mixed + Cp1252Lines({"TN"}) + Def55021 +
+                              "\r\n" + Cp1252Lines({"EN", "ZN"});
     TempDir dir;
     WriteFileBytesAtomic(dir.File("in.dat"), input);
     clsAdisDataFile file;
@@ -52,14 +57,14 @@ TEST(KeptDefinitions, EventsMadeLaterHoldWhatWasRead) {
     EXPECT_EQ(
         Messages(messages),
         (std::vector<std::string>{"   Note in line:     7 Key item is not unique, line skipped.",
-                                  "   Note in line:    15 Key item is not unique, line skipped."}));
+                                  "   Note in line:    40 Key item is not unique, line skipped."}));
 
     auto& events = file.DataEvents;
-    EXPECT_EQ(events.Count(), 4);
+    EXPECT_EQ(events.Count(), 5);
     // The first definition's count of further ones is kept before it is made.
-    EXPECT_EQ(events.Item("055021")->SubItems, 2);
+    EXPECT_EQ(events.Item("055021")->SubItems, 3);
     EXPECT_EQ(KeysOf(events),
-              (std::vector<std::string>{"055021", "055021#1", "990002", "055021#2"}));
+              (std::vector<std::string>{"055021", "055021#1", "990002", "055021#2", "055021#3"}));
     const auto first = events.Item(1L);
     EXPECT_EQ(LineKeysOf(*first),
               (std::vector<std::string>{"SE1             ", "SE2             "}));
@@ -69,8 +74,11 @@ TEST(KeptDefinitions, EventsMadeLaterHoldWhatWasRead) {
     EXPECT_EQ(line->Status, 'N');
     EXPECT_EQ(line->EventNo, 55021);
     EXPECT_EQ(line->ItemValues.ValueOf(900070), AdisValue(*AdisDate::Make(2024, 1, 31)));
-    EXPECT_EQ(LineKeysOf(*events.Item("055021#1")).size(), 5u);
-    EXPECT_TRUE(events.Item("055021#2")->DataLines()->Count() == 0);
+    EXPECT_EQ(LineKeysOf(*events.Item("055021#1")).size(), 30u);
+    EXPECT_EQ(LineKeysOf(*events.Item("055021#2")),
+              (std::vector<std::string>{"Åsa             ", "#1", "SE1             ", "#2"}));
+    EXPECT_EQ(events.Item("055021#2")->DataLines()->Item("#2")->EventNo, 990002);
+    EXPECT_TRUE(events.Item("055021#3")->DataLines()->Count() == 0);
 
     // Numbered lines go on from their number when a line is added in code.
     const auto numberedEvent = events.ItemOf(990002);
@@ -81,10 +89,13 @@ TEST(KeptDefinitions, EventsMadeLaterHoldWhatWasRead) {
     EXPECT_EQ(std::string(added->Key), "#3");
     numberedEvent->DataLines()->Remove("#3");
 
+    // (The writer leaves out lines of another event than their definition's.)
+    const std::string mixedWritten = Cp1252Lines({Def55021, Value55021("Åsa"), Value55021("SE1")});
     ASSERT_TRUE(file.WriteData(nullptr, dir.File("out.dat")));
-    const std::string written = FileBytes(dir.File("out.dat"));
+    const std::string written = TextEncoding::Cp1252ToUtf8(FileBytes(dir.File("out.dat")));
     EXPECT_EQ(written.substr(written.find("TN\r\n")),
-              "TN\r\n" + kept + "TN\r\n" + grown + "TN\r\n" + numbered + "EN\r\nZN\r\n");
+              TextEncoding::Cp1252ToUtf8("TN\r\n" + kept + "TN\r\n" + grown + "TN\r\n" + numbered +
+                                         "TN\r\n" + mixedWritten + "EN\r\nZN\r\n"));
 }
 
 // Three kept definitions of 055021, each with the line of its own animal.
