@@ -156,6 +156,19 @@ int main(int argc, char** argv) {
              return text;
          }},
         {"200,000 requests of one group", [] { return Repeat("RN05504300900080160\r\n", 200000); }},
+        {"a request of 200,000 groups",
+         [] {
+             std::string text = Definition(200000, 1);
+             text[0] = 'R';
+             return text;
+         }},
+        {"a search line of 200,000 groups of any value and a request",
+         [] {
+             std::string search = "SN055043";
+             for (int i = 0; i < 200000; ++i)
+                 search += modADIS::FormatDefField(10000000 + i, 1, 0) + "??";
+             return search + "\r\nRN05504300900080160\r\n";
+         }},
     };
     std::printf("%-62s %9s %8s %12s %12s\n", "shape", "MB", "Read s", "peak/size", "heap/size");
     for (const Shape& shape : shapes) {

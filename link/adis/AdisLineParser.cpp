@@ -55,6 +55,16 @@ bool IsDataDefinition(std::string_view defLine) {
     return true;
 }
 
+bool HasReadableDefGroups(std::string_view defLine) {
+    std::size_t pos = 0;
+    AdisText::TakeChars(defLine, pos, static_cast<long>(LineFrameLength));
+    std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
+    for (; remaining >= DefGroupLength; remaining -= DefGroupLength)
+        if (!ReadDefGroup(defLine, pos))
+            return false;
+    return true;
+}
+
 std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine) {
     auto items = std::make_shared<clsAdisItems>();
     std::size_t pos = 0;
@@ -69,37 +79,93 @@ std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine) {
     return items;
 }
 
-std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,
-                                                    const clsAdisItems& items) {
-    auto searchItems = std::make_shared<clsAdisSearchItems>();
+namespace {
+
+// Walks the search groups of an SN-line: f(ddNo, type, resolution, low, high)
+// for each, typeOf(group, ddNo) giving its DD number's data type or
+// kNotInItems; then the maximum count of records, if it is there. False when
+// the line is unreadable: a group, or the values of a DD number not in the
+// items other than "?" throughout.
+template <class TypeOf, class F>
+bool ForEachSearchGroup(std::string_view searchLine, TypeOf typeOf, F f,
+                        std::string_view& maxRecords) {
     std::size_t pos = 0;
     AdisText::TakeChars(searchLine, pos, static_cast<long>(LineFrameLength));
     std::size_t remaining = TextEncoding::CharCount(searchLine.substr(pos));
-    while (remaining >= DefGroupLength) {
+    for (std::size_t index = 0; remaining >= DefGroupLength; ++index) {
         const auto group = ReadDefGroup(searchLine, pos);
         if (!group)
-            return nullptr;
+            return false;
         remaining -= DefGroupLength;
         const auto width = static_cast<std::size_t>(group->length);
         if (remaining < 2 * width)
-            return nullptr;
+            return false;
         const std::string_view low = AdisText::TakeChars(searchLine, pos, group->length);
         const std::string_view high = AdisText::TakeChars(searchLine, pos, group->length);
         remaining -= 2 * width;
-        const auto item = items.ItemOf(group->ddNo);
-        if (!item) {
-            if (!AdisText::IsAllOf(low, '?') || !AdisText::IsAllOf(high, '?'))
-                return nullptr;
-            searchItems->AddItem(group->ddNo, AdisNull{}, AdisNull{});
-            continue;
-        }
-        searchItems->AddItem(group->ddNo,
-                             DecodeField(low, item->DataType, group->resolution, false),
-                             DecodeField(high, item->DataType, group->resolution, false));
+        const std::int16_t type = typeOf(index, group->ddNo);
+        if (type == kNotInItems && (!AdisText::IsAllOf(low, '?') || !AdisText::IsAllOf(high, '?')))
+            return false;
+        f(group->ddNo, type, group->resolution, low, high);
     }
     if (remaining >= 6)
-        searchItems->MaxRecords = std::string(AdisText::TakeChars(searchLine, pos, 6));
+        maxRecords = AdisText::TakeChars(searchLine, pos, 6);
+    return true;
+}
+
+std::shared_ptr<clsAdisSearchItems> MakeSearchItems(std::string_view searchLine, auto typeOf) {
+    auto searchItems = std::make_shared<clsAdisSearchItems>();
+    std::string_view maxRecords;
+    const bool readable = ForEachSearchGroup(
+        searchLine, typeOf,
+        [&](std::int32_t ddNo, std::int16_t type, std::int16_t resolution, std::string_view low,
+            std::string_view high) {
+            if (type == kNotInItems)
+                searchItems->AddItem(ddNo, AdisNull{}, AdisNull{});
+            else
+                searchItems->AddItem(ddNo, DecodeField(low, type, resolution, false),
+                                     DecodeField(high, type, resolution, false));
+        },
+        maxRecords);
+    if (!readable)
+        return nullptr;
+    if (!maxRecords.empty())
+        searchItems->MaxRecords = std::string(maxRecords);
     return searchItems;
+}
+
+auto TypeIn(const clsAdisItems& items) {
+    return [&items](std::size_t, std::int32_t ddNo) {
+        const auto item = items.ItemOf(ddNo);
+        return item ? item->DataType : kNotInItems;
+    };
+}
+
+} // namespace
+
+std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,
+                                                    const clsAdisItems& items) {
+    return MakeSearchItems(searchLine, TypeIn(items));
+}
+
+std::optional<std::vector<std::int16_t>> SearchLineTypes(std::string_view searchLine,
+                                                         const clsAdisItems& items) {
+    std::vector<std::int16_t> types;
+    std::string_view maxRecords;
+    if (!ForEachSearchGroup(
+            searchLine, TypeIn(items),
+            [&](std::int32_t, std::int16_t type, std::int16_t, std::string_view, std::string_view) {
+                types.push_back(type);
+            },
+            maxRecords))
+        return std::nullopt;
+    return types;
+}
+
+std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,
+                                                    std::span<const std::int16_t> types) {
+    return MakeSearchItems(searchLine,
+                           [types](std::size_t group, std::int32_t) { return types[group]; });
 }
 
 } // namespace modADIS

@@ -20,7 +20,7 @@ bool WriteRequestFile(const clsAdisEvents& events, const std::string& filePath,
             if (!ok)
                 break;
             ok = stream.WriteLine("TN");
-            if (event->HasSearchItems() && event->SearchItems()->Count() >= 1)
+            if (event->HasAnySearchItem())
                 ok = ok && stream.WriteLine(
                                event->SearchItems()->LineString(event->EventNo, dataDict.Items()));
             ok = ok && stream.WriteLine(event->LineString("R", "N"));

@@ -45,12 +45,6 @@ std::int32_t FrameEventNo(std::string_view line) {
     return static_cast<std::int32_t>(*number);
 }
 
-std::string Bracketed(std::string_view text, std::int64_t number) {
-    std::string message(text);
-    message.append(" <").append(std::to_string(number)).append(">");
-    return message;
-}
-
 } // namespace
 
 // One pass over an ADIS file with the state carried from line to line.
@@ -173,11 +167,11 @@ private:
     }
 
     void RequestLine() {
-        const std::string line = TextEncoding::Cp1252ToUtf8(raw_);
+        const std::string_view line = AsUtf8(raw_, converted_);
         const std::int32_t eventNo = FrameEventNo(line);
         const auto dictEvent = dict_->Events().ItemOf(eventNo);
         if (!dictEvent) {
-            Note(lineNo_, Bracketed(" Not supported Event number", eventNo));
+            Note(lineNo_, " Not supported Event number", eventNo);
             return;
         }
         std::shared_ptr<clsAdisEvent> request;
@@ -203,11 +197,11 @@ private:
             return;
         }
         if (request->AddReqLineItems(*dict_, line)) {
-            CheckItems(*request->Items());
+            CheckItems(*request->RequestLayout());
             return;
         }
         Error(lineNo_, " Syntax error. Can't read the R-line, line skipped.");
-        if (pendingSearch_ && request->HasSearchItems() && request->SearchItems()->Count() >= 1)
+        if (pendingSearch_ && request->HasAnySearchItem())
             Error(lineNo_, " No legal RN-line follow the SN-line. SN- and RN-lines skipped");
         requests.Remove(request->Key);
     }
@@ -216,34 +210,32 @@ private:
         SettleLines();
         SealKept();
         defLineError_ = false;
-        currentDef_ = TextEncoding::Cp1252ToUtf8(raw_);
+        const std::string_view currentDef = AsUtf8(raw_, converted_);
         current_.reset();
         valueLineLength_.reset();
         layout_.reset();
-        const std::int32_t eventNo = FrameEventNo(currentDef_);
+        const std::int32_t eventNo = FrameEventNo(currentDef);
         if (checkEvents_ && eventNo != 0 && !dict_->Events().ItemOf(eventNo)) {
-            Note(lineNo_, Bracketed(" Not supported Event number", eventNo));
+            Note(lineNo_, " Not supported Event number", eventNo);
             return;
         }
         auto& dataEvents = file_.DataEvents;
         const auto position = dataEvents.AddDefinitionRead(eventNo);
-        if (!position || !modADIS::IsDataDefinition(currentDef_)) {
+        if (!position || !modADIS::IsDataDefinition(currentDef)) {
             Error(lineNo_, " Syntax error. Can't read the D-line. Line skipped.");
             defLineError_ = true;
             if (position)
                 dataEvents.RemoveDefinitionRead();
             return;
         }
-        layout_ = recentLayouts_.Of(currentDef_, *dict_);
-        for (const auto& group : layout_->Groups())
-            if (group.kept)
-                CheckItem(group.ddNo, group.dataType);
+        layout_ = recentLayouts_.Of(currentDef, *dict_);
+        CheckItems(*layout_);
         // An event's lines are made with its first value line: a file of bare
         // definitions costs no more than their definitions.
         currentLines_ = nullptr;
-        if (currentDef_.size() + 2 <= AdisKeptDefinitions::kMostBytes) {
+        if (currentDef.size() + 2 <= AdisKeptDefinitions::kMostBytes) {
             keptPosition_ = *position;
-            draft_.Start(currentDef_);
+            draft_.Start(currentDef);
             return;
         }
         current_ = dataEvents.MadeAt(*position);
@@ -348,15 +340,17 @@ private:
             Note(pendingLineNo_, " Key item is not unique, line skipped.");
     }
 
-    void CheckItems(const clsAdisItems& items) {
-        for (const auto& item : items)
-            CheckItem(item->DDNo, item->DataType);
+    // Each DD number of a definition or request line, once.
+    void CheckItems(const AdisValueLineLayout& layout) {
+        for (const auto& group : layout.Groups())
+            if (group.kept)
+                CheckItem(group.ddNo, group.dataType);
     }
     void CheckItem(std::int32_t ddNo, std::int16_t dataType) {
         if (dataType == modADIS::TypeUnknown)
-            Warning(lineNo_, Bracketed(" Unknown DD-number", ddNo));
+            Warning(lineNo_, " Unknown DD-number", ddNo);
         else if (dict_->NotSupported(ddNo))
-            Note(lineNo_, Bracketed(" Not supported DD-number", ddNo));
+            Note(lineNo_, " Not supported DD-number", ddNo);
     }
 
     // Messages come in line order: a value line still to be stored first.
@@ -364,13 +358,18 @@ private:
         SettleLines();
         messages_.AddLine(modADIS::ErrorPrefix, lineNo, text);
     }
-    void Warning(long lineNo, std::string_view text) {
+    // The text followed by " <number>".
+    void Warning(long lineNo, std::string_view text, std::int32_t number) {
         SettleLines();
-        messages_.AddLine(modADIS::WarningPrefix, lineNo, text);
+        messages_.AddLine(modADIS::WarningPrefix, lineNo, text, number);
     }
     void Note(long lineNo, std::string_view text) {
         SettleLines();
         messages_.AddLine(modADIS::NotePrefix, lineNo, text);
+    }
+    void Note(long lineNo, std::string_view text, std::int32_t number) {
+        SettleLines();
+        messages_.AddLine(modADIS::NotePrefix, lineNo, text, number);
     }
 
     // A failure that ends the reading is never silent.
@@ -405,7 +404,6 @@ private:
     long failLine_ = 1;
     std::optional<std::string> pendingSearch_;
     long searchLineNo_ = 0;
-    std::string currentDef_;
     std::shared_ptr<clsAdisDataEvent> current_;
     clsAdisDataLines* currentLines_ = nullptr;
     std::shared_ptr<AdisLinePool> linePool_;

@@ -12,16 +12,39 @@ constexpr std::size_t kRecentTexts = 8;
 
 } // namespace
 
+namespace {
+
+std::string Numbered(std::string_view text, std::int32_t number) {
+    std::string numbered(text);
+    numbered.append(" <").append(std::to_string(number)).append(">");
+    return numbered;
+}
+
+bool HasLineNumber(long lineNo, std::uint32_t none) {
+    return lineNo >= 0 && static_cast<unsigned long long>(lineNo) < none;
+}
+
+} // namespace
+
 void clsMessages::Add(std::string_view text) {
-    entries_.push_back({StoreText({}, text), kNoLine});
+    entries_.push_back({StoreText({}, text), kNoLine, 0});
 }
 
 void clsMessages::AddLine(std::string_view prefix, long lineNo, std::string_view text) {
-    if (lineNo < 0 || static_cast<unsigned long long>(lineNo) >= kNoLine) {
+    if (!HasLineNumber(lineNo, kNoLine)) {
         Add(modADIS::LineMessage(prefix, lineNo, text));
         return;
     }
-    entries_.push_back({StoreText(prefix, text), static_cast<std::uint32_t>(lineNo)});
+    entries_.push_back({StoreText(prefix, text), static_cast<std::uint32_t>(lineNo), 0});
+}
+
+void clsMessages::AddLine(std::string_view prefix, long lineNo, std::string_view text,
+                          std::int32_t number) {
+    if (!HasLineNumber(lineNo, kNoLine)) {
+        Add(modADIS::LineMessage(prefix, lineNo, Numbered(text, number)));
+        return;
+    }
+    entries_.push_back({StoreText(prefix, text, true), static_cast<std::uint32_t>(lineNo), number});
 }
 
 std::string clsMessages::Item(long position) const {
@@ -45,12 +68,13 @@ std::uint32_t clsMessages::PrefixIndex(std::string_view prefix) {
     return static_cast<std::uint32_t>(prefixes_.size() - 1);
 }
 
-std::uint32_t clsMessages::StoreText(std::string_view prefix, std::string_view text) {
+std::uint32_t clsMessages::StoreText(std::string_view prefix, std::string_view text,
+                                     bool numbered) {
     const std::uint32_t prefixIndex = PrefixIndex(prefix);
     const std::size_t recent = std::min(texts_.size(), kRecentTexts);
     for (std::size_t back = 1; back <= recent; ++back) {
         const StoredText& stored = texts_[texts_.size() - back];
-        if (stored.prefix == prefixIndex && TextOf(stored) == text)
+        if (stored.prefix == prefixIndex && stored.numbered == numbered && TextOf(stored) == text)
             return static_cast<std::uint32_t>(texts_.size() - back);
     }
     if (blocks_.empty() || blocks_.back().size() + text.size() > blocks_.back().capacity()) {
@@ -60,7 +84,7 @@ std::uint32_t clsMessages::StoreText(std::string_view prefix, std::string_view t
     std::string& block = blocks_.back();
     texts_.push_back({static_cast<std::uint32_t>(blocks_.size() - 1),
                       static_cast<std::uint32_t>(block.size()),
-                      static_cast<std::uint32_t>(text.size()), prefixIndex});
+                      static_cast<std::uint32_t>(text.size()), prefixIndex, numbered});
     block.append(text);
     return static_cast<std::uint32_t>(texts_.size() - 1);
 }
@@ -76,5 +100,7 @@ std::string clsMessages::Text(std::size_t index) const {
     const std::string& prefix = prefixes_[stored.prefix];
     if (entry.lineNo == kNoLine)
         return std::string(text);
+    if (stored.numbered)
+        return modADIS::LineMessage(prefix, entry.lineNo, Numbered(text, entry.number));
     return modADIS::LineMessage(prefix, entry.lineNo, text);
 }

@@ -14,7 +14,8 @@
 // A hostile file can give a message for nearly every line of a few bytes, so
 // the collection is kept small: a line message is its line number and a
 // reference to its text, and a text repeated by the messages just before it is
-// stored once. The texts are put together when asked for.
+// stored once, as is a text repeated with another number. The texts are put
+// together when asked for.
 class clsMessages {
 public:
     // A message as it stands.
@@ -22,6 +23,10 @@ public:
     // A message about a line: the prefix, the line number right-aligned in five
     // places (more where it needs more), then the text.
     void AddLine(std::string_view prefix, long lineNo, std::string_view text);
+    // The same for a text followed by a number in angle brackets: " <number>". The
+    // text is stored once for the messages that repeat it with other numbers
+    // (a line may name hundreds of thousands of unknown DD numbers).
+    void AddLine(std::string_view prefix, long lineNo, std::string_view text, std::int32_t number);
 
     long Count() const { return static_cast<long>(entries_.size()); }
     // 1-based; the empty text for a position outside the collection.
@@ -45,15 +50,17 @@ private:
     struct Entry {
         std::uint32_t text;   // index into texts_
         std::uint32_t lineNo; // kNoLine for a message without one
+        std::int32_t number;  // of a numbered text
     };
     struct StoredText {
         std::uint32_t block;
         std::uint32_t offset;
         std::uint32_t length;
-        std::uint32_t prefix; // index into prefixes_
+        std::uint32_t prefix : 31; // index into prefixes_
+        std::uint32_t numbered : 1;
     };
 
-    std::uint32_t StoreText(std::string_view prefix, std::string_view text);
+    std::uint32_t StoreText(std::string_view prefix, std::string_view text, bool numbered = false);
     std::uint32_t PrefixIndex(std::string_view prefix);
     std::string_view TextOf(const StoredText& stored) const;
     std::string Text(std::size_t index) const;

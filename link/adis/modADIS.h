@@ -6,10 +6,14 @@
 
 #include "AdisValue.h"
 
+#include <climits>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class clsAdisItems;
 class clsAdisSearchItems;
@@ -73,11 +77,24 @@ AdisValue DecodeField(std::string_view field, std::int16_t dataType, std::int16_
 // The definition groups from character 9 of a D- or R-line as items (data type
 // not set); nothing when a group is unreadable.
 std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine);
+// Whether every definition group from character 9 is readable (ParseDefItems
+// gives items), read without making anything.
+bool HasReadableDefGroups(std::string_view defLine);
 // Whether a D-line gives its value lines fields: at least one group, every
 // group readable and of length 1 or more, and value lines no longer than
 // MaxValueLineLength. Read without making anything, so that a hostile line
 // costs no memory.
 bool IsDataDefinition(std::string_view defLine);
+// The data type a search group's DD number has when `items` lack it.
+inline constexpr std::int16_t kNotInItems = INT16_MIN;
+// The data type of each search group's DD number in `items` (kNotInItems when
+// they lack it), for ParseSearchLine later; nothing when the line is
+// unreadable. Read without making anything.
+std::optional<std::vector<std::int16_t>> SearchLineTypes(std::string_view searchLine,
+                                                         const clsAdisItems& items);
+// ParseSearchLine by the types SearchLineTypes gave for the line.
+std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,
+                                                    std::span<const std::int16_t> types);
 // The search groups of an SN-line typed by `items`; nothing when unreadable.
 std::shared_ptr<clsAdisSearchItems> ParseSearchLine(std::string_view searchLine,
                                                     const clsAdisItems& items);

@@ -1,5 +1,6 @@
 #include "clsAdisEvent.h"
 
+#include "adis/AdisValueLineLayout.h"
 #include "adis/clsAdisItemValues.h"
 #include "adis/clsAdisSearchItems.h"
 #include "adis/modADIS.h"
@@ -14,8 +15,13 @@ std::string clsAdisEvent::EventNoStr() const {
 
 const std::shared_ptr<clsAdisItems>& clsAdisEvent::Items() const {
     if (!items_)
-        items_ = std::make_shared<clsAdisItems>();
+        items_ = request_ ? request_->MakeItems() : std::make_shared<clsAdisItems>();
     return items_;
+}
+
+void clsAdisEvent::SetItems(std::shared_ptr<clsAdisItems> items) {
+    items_ = std::move(items);
+    request_.reset();
 }
 
 const std::shared_ptr<clsAdisKeyItems>& clsAdisEvent::KeyItems() const {
@@ -25,41 +31,50 @@ const std::shared_ptr<clsAdisKeyItems>& clsAdisEvent::KeyItems() const {
 }
 
 const std::shared_ptr<clsAdisSearchItems>& clsAdisEvent::SearchItems() const {
-    if (!searchItems_)
+    if (!searchItems_ && keptSearch_)
+        searchItems_ = modADIS::ParseSearchLine(keptSearch_->line, keptSearch_->types);
+    if (!searchItems_) // (the kept line was checked to be readable)
         searchItems_ = std::make_shared<clsAdisSearchItems>();
+    keptSearch_.reset();
     return searchItems_;
 }
 
 void clsAdisEvent::SetSearchItems(std::shared_ptr<clsAdisSearchItems> searchItems) {
     searchItems_ = std::move(searchItems);
+    keptSearch_.reset();
+}
+
+bool clsAdisEvent::HasAnySearchItem() const {
+    if (keptSearch_)
+        return !keptSearch_->types.empty();
+    return searchItems_ && searchItems_->Count() >= 1;
 }
 
 bool clsAdisEvent::AddReqLineItems(const clsAdisDataDict& dataDict, std::string_view requestLine) {
-    auto items = modADIS::ParseDefItems(requestLine);
-    if (!items)
+    if (!modADIS::HasReadableDefGroups(requestLine))
         return false;
-    for (const auto& item : *items) {
-        const auto known = dataDict.Items().Item(item->Key);
-        item->DataType = known ? known->DataType : modADIS::TypeUnknown;
-    }
-    items_ = std::move(items);
+    request_ = std::make_shared<AdisValueLineLayout>(requestLine, dataDict);
+    items_.reset();
     return true;
 }
 
 bool clsAdisEvent::AddSearchLineItems(const clsAdisDataDict& dataDict,
                                       std::string_view searchLine) {
-    auto searchItems = modADIS::ParseSearchLine(searchLine, dataDict.Items());
-    if (!searchItems)
+    auto types = modADIS::SearchLineTypes(searchLine, dataDict.Items());
+    if (!types)
         return false;
-    searchItems_ = std::move(searchItems);
+    keptSearch_ =
+        std::make_shared<const KeptSearch>(KeptSearch{std::string(searchLine), std::move(*types)});
+    searchItems_.reset();
     return true;
 }
 
 bool clsAdisEvent::InSearchRange(const clsAdisItemValues& itemValues) const {
-    if (!searchItems_)
+    if (!HasSearchItems())
         return true;
+    const auto& searchItems = *SearchItems();
     for (const auto& value : itemValues) {
-        const auto search = searchItems_->Item(value.DDNoStr());
+        const auto search = searchItems.Item(value.DDNoStr());
         if (!search)
             continue;
         if (IsNull(value.Value))
@@ -73,5 +88,6 @@ bool clsAdisEvent::InSearchRange(const clsAdisItemValues& itemValues) const {
 }
 
 std::string clsAdisEvent::LineString(std::string_view lineType, std::string_view status) const {
-    return modADIS::DefinitionLine(lineType, status, EventNo, items_.get());
+    return modADIS::DefinitionLine(lineType, status, EventNo,
+                                   items_ || request_ ? Items().get() : nullptr);
 }

@@ -64,3 +64,30 @@ TEST(ParseSearchLine, ReadsRangesTypedByTheDictionaryAndRejectsBadLines) {
     EXPECT_FALSE(ParseSearchLine("SN055021x0900080040AB  CD  ", dict));
     EXPECT_EQ(ParseSearchLine("SN", dict)->Count(), 0);
 }
+
+// A search line is checked when it is read and its items made later from the
+// types its groups had then: the same items as parsed at once.
+TEST(ParseSearchLine, ByTheTypesKeptForTheLineAsByTheDictionary) {
+    clsAdisItems dict;
+    dict.AddItem(900080, TypeText, 4, 0);
+    dict.AddItem(900070, TypeNumber, 3, 1);
+    dict.AddItem(900099, TypeUnknown, 2, 0); // in the items, of no known type
+    for (const std::string line : {"SN05502100900080040AB  CD  00900070031 10999   100",
+                                   "SN05502100111111040????????00900099020ab??",
+                                   "SN05502100900080040AB  CD  00900080040EF  GH  "}) {
+        const auto types = SearchLineTypes(line, dict);
+        ASSERT_TRUE(types) << line;
+        const auto kept = ParseSearchLine(line, *types);
+        const auto direct = ParseSearchLine(line, dict);
+        ASSERT_TRUE(kept && direct);
+        ASSERT_EQ(kept->Count(), direct->Count()) << line;
+        for (long i = 1; i <= kept->Count(); ++i) {
+            EXPECT_EQ(kept->Item(i)->Key, direct->Item(i)->Key);
+            EXPECT_EQ(kept->Item(i)->LowValue, direct->Item(i)->LowValue) << line;
+            EXPECT_EQ(kept->Item(i)->HighValue, direct->Item(i)->HighValue) << line;
+        }
+        EXPECT_EQ(kept->MaxRecords, direct->MaxRecords);
+    }
+    EXPECT_FALSE(SearchLineTypes("SN055021001111110401234????", dict));
+    EXPECT_FALSE(SearchLineTypes("SN05502100900080040AB  C", dict));
+}
