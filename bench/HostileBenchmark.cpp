@@ -155,6 +155,24 @@ int main(int argc, char** argv) {
                  text += "DN" + modADIS::FormatEventNo(100000 + i) + "\r\n";
              return text;
          }},
+        {"requests of one group of every event, each after a search line",
+         [&dict] {
+             std::string text;
+             while (text.size() < 9000000)
+                 for (const auto& event : dict->Events())
+                     text += "SN" + event->EventNoStr() +
+                             "00900080160????????????????????????????????\r\nRN" +
+                             event->EventNoStr() + "00900080160\r\n";
+             return text;
+         }},
+        {"requests of one group of every event, over and over",
+         [&dict] {
+             std::string text;
+             while (text.size() < 4000000)
+                 for (const auto& event : dict->Events())
+                     text += "RN" + event->EventNoStr() + "00900080160\r\n";
+             return text;
+         }},
         {"200,000 requests of one group", [] { return Repeat("RN05504300900080160\r\n", 200000); }},
         {"a request of 200,000 groups",
          [] {

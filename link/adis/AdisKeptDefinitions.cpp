@@ -3,6 +3,8 @@
 #include "AdisLinePool.h"
 #include "clsAdisDataEvent.h"
 #include "dictionary/clsAdisDataDict.h"
+#include "dictionary/clsAdisEvent.h"
+#include "dictionary/clsAdisEvents.h"
 
 #include <algorithm>
 #include <cstring>
@@ -129,12 +131,41 @@ std::optional<std::uint32_t> AdisKeptDefinitions::Keep(std::string_view bytes) {
     return place;
 }
 
-void AdisKeptDefinitions::MakeInto(clsAdisDataEvent& event, std::uint32_t place,
-                                   std::uint16_t length) const {
-    MakeFrom(event, std::string_view(chunks_[place >> 16].get() + (place & 0xffff), length));
+std::string_view AdisKeptDefinitions::BytesAt(std::uint32_t place, std::uint16_t length) const {
+    return std::string_view(chunks_[place >> 16].get() + (place & 0xffff), length);
 }
 
-void AdisKeptDefinitions::MakeFrom(clsAdisDataEvent& event, std::string_view bytes) const {
+void AdisKeptDefinitions::RequestBytes(std::string_view requestLine, std::string_view searchLine,
+                                       std::string& bytes) {
+    bytes.clear();
+    PutNumber(bytes, requestLine.size());
+    bytes.append(requestLine);
+    PutNumber(bytes, searchLine.size());
+    bytes.append(searchLine);
+}
+
+void AdisKeptDefinitions::MakeFrom(clsAdisEvent& request, std::int16_t subItem,
+                                   std::string_view bytes) const {
+    std::size_t pos = 0;
+    const std::string_view requestLine = TakeText(bytes, pos, TakeNumber(bytes, pos));
+    const std::string_view searchLine = TakeText(bytes, pos, TakeNumber(bytes, pos));
+    MakeFrom(request, subItem, requestLine, searchLine);
+}
+
+void AdisKeptDefinitions::MakeFrom(clsAdisEvent& request, std::int16_t subItem,
+                                   std::string_view requestLine,
+                                   std::string_view searchLine) const {
+    if (subItem == 0)
+        if (const auto event = dict_->Events().ItemOf(request.EventNo))
+            request.SetKeyItems(event->KeyItems());
+    // Both lines were checked when they were read.
+    if (!searchLine.empty())
+        request.AddSearchLineItems(*dict_, searchLine);
+    request.AddReqLineItems(*dict_, requestLine);
+}
+
+void AdisKeptDefinitions::MakeFrom(clsAdisDataEvent& event, std::int16_t,
+                                   std::string_view bytes) const {
     auto layout = recentLayouts_.Of(DefinitionOf(bytes), *dict_);
     event.SetDefinition(layout);
     ForEachKeptLine(bytes, [&](const KeptLine& kept) {

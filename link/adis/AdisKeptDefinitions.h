@@ -13,10 +13,12 @@
 class AdisLinePool;
 class clsAdisDataDict;
 class clsAdisDataEvent;
+class clsAdisEvent;
 
-// The text of the small definitions a reader met and of their value lines,
-// kept until their data event is first asked for: a file of many small
-// definitions costs little more than its text. Each value line is kept with the
+// The text of the small definitions a reader met and of their value lines, and
+// of its small requests with their search lines, kept until their event is
+// first asked for: a file of many small definitions or requests costs little
+// more than its text. Each value line is kept with the
 // key it took when it was read, so that making the event later asks nothing of
 // the key events (which may be gone by then). Making an event decodes the
 // definition again by the dictionary the file was read with, which must not
@@ -55,10 +57,20 @@ public:
 
     // Keeps a draft's bytes: where they stand, or nothing when the store is full.
     std::optional<std::uint32_t> Keep(std::string_view bytes);
-    // Gives the event the definition and value lines kept at `place`.
-    void MakeInto(clsAdisDataEvent& event, std::uint32_t place, std::uint16_t length) const;
-    // The same from a draft's bytes.
-    void MakeFrom(clsAdisDataEvent& event, std::string_view bytes) const;
+    std::string_view BytesAt(std::uint32_t place, std::uint16_t length) const;
+    // Gives the event the definition and value lines of a draft's bytes.
+    void MakeFrom(clsAdisDataEvent& event, std::int16_t subItem, std::string_view bytes) const;
+
+    // The bytes kept of a request line and its search line (empty for none).
+    static void RequestBytes(std::string_view requestLine, std::string_view searchLine,
+                             std::string& bytes);
+    // Gives the request of such bytes its items, its search items and, as the
+    // first of its event number (subItem 0), the key items of the dictionary's
+    // event.
+    void MakeFrom(clsAdisEvent& request, std::int16_t subItem, std::string_view bytes) const;
+    // The same from the lines themselves.
+    void MakeFrom(clsAdisEvent& request, std::int16_t subItem, std::string_view requestLine,
+                  std::string_view searchLine) const;
 
     const std::shared_ptr<AdisLinePool>& Pool() const { return pool_; }
 

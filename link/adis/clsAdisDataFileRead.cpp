@@ -130,6 +130,8 @@ private:
         // would otherwise cost a pool each.
         linePool_ = std::make_shared<AdisLinePool>();
         kept_ = std::make_shared<AdisKeptDefinitions>(dict_, linePool_);
+        file_.DataEvents.UseKept(kept_);
+        file_.RequestEvents.UseKept(kept_);
 
         while (have && !EndsReading(raw_)) {
             pendingSearch_.reset();
@@ -169,41 +171,46 @@ private:
     void RequestLine() {
         const std::string_view line = AsUtf8(raw_, converted_);
         const std::int32_t eventNo = FrameEventNo(line);
-        const auto dictEvent = dict_->Events().ItemOf(eventNo);
-        if (!dictEvent) {
+        if (!dict_->Events().ItemOf(eventNo)) {
             Note(lineNo_, " Not supported Event number", eventNo);
             return;
         }
-        std::shared_ptr<clsAdisEvent> request;
         auto& requests = file_.RequestEvents;
-        if (const auto first = requests.ItemOf(eventNo)) {
-            if (first->SubItems >= std::numeric_limits<std::int16_t>::max()) {
-                Error(lineNo_, " Syntax error. Can't read the R-line, line skipped.");
-                return;
-            }
-            const auto subItems = static_cast<std::int16_t>(first->SubItems + 1);
-            request = requests.AddItem(eventNo, nullptr, subItems, nullptr);
-            first->SubItems = subItems;
-        } else {
-            request = requests.AddItem(eventNo, dictEvent->KeyItems(), 0, nullptr);
-        }
-        if (!request) { // a request of that key is left from an earlier file
+        // Nothing when a request of that key is left from an earlier file.
+        const auto position = requests.AddRead(eventNo);
+        if (!position) {
             Error(lineNo_, " Syntax error. Can't read the R-line, line skipped.");
             return;
         }
-        if (pendingSearch_ && !request->AddSearchLineItems(*dict_, *pendingSearch_)) {
-            Error(searchLineNo_, " Error in SN line. This line and successive RN-line skipped.");
-            requests.Remove(request->Key);
+        std::optional<std::vector<std::int16_t>> searchTypes;
+        if (pendingSearch_) {
+            searchTypes = modADIS::SearchLineTypes(*pendingSearch_, dict_->Items());
+            if (!searchTypes) {
+                Error(searchLineNo_,
+                      " Error in SN line. This line and successive RN-line skipped.");
+                requests.RemoveRead();
+                return;
+            }
+        }
+        if (!modADIS::HasReadableDefGroups(line)) {
+            Error(lineNo_, " Syntax error. Can't read the R-line, line skipped.");
+            if (searchTypes && !searchTypes->empty())
+                Error(lineNo_, " No legal RN-line follow the SN-line. SN- and RN-lines skipped");
+            requests.RemoveRead();
             return;
         }
-        if (request->AddReqLineItems(*dict_, line)) {
-            CheckItems(*request->RequestLayout());
+        // A small request is kept as text until it is asked for.
+        const std::string_view search = pendingSearch_ ? *pendingSearch_ : std::string_view();
+        if (line.size() + search.size() + 4 > AdisKeptDefinitions::kMostBytes) {
+            CheckItems(*requests.MakeReadFrom(*position, line, search)->RequestLayout());
             return;
         }
-        Error(lineNo_, " Syntax error. Can't read the R-line, line skipped.");
-        if (pendingSearch_ && request->HasAnySearchItem())
-            Error(lineNo_, " No legal RN-line follow the SN-line. SN- and RN-lines skipped");
-        requests.Remove(request->Key);
+        CheckItems(*recentLayouts_.Of(line, *dict_));
+        AdisKeptDefinitions::RequestBytes(line, search, requestBytes_);
+        if (const auto place = kept_->Keep(requestBytes_))
+            requests.KeepRead(*position, *place, static_cast<std::uint16_t>(requestBytes_.size()));
+        else // the store is full
+            requests.MakeReadFrom(*position, line, search);
     }
 
     void DefinitionLine() {
@@ -220,12 +227,12 @@ private:
             return;
         }
         auto& dataEvents = file_.DataEvents;
-        const auto position = dataEvents.AddDefinitionRead(eventNo);
+        const auto position = dataEvents.AddRead(eventNo);
         if (!position || !modADIS::IsDataDefinition(currentDef)) {
             Error(lineNo_, " Syntax error. Can't read the D-line. Line skipped.");
             defLineError_ = true;
             if (position)
-                dataEvents.RemoveDefinitionRead();
+                dataEvents.RemoveRead();
             return;
         }
         layout_ = recentLayouts_.Of(currentDef, *dict_);
@@ -267,8 +274,7 @@ private:
     void MakeKept() {
         const std::size_t position = *keptPosition_;
         keptPosition_.reset();
-        current_ = file_.DataEvents.MadeAt(position);
-        kept_->MakeFrom(*current_, draft_.Bytes());
+        current_ = file_.DataEvents.MakeReadFrom(position, draft_.Bytes());
         layout_ = current_->Definition();
     }
 
@@ -280,10 +286,9 @@ private:
         keptPosition_.reset();
         const std::string_view bytes = draft_.Bytes();
         if (const auto place = kept_->Keep(bytes))
-            file_.DataEvents.KeepDefinition(position, kept_, *place,
-                                            static_cast<std::uint16_t>(bytes.size()));
+            file_.DataEvents.KeepRead(position, *place, static_cast<std::uint16_t>(bytes.size()));
         else // the store is full
-            kept_->MakeFrom(*file_.DataEvents.MadeAt(position), bytes);
+            file_.DataEvents.MakeReadFrom(position, bytes);
     }
 
     void ValueLine() {
@@ -411,6 +416,7 @@ private:
     AdisKeptDefinitions::Draft draft_;
     std::optional<std::size_t> keptPosition_; // of the definition read now while kept as text
     std::string keptKey_;
+    std::string requestBytes_;
     std::optional<std::int16_t> valueLineLength_;
     std::shared_ptr<AdisValueLineLayout> layout_; // of the current definition
     AdisRecentLayouts recentLayouts_;

@@ -3,10 +3,7 @@
 #include "adis/modADIS.h"
 
 std::string clsAdisEvents::EventKey(std::int32_t eventNo, std::int16_t subItem) {
-    std::string key = modADIS::FormatEventNo(eventNo);
-    if (subItem > 0)
-        key.append(1, '#').append(std::to_string(subItem));
-    return key;
+    return EventKeyOf(eventNo, subItem);
 }
 
 std::shared_ptr<clsAdisEvent> clsAdisEvents::AddItem(std::int32_t eventNo,

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "adis/AdisKeptDefinitions.h"
+#include "adis/KeptEventCollection.h"
 #include "clsAdisEvent.h"
-#include "common/KeyedCollection.h"
 
 #include <memory>
 
 // Events keyed by the six-digit event number; a further definition (or request)
 // of the same number is keyed with "#" and its count behind ("055021#2").
-class clsAdisEvents : public KeyedCollection<clsAdisEvent> {
+// Requests a reader kept as text are made when first asked for.
+class clsAdisEvents : public KeptEventCollection<clsAdisEvent> {
 public:
     // The new event, or nothing when its key is present. Unset collections are
     // created empty when first read.

@@ -1,5 +1,6 @@
 #include "AdisTestFiles.h"
 #include "adis/clsAdisDataEvents.h"
+#include "adis/clsAdisSearchItems.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ std::string Value990002(const std::string& animal) {
     return "VN990002" + AdisText::PadRight(animal, 16);
 }
 
-std::vector<std::string> KeysOf(const clsAdisDataEvents& events) {
+template <class Events> std::vector<std::string> KeysOf(const Events& events) {
     std::vector<std::string> keys;
     for (const auto& event : events)
         keys.push_back(event->Key);
@@ -153,10 +154,45 @@ TEST(KeptDefinitions, CollectionChangesAmongEventsNotMadeYet) {
     { // a definition read after an event added in code
         clsAdisDataEvents events;
         events.AddItem(55021, 0, nullptr, nullptr);
-        EXPECT_EQ(events.AddDefinitionRead(55021), 1u);
+        EXPECT_EQ(events.AddRead(55021), 1u);
         EXPECT_EQ(events.Item("055021")->SubItems, 1);
         EXPECT_EQ(events.Item("055021#1")->EventNo, 55021);
     }
+}
+
+// Requests with their search lines are kept as text too; requests left from an
+// earlier file stay as they were read when another file adds to them.
+TEST(KeptDefinitions, RequestsFromFilesReadInTurn) {
+    TempDir dir;
+    const auto first = WriteLines(dir, "first.dat",
+                                  {"SN05502100900080040SE1 SE9 ", "RN05502100900080160",
+                                   "RN05502100900070080", "SN990002", "RN99000200111111040"});
+    const auto second = WriteLines(dir, "second.dat", {"RN05502100900054041"});
+    clsAdisDataFile file;
+    clsMessages messages;
+    const auto dict = SmallDictionary();
+    ASSERT_TRUE(file.Read(first, messages, dict, nullptr, false, false));
+    ASSERT_TRUE(file.Read(second, messages, dict, nullptr, false, false));
+    EXPECT_EQ(Messages(messages),
+              (std::vector<std::string>{"Warning in line:     5 Unknown DD-number <111111>"}));
+
+    const auto& requests = file.RequestEvents;
+    EXPECT_EQ(KeysOf(requests),
+              (std::vector<std::string>{"055021", "055021#1", "990002", "055021#2"}));
+    const auto withSearch = requests.Item("055021");
+    EXPECT_EQ(withSearch->SubItems, 2);
+    EXPECT_EQ(withSearch->KeyItems()->Count(), 1); // the dictionary's, for the first only
+    EXPECT_EQ(requests.Item("055021#1")->KeyItems()->Count(), 0);
+    EXPECT_EQ(withSearch->LineString("R", "N"), "RN05502100900080160");
+    ASSERT_TRUE(withSearch->HasAnySearchItem());
+    EXPECT_EQ(withSearch->SearchItems()->Item("900080")->HighValue, AdisValue(std::string("SE9 ")));
+    EXPECT_FALSE(requests.Item("055021#1")->HasSearchItems());
+    EXPECT_EQ(requests.Item("055021#1")->Items()->Item("900070")->DataType, modADIS::TypeDate);
+    const auto emptySearch = requests.Item("990002");
+    EXPECT_TRUE(emptySearch->HasSearchItems());
+    EXPECT_FALSE(emptySearch->HasAnySearchItem());
+    EXPECT_EQ(emptySearch->Items()->Item("111111")->DataType, modADIS::TypeUnknown);
+    EXPECT_EQ(requests.Item("055021#2")->LineString("R", "N"), "RN05502100900054041");
 }
 
 } // namespace
