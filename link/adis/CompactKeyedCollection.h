@@ -2,6 +2,7 @@
 
 #include "common/ChunkedSequence.h"
 #include "common/KeyTable.h"
+#include "common/KeyedInterface.h"
 #include "common/LinkError.h"
 #include "common/PositionIterator.h"
 
@@ -26,31 +27,25 @@
 // table (its keys are compared in turn), and elements the derived collection
 // knows to have new keys (numbered in arrival order) are indexed only once a key
 // is looked for: a lookup may index (a collection is read from one thread).
-template <class T> class CompactKeyedCollection {
+template <class T>
+class CompactKeyedCollection
+    : public KeyedInterface<CompactKeyedCollection<T>, std::shared_ptr<T>> {
 public:
     using Element = std::shared_ptr<T>;
-
-private:
-    struct Access {
-        static Element At(const CompactKeyedCollection& owner, std::size_t position) {
-            return owner.HandleAt(position);
-        }
-    };
-
-public:
-    using const_iterator = PositionIterator<CompactKeyedCollection, Element, Access>;
+    using const_iterator =
+        typename KeyedInterface<CompactKeyedCollection, Element>::PositionalIterator;
 
     // Stores the element at the end or before/after the element of the given key.
     // Raises LinkError on a duplicate key or an absent anchor.
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
         if (!element)
             RaiseInvalid();
-        if (Find(element->Key) != kAbsent)
+        if (IndexOfKey(element->Key) != kAbsent)
             throw LinkError(LinkErrors::DuplicateKey,
                             "This key is already associated with an element of this collection");
         std::size_t position = elements_.size();
         if (!before.empty() || !after.empty()) {
-            const std::size_t anchor = Find(before.empty() ? after : before);
+            const std::size_t anchor = IndexOfKey(before.empty() ? after : before);
             if (anchor == kAbsent)
                 RaiseInvalid();
             position = anchor + (before.empty() ? 1 : 0);
@@ -68,42 +63,6 @@ public:
         table_.InsertInto(elements_, position, element.get(), KeyOf);
         return true;
     }
-
-    Element Item(std::string_view key) const {
-        const std::size_t position = Find(key);
-        return position == kAbsent ? nullptr : HandleAt(position);
-    }
-    Element Item(const char* key) const { return Item(std::string_view(key ? key : "")); }
-    Element Item(const std::string& key) const { return Item(std::string_view(key)); }
-    Element Item(long position) const {
-        if (position < 1 || static_cast<std::size_t>(position) > elements_.size())
-            return nullptr;
-        return HandleAt(static_cast<std::size_t>(position - 1));
-    }
-    Element Item(int position) const { return Item(static_cast<long>(position)); }
-
-    bool Exists(std::string_view key) const { return Find(key) != kAbsent; }
-    bool Exists(const char* key) const { return Exists(std::string_view(key ? key : "")); }
-    bool Exists(const std::string& key) const { return Exists(std::string_view(key)); }
-    bool Exists(long position) const {
-        return position >= 1 && static_cast<std::size_t>(position) <= elements_.size();
-    }
-    bool Exists(int position) const { return Exists(static_cast<long>(position)); }
-
-    void Remove(std::string_view key) {
-        const std::size_t position = Find(key);
-        if (position == kAbsent)
-            RaiseInvalid();
-        RemoveAt(position);
-    }
-    void Remove(const char* key) { Remove(std::string_view(key ? key : "")); }
-    void Remove(const std::string& key) { Remove(std::string_view(key)); }
-    void Remove(long position) {
-        if (!Exists(position))
-            RaiseInvalid();
-        RemoveAt(static_cast<std::size_t>(position - 1));
-    }
-    void Remove(int position) { Remove(static_cast<long>(position)); }
 
     void Clear() {
         elements_.clear();
@@ -147,7 +106,7 @@ protected:
         if (elements_.size() >= KeyTable::kMostElements)
             RaiseInvalid();
         if (Unindexed(elements_.size() + 1))
-            return Find(key) == kAbsent ? kAppendEntry : kNoEntry;
+            return IndexOfKey(key) == kAbsent ? kAppendEntry : kNoEntry;
         IndexAll();
         return table_.FreeEntryUnlessPresent(key, hash, KeyAt());
     }
@@ -176,8 +135,8 @@ protected:
     // absent or newKey present.
     template <class SetKey>
     bool ChangeKeyWith(std::string_view oldKey, std::string_view newKey, SetKey setKey) {
-        const std::size_t position = Find(oldKey);
-        if (position == kAbsent || Find(newKey) != kAbsent)
+        const std::size_t position = IndexOfKey(oldKey);
+        if (position == kAbsent || IndexOfKey(newKey) != kAbsent)
             return false;
         onlyNew_ = false;
         if (table_.Count() == 0) {
@@ -191,6 +150,7 @@ protected:
     }
 
 private:
+    friend class KeyedInterface<CompactKeyedCollection, Element>;
     static constexpr std::size_t kAbsent = KeyTable::kNoPosition;
     // The entry EntryForNew gives for a key that is appended without a table.
     static constexpr std::size_t kAppendEntry = KeyTable::kNoEntry - 1;
@@ -209,7 +169,7 @@ private:
     bool SharesOwner(const Element& element) const {
         return owner_ && !element.owner_before(owner_) && !owner_.owner_before(element);
     }
-    Element HandleAt(std::size_t position) const {
+    Element ElementAt(std::size_t position) const {
         T* const element = elements_[position];
         if (foreign_)
             if (const auto found = foreign_->find(element); found != foreign_->end())
@@ -222,7 +182,7 @@ private:
     bool Unindexed(std::size_t count) const { return table_.Count() == 0 && count <= kFewest; }
 
     // The position of the key, or kAbsent.
-    std::size_t Find(std::string_view key) const {
+    std::size_t IndexOfKey(std::string_view key) const {
         if (Unindexed(elements_.size())) {
             for (std::size_t position = 0; position < elements_.size(); ++position)
                 if (KeyOf(elements_[position]) == key)
@@ -232,7 +192,7 @@ private:
         IndexAll();
         return table_.PositionOf(key, elements_, KeyOf);
     }
-    void RemoveAt(std::size_t position) {
+    void RemoveIndex(std::size_t position) {
         if (foreign_)
             foreign_->erase(elements_[position]);
         if (table_.Count() == 0) {

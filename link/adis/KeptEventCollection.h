@@ -2,6 +2,7 @@
 
 #include "common/ChunkedSequence.h"
 #include "common/KeyTable.h"
+#include "common/KeyedInterface.h"
 #include "common/LinkError.h"
 #include "common/PositionIterator.h"
 #include "modADIS.h"
@@ -35,19 +36,12 @@ inline std::string EventKeyOf(std::int32_t eventNo, std::int16_t subItem) {
 // they are first asked for, by key, position or walk, and then stay; a lookup
 // may make one (a collection is read from one thread). A copy makes them all
 // first, so that it shares every event with the original.
-template <class T> class KeptEventCollection {
+template <class T>
+class KeptEventCollection : public KeyedInterface<KeptEventCollection<T>, std::shared_ptr<T>> {
 public:
     using Element = std::shared_ptr<T>;
-
-private:
-    struct Access {
-        static Element At(const KeptEventCollection& owner, std::size_t position) {
-            return owner.MadeAt(position);
-        }
-    };
-
-public:
-    using const_iterator = PositionIterator<KeptEventCollection, Element, Access>;
+    using const_iterator =
+        typename KeyedInterface<KeptEventCollection, Element>::PositionalIterator;
 
     KeptEventCollection() = default;
     KeptEventCollection(const KeptEventCollection& other) { *this = other; }
@@ -70,61 +64,20 @@ public:
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
         if (!element)
             RaiseInvalid();
-        if (Find(element->Key) != kAbsent)
+        if (IndexOfKey(element->Key) != kAbsent)
             throw LinkError(LinkErrors::DuplicateKey,
                             "This key is already associated with an element of this collection");
         if (before.empty() && after.empty()) {
             Append(element, Unmade{});
             return true;
         }
-        const std::size_t anchor = Find(before.empty() ? after : before);
+        const std::size_t anchor = IndexOfKey(before.empty() ? after : before);
         if (anchor == kAbsent || made_.size() >= KeyTable::kMostElements)
             RaiseInvalid();
         MakeAll();
         index_.InsertInto(made_, anchor + (before.empty() ? 1 : 0), element, KeyOfMade);
         return true;
     }
-    // Adds the element unless its key is present; gives nothing on a duplicate.
-    Element AddIfAbsent(const Element& element) {
-        if (!element || Find(element->Key) != kAbsent)
-            return nullptr;
-        Add(element);
-        return element;
-    }
-
-    Element Item(std::string_view key) const {
-        const std::size_t position = Find(key);
-        return position == kAbsent ? nullptr : MadeAt(position);
-    }
-    Element Item(const char* key) const { return Item(std::string_view(key ? key : "")); }
-    Element Item(const std::string& key) const { return Item(std::string_view(key)); }
-    Element Item(long position) const {
-        return Exists(position) ? MadeAt(static_cast<std::size_t>(position - 1)) : nullptr;
-    }
-    Element Item(int position) const { return Item(static_cast<long>(position)); }
-
-    bool Exists(std::string_view key) const { return Find(key) != kAbsent; }
-    bool Exists(const char* key) const { return Exists(std::string_view(key ? key : "")); }
-    bool Exists(const std::string& key) const { return Exists(std::string_view(key)); }
-    bool Exists(long position) const {
-        return position >= 1 && static_cast<std::size_t>(position) <= made_.size();
-    }
-    bool Exists(int position) const { return Exists(static_cast<long>(position)); }
-
-    void Remove(std::string_view key) {
-        const std::size_t position = Find(key);
-        if (position == kAbsent)
-            RaiseInvalid();
-        RemoveAt(position);
-    }
-    void Remove(const char* key) { Remove(std::string_view(key ? key : "")); }
-    void Remove(const std::string& key) { Remove(std::string_view(key)); }
-    void Remove(long position) {
-        if (!Exists(position))
-            RaiseInvalid();
-        RemoveAt(static_cast<std::size_t>(position - 1));
-    }
-    void Remove(int position) { Remove(static_cast<long>(position)); }
 
     void Clear() {
         made_.clear();
@@ -149,21 +102,21 @@ public:
     std::optional<std::size_t> AddRead(std::int32_t eventNo) {
         Unmade unmade;
         unmade.eventNo = eventNo;
-        const std::size_t first = Find(modADIS::FormatEventNo(eventNo));
+        const std::size_t first = IndexOfKey(modADIS::FormatEventNo(eventNo));
         if (first != kAbsent) {
             std::int16_t& subItems =
                 made_[first] ? made_[first]->SubItems : unmade_[first].subItems;
             if (subItems >= std::numeric_limits<std::int16_t>::max())
                 return std::nullopt;
             unmade.subItem = ++subItems;
-            if (Find(EventKeyOf(eventNo, unmade.subItem)) != kAbsent)
+            if (IndexOfKey(EventKeyOf(eventNo, unmade.subItem)) != kAbsent)
                 return std::nullopt;
         }
         Append(nullptr, unmade);
         return made_.size() - 1;
     }
     // Takes back the event added last by AddRead.
-    void RemoveRead() { RemoveAt(made_.size() - 1); }
+    void RemoveRead() { RemoveIndex(made_.size() - 1); }
     // Events read from now on are kept in `kept` (those kept elsewhere before
     // are made first).
     void UseKept(std::shared_ptr<const AdisKeptDefinitions> kept) {
@@ -200,7 +153,10 @@ public:
     }
 
 private:
+    friend class KeyedInterface<KeptEventCollection, Element>;
     static constexpr std::size_t kAbsent = KeyTable::kNoPosition;
+
+    Element ElementAt(std::size_t position) const { return MadeAt(position); }
 
     // An event not made yet: its key's parts and where its text is kept (length
     // 0: none, the event is made bare).
@@ -225,7 +181,7 @@ private:
         buffer = EventKeyOf(unmade.eventNo, unmade.subItem);
         return buffer;
     }
-    std::size_t Find(std::string_view key) const {
+    std::size_t IndexOfKey(std::string_view key) const {
         std::string buffer;
         const std::size_t entry =
             index_.Find(key, KeyTable::HashOf(key),
@@ -253,7 +209,7 @@ private:
             MadeAt(position);
         unmade_.clear();
     }
-    void RemoveAt(std::size_t position) {
+    void RemoveIndex(std::size_t position) {
         if (position + 1 == made_.size()) {
             std::string buffer;
             const std::string key(KeyAt(position, buffer));
