@@ -38,20 +38,16 @@ public:
     // Stores the element at the end or before/after the element of the given key.
     // Raises LinkError on a duplicate key or an absent anchor.
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
-        if (!element)
-            RaiseInvalid();
-        if (IndexOfKey(element->Key) != kAbsent)
-            throw LinkError(LinkErrors::DuplicateKey,
-                            "This key is already associated with an element of this collection");
+        this->CheckNew(element);
         std::size_t position = elements_.size();
         if (!before.empty() || !after.empty()) {
             const std::size_t anchor = IndexOfKey(before.empty() ? after : before);
             if (anchor == kAbsent)
-                RaiseInvalid();
+                this->RaiseInvalid();
             position = anchor + (before.empty() ? 1 : 0);
         }
         if (elements_.size() >= KeyTable::kMostElements)
-            RaiseInvalid();
+            this->RaiseInvalid();
         if (!SharesOwner(element))
             Foreign().emplace(element.get(), element);
         onlyNew_ = false;
@@ -77,9 +73,6 @@ public:
         table_.MakeRoom(n);
     }
 
-    const_iterator begin() const { return const_iterator(this, 0); }
-    const_iterator end() const { return const_iterator(this, elements_.size()); }
-
     // Calls f(element) for every element in order, without handles.
     template <class F> void ForEachElement(F&& f) const {
         elements_.ForEach([&f](const T* element) { f(*element); });
@@ -104,7 +97,7 @@ protected:
     // the element there (nothing may be added in between).
     std::size_t EntryForNew(std::string_view key, std::uint32_t hash) {
         if (elements_.size() >= KeyTable::kMostElements)
-            RaiseInvalid();
+            this->RaiseInvalid();
         if (Unindexed(elements_.size() + 1))
             return IndexOfKey(key) == kAbsent ? kAppendEntry : kNoEntry;
         IndexAll();
@@ -123,7 +116,7 @@ protected:
     // without indexing it; only while OnlyNewKeys().
     void AppendNew(T* element) {
         if (elements_.size() >= KeyTable::kMostElements)
-            RaiseInvalid();
+            this->RaiseInvalid();
         elements_.push_back(element);
     }
 
@@ -156,10 +149,6 @@ private:
     static constexpr std::size_t kAppendEntry = KeyTable::kNoEntry - 1;
     // The most elements kept without a table.
     static constexpr std::size_t kFewest = 4;
-
-    [[noreturn]] static void RaiseInvalid() {
-        throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
-    }
 
     static std::string_view KeyOf(const T* element) { return element->Key; }
     auto KeyAt() const {

@@ -62,18 +62,14 @@ public:
     // Stores the element under element->Key, at the end or before/after the
     // element stored under the given key.
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
-        if (!element)
-            RaiseInvalid();
-        if (IndexOfKey(element->Key) != kAbsent)
-            throw LinkError(LinkErrors::DuplicateKey,
-                            "This key is already associated with an element of this collection");
+        this->CheckNew(element);
         if (before.empty() && after.empty()) {
             Append(element, Unmade{});
             return true;
         }
         const std::size_t anchor = IndexOfKey(before.empty() ? after : before);
         if (anchor == kAbsent || made_.size() >= KeyTable::kMostElements)
-            RaiseInvalid();
+            this->RaiseInvalid();
         MakeAll();
         index_.InsertInto(made_, anchor + (before.empty() ? 1 : 0), element, KeyOfMade);
         return true;
@@ -90,9 +86,6 @@ public:
         made_.reserve(n);
         index_.MakeRoom(n);
     }
-
-    const_iterator begin() const { return const_iterator(this, 0); }
-    const_iterator end() const { return const_iterator(this, made_.size()); }
 
     // For a reader. Appends an event of the next line of eventNo, not made yet:
     // keyed by the event number, or for a further one by "#" and the count that
@@ -168,9 +161,6 @@ private:
         std::uint16_t length = 0;
     };
 
-    [[noreturn]] static void RaiseInvalid() {
-        throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
-    }
     static std::string_view KeyOfMade(const Element& made) { return made->Key; }
 
     // The key of the element at a position; `buffer` holds a key made for it.
@@ -190,7 +180,7 @@ private:
     }
     void Append(Element made, const Unmade& unmade) {
         if (made_.size() >= KeyTable::kMostElements)
-            RaiseInvalid();
+            this->RaiseInvalid();
         if (!made && unmade_.empty())
             for (std::size_t position = 0; position < made_.size(); ++position)
                 unmade_.push_back(Unmade{});

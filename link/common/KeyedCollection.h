@@ -24,11 +24,7 @@ public:
     // Stores the element under element->Key, at the end or before/after the element
     // stored under the given key. Raises on a duplicate key or an absent anchor.
     bool Add(const Element& element, std::string_view before = {}, std::string_view after = {}) {
-        if (!element)
-            throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
-        if (IndexOfKey(element->Key) != kAbsent)
-            throw LinkError(LinkErrors::DuplicateKey,
-                            "This key is already associated with an element of this collection");
+        this->CheckNew(element);
         std::size_t position = elements_.size();
         if (!before.empty() || !after.empty()) {
             const std::size_t anchor = IndexOfKey(before.empty() ? after : before);

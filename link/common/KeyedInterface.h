@@ -23,8 +23,13 @@ template <class Derived, class Element> class KeyedInterface {
 
 public:
     // An iterator that gives the element at each position, for a collection
-    // whose elements are not stored as such.
+    // whose elements are not stored as such (one that stores them gives its own
+    // begin and end).
     using PositionalIterator = PositionIterator<Derived, Element, ByPosition>;
+    PositionalIterator begin() const { return PositionalIterator(&Self(), 0); }
+    PositionalIterator end() const {
+        return PositionalIterator(&Self(), static_cast<std::size_t>(Self().Count()));
+    }
 
     // Adds the element unless its key is present; gives nothing on a duplicate.
     Element AddIfAbsent(const Element& element) {
@@ -70,6 +75,14 @@ public:
     void Remove(int position) { Remove(static_cast<long>(position)); }
 
 protected:
+    // Raises LinkError unless the element may be added: one, of an absent key.
+    void CheckNew(const Element& element) const {
+        if (!element)
+            RaiseInvalid();
+        if (Self().IndexOfKey(element->Key) != KeyTable::kNoPosition)
+            throw LinkError(LinkErrors::DuplicateKey,
+                            "This key is already associated with an element of this collection");
+    }
     [[noreturn]] static void RaiseInvalid() {
         throw LinkError(LinkErrors::InvalidArgument, "Invalid procedure call or argument");
     }
