@@ -308,7 +308,9 @@ private:
         const std::string_view line = AsUtf8(raw_, converted_);
         // As AddItemEx, with the definition's layout and the key event of the
         // line's event number kept from line to line.
-        const std::string_view eventField = clsAdisDataLines::EventField(line);
+        const std::string_view eventField = line.data() == raw_.data() // plain ASCII
+                                                ? line.substr(2, 6)
+                                                : clsAdisDataLines::EventField(line);
         if (eventField != lineEventField_) {
             lineEventField_ = eventField;
             lineEventNo_ = clsAdisDataLines::LineEventNo(eventField);
