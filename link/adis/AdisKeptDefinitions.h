@@ -1,9 +1,9 @@
 #pragma once
 
 #include "AdisValueLineLayout.h"
+
 #include <cstddef>
 #include <cstdint>
-
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,15 +15,15 @@ class clsAdisDataDict;
 class clsAdisDataEvent;
 class clsAdisEvent;
 
-// The text of the small definitions a reader met and of their value lines, and
+// The text of the small definitions a reader met with their value lines, and
 // of its small requests with their search lines, kept until their event is
 // first asked for: a file of many small definitions or requests costs little
-// more than its text. Each value line is kept with the
-// key it took when it was read, so that making the event later asks nothing of
-// the key events (which may be gone by then). Making an event decodes the
-// definition again by the dictionary the file was read with, which must not
-// change meanwhile. A definition that grows larger is made while it is read:
-// its text then outweighs the objects it costs.
+// more than its text. Each value line is kept with the key it took when it was
+// read, so that making the event later asks nothing of the key events (which
+// may be gone by then). Making an event decodes its lines again by the
+// dictionary the file was read with, which must not change meanwhile. A
+// definition that grows larger is made while it is read: its text then
+// outweighs the objects it costs.
 class AdisKeptDefinitions {
 public:
     // The most bytes a definition with its lines may keep.
@@ -71,8 +71,6 @@ public:
     // The same from the lines themselves.
     void MakeFrom(clsAdisEvent& request, std::int16_t subItem, std::string_view requestLine,
                   std::string_view searchLine) const;
-
-    const std::shared_ptr<AdisLinePool>& Pool() const { return pool_; }
 
 private:
     // Kept bytes are named by their chunk (the upper 16 bits) and their offset.
