@@ -65,20 +65,6 @@ bool HasReadableDefGroups(std::string_view defLine) {
     return true;
 }
 
-std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine) {
-    auto items = std::make_shared<clsAdisItems>();
-    std::size_t pos = 0;
-    AdisText::TakeChars(defLine, pos, static_cast<long>(LineFrameLength));
-    std::size_t remaining = TextEncoding::CharCount(defLine.substr(pos));
-    for (; remaining >= DefGroupLength; remaining -= DefGroupLength) {
-        const auto group = ReadDefGroup(defLine, pos);
-        if (!group)
-            return nullptr;
-        items->AddItem(group->ddNo, 0, group->length, group->resolution);
-    }
-    return items;
-}
-
 namespace {
 
 // Walks the search groups of an SN-line: f(ddNo, type, resolution, low, high)

@@ -74,11 +74,8 @@ AdisValue ParseTimeField(std::string_view text);
 AdisValue DecodeField(std::string_view field, std::int16_t dataType, std::int16_t resolution,
                       bool emptyMarker);
 
-// The definition groups from character 9 of a D- or R-line as items (data type
-// not set); nothing when a group is unreadable.
-std::shared_ptr<clsAdisItems> ParseDefItems(std::string_view defLine);
-// Whether every definition group from character 9 is readable (ParseDefItems
-// gives items), read without making anything.
+// Whether every definition group from character 9 of a D- or R-line is
+// readable, read without making anything.
 bool HasReadableDefGroups(std::string_view defLine);
 // Whether a D-line gives its value lines fields: at least one group, every
 // group readable and of length 1 or more, and value lines no longer than

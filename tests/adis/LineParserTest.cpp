@@ -1,39 +1,52 @@
 #include "adis/clsAdisSearchItems.h"
 #include "adis/modADIS.h"
+#include "dictionary/clsAdisDataDict.h"
+#include "dictionary/clsAdisEvent.h"
 #include "dictionary/clsAdisItems.h"
 
 #include <gtest/gtest.h>
 
 using namespace modADIS;
 
+// The items of a request line, made from its groups when first asked for.
+std::shared_ptr<clsAdisItems> RequestItems(std::string_view line) {
+    static const clsAdisDataDict dict;
+    clsAdisEvent request;
+    if (!request.AddReqLineItems(dict, line))
+        return nullptr;
+    return request.Items();
+}
+
 TEST(ParseDefItems, ReadsWholeGroupsAndIgnoresARest) {
-    auto items = ParseDefItems("DN055021009000801601234");
+    auto items = RequestItems("RN055021009000801601234");
     ASSERT_TRUE(items);
     ASSERT_EQ(items->Count(), 1);
     EXPECT_EQ(items->Item("900080")->Length, 16);
     EXPECT_EQ(items->Item("900080")->Resolution, 0);
 
-    items = ParseDefItems("DN055021"
-                          "00900080160"
-                          "00900080060");
+    items = RequestItems("RN055021"
+                         "00900080160"
+                         "00900080060");
     ASSERT_TRUE(items);
     EXPECT_EQ(items->Count(), 1); // the repeated DD number keeps its first group
     EXPECT_EQ(items->Item("900080")->Length, 16);
 
-    for (const char* shortLine : {"", "DN", "DN055021", "DN0550210090008016"})
-        EXPECT_EQ(ParseDefItems(shortLine)->Count(), 0) << shortLine;
+    for (const char* shortLine : {"", "RN", "RN055021", "RN0550210090008016"})
+        EXPECT_EQ(RequestItems(shortLine)->Count(), 0) << shortLine;
 }
 
 TEST(ParseDefItems, UnreadableGroupsGiveNothing) {
     for (const char* line : {
-             "DN055021900080  160", // DD number with trailing blanks
-             "DN055021  900080160", // or leading ones
-             "DN05502100900080x60", // length not a number
-             "DN055021009000801 x", // resolution not a number
-             "DN055021009000801-1", // negative resolution
-             "DN0550210090ö080160", // bytes outside ASCII
-         })
-        EXPECT_FALSE(ParseDefItems(line)) << line;
+             "RN055021900080  160", // DD number with trailing blanks
+             "RN055021  900080160", // or leading ones
+             "RN05502100900080x60", // length not a number
+             "RN055021009000801 x", // resolution not a number
+             "RN055021009000801-1", // negative resolution
+             "RN0550210090ö080160", // bytes outside ASCII
+         }) {
+        EXPECT_FALSE(HasReadableDefGroups(line)) << line;
+        EXPECT_FALSE(RequestItems(line)) << line;
+    }
 }
 
 TEST(ParseSearchLine, ReadsRangesTypedByTheDictionaryAndRejectsBadLines) {

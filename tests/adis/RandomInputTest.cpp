@@ -55,6 +55,8 @@ TEST(RandomInput, ParsersNeverCrashOrRaise) {
             clsAdisEvent request;
             request.AddReqLineItems(dict, def);
             request.AddSearchLineItems(dict, mutate(searchLine));
+            (void)request.Items(); // made when first asked for
+            (void)request.SearchItems();
         });
     }
     // Every stored line can be written with any items, whatever it holds.
